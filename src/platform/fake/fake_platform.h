@@ -1,0 +1,24 @@
+#pragma once
+// Every fake service in one object, wired into an App for tests.
+#include "core/app.h"
+#include "platform/fake/fake_files.h"
+#include "platform/fake/fake_text.h"
+#include "platform/fake/fake_ui.h"
+
+namespace velmarin {
+
+struct FakePlatform {
+  FakeFiles files;
+  FakeText text{932};
+  FakeMessageBox messageBox;
+  FakeRunList runList;
+
+  void Wire(App& app) {
+    app.platform.files = &files;
+    app.platform.text = &text;
+    app.platform.messageBox = &messageBox;
+    app.platform.runList = &runList;
+  }
+};
+
+}  // namespace velmarin

@@ -1,0 +1,20 @@
+#pragma once
+// The services the app logic uses, one pointer per area. The backend fills them in; the app
+// logic never owns them. A missing service (nullptr) makes the steps that need it do nothing.
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "platform/run_list.h"
+#include "platform/shelf_list.h"
+#include "platform/text.h"
+
+namespace velmarin {
+
+struct Platform {
+  IFiles* files = nullptr;
+  IText* text = nullptr;
+  IMessageBox* messageBox = nullptr;
+  IRunList* runList = nullptr;
+  IShelfList* shelf = nullptr;
+};
+
+}  // namespace velmarin

@@ -1,0 +1,20 @@
+#pragma once
+// Text services: the system's ANSI code page and the locale's comparison rules.
+#include <optional>
+#include <string>
+
+namespace velmarin {
+
+class IText {
+ public:
+  virtual ~IText() = default;
+  // ANSI code page bytes to UTF-8. Bytes that do not decode become U+FFFD; never fails.
+  virtual std::string AnsiToUtf8(const std::string& ansi) = 0;
+  // UTF-8 to the ANSI code page; std::nullopt when a character has no form in that code page.
+  virtual std::optional<std::string> Utf8ToAnsi(const std::string& utf8) = 0;
+  // Locale-aware comparisons that ignore case.
+  virtual bool EqualsNoCase(const std::string& a, const std::string& b) = 0;
+  virtual bool StartsWithNoCase(const std::string& text, const std::string& prefix) = 0;
+};
+
+}  // namespace velmarin
