@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/run_list.h"
+#include "platform/screen.h"
 #include "platform/shelf_list.h"
 #include "platform/text.h"
 
@@ -15,6 +16,7 @@ struct Platform {
   IMessageBox* messageBox = nullptr;
   IRunList* runList = nullptr;
   IShelfList* shelf = nullptr;
+  IScreen* screen = nullptr;
 };
 
 }  // namespace velmarin

@@ -12,12 +12,16 @@ struct FakePlatform {
   FakeText text{932};
   FakeMessageBox messageBox;
   FakeRunList runList;
+  FakeShelfList shelf;
+  FakeScreen screen;
 
   void Wire(App& app) {
     app.platform.files = &files;
     app.platform.text = &text;
     app.platform.messageBox = &messageBox;
     app.platform.runList = &runList;
+    app.platform.shelf = &shelf;
+    app.platform.screen = &screen;
   }
 };
 

@@ -1,5 +1,9 @@
 #include "platform/fake/fake_ui.h"
 
+#include <algorithm>
+
+#include "core/strings.h"
+
 namespace velmarin {
 
 MbResult FakeMessageBox::Show(const std::string& text, const std::string& title,
@@ -16,6 +20,44 @@ MbResult FakeMessageBox::Show(const std::string& text, const std::string& title,
 
 void FakeRunList::RemoveAt(int index) {
   if (index >= 0 && index < Count()) items.erase(items.begin() + index);
+}
+
+ShelfAddResult FakeShelfList::Add(const std::string& key, const std::string& text) {
+  const std::string wanted = UpperAscii(key);
+  for (const Entry& e : entries) {
+    if (UpperAscii(e.key) == wanted) return ShelfAddResult::DuplicateKey;
+  }
+  entries.push_back({key, text, 0, false});
+  return ShelfAddResult::Added;
+}
+
+void FakeShelfList::RemoveAt(int index) {
+  if (Valid(index)) entries.erase(entries.begin() + index);
+}
+
+std::string FakeShelfList::Key(int index) const { return Valid(index) ? entries[index].key : ""; }
+std::string FakeShelfList::Text(int index) const { return Valid(index) ? entries[index].text : ""; }
+
+void FakeShelfList::SetText(int index, const std::string& text) {
+  if (Valid(index)) entries[index].text = text;
+}
+
+int FakeShelfList::SmallIcon(int index) const { return Valid(index) ? entries[index].icon : 0; }
+
+void FakeShelfList::SetSmallIcon(int index, int icon) {
+  if (Valid(index)) entries[index].icon = icon;
+}
+
+bool FakeShelfList::Selected(int index) const { return Valid(index) && entries[index].selected; }
+
+void FakeShelfList::SetSelected(int index, bool selected) {
+  if (Valid(index)) entries[index].selected = selected;
+}
+
+void FakeShelfList::SortOnce() {
+  ++sorts;
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const Entry& a, const Entry& b) { return a.text < b.text; });
 }
 
 }  // namespace velmarin

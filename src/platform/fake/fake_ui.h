@@ -6,6 +6,8 @@
 
 #include "platform/message_box.h"
 #include "platform/run_list.h"
+#include "platform/screen.h"
+#include "platform/shelf_list.h"
 
 namespace velmarin {
 
@@ -34,6 +36,52 @@ class FakeRunList : public IRunList {
   void RemoveAt(int index) override;
   void Add(const std::string& text) override { items.push_back(text); }
   std::vector<std::string> items;
+};
+
+class FakeScreen : public IScreen {
+ public:
+  int WidthPixels() override { return width; }
+  int HeightPixels() override { return height; }
+  int TwipsPerPixelX() override { return 15; }
+  int TwipsPerPixelY() override { return 15; }
+  int width = 1024;
+  int height = 768;
+};
+
+// The shelf list in memory. Keys compare ignoring ASCII case, as the list view's keys do.
+class FakeShelfList : public IShelfList {
+ public:
+  struct Entry {
+    std::string key;
+    std::string text;
+    int icon = 0;
+    bool selected = false;
+  };
+  int Count() const override { return static_cast<int>(entries.size()); }
+  ShelfAddResult Add(const std::string& key, const std::string& text) override;
+  void RemoveAt(int index) override;
+  std::string Key(int index) const override;
+  std::string Text(int index) const override;
+  void SetText(int index, const std::string& text) override;
+  int SmallIcon(int index) const override;
+  void SetSmallIcon(int index, int icon) override;
+  bool Selected(int index) const override;
+  void SetSelected(int index, bool selected) override;
+  int Focused() const override { return focused; }
+  void SetFocused(int index) override { focused = index; }
+  bool Enabled() const override { return enabled; }
+  void SetEnabled(bool on) override { enabled = on; }
+  void SetToolTip(const std::string& text) override { toolTip = text; }
+  void SortOnce() override;
+
+  std::vector<Entry> entries;
+  int focused = -1;
+  bool enabled = true;
+  std::string toolTip;
+  int sorts = 0;
+
+ private:
+  bool Valid(int index) const { return index >= 0 && index < Count(); }
 };
 
 }  // namespace velmarin
