@@ -110,7 +110,7 @@ std::string GetExt(std::string_view s) {
 std::string AddDQs(std::string_view s) {
   std::string out(s);
   if (out.empty() || out.front() != '"') out.insert(out.begin(), '"');
-  if (out.size() < 2 || out.back() != '"') out.push_back('"');
+  if (out.back() != '"') out.push_back('"');
   return out;
 }
 
