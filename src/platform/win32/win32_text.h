@@ -1,0 +1,15 @@
+#pragma once
+// Text services of a real Windows system: its ANSI code page and its locale's comparisons.
+#include "platform/text.h"
+
+namespace velmarin::win32 {
+
+class Win32Text : public IText {
+ public:
+  std::string AnsiToUtf8(const std::string& ansi) override;
+  std::optional<std::string> Utf8ToAnsi(const std::string& utf8) override;
+  bool EqualsNoCase(const std::string& a, const std::string& b) override;
+  bool StartsWithNoCase(const std::string& text, const std::string& prefix) override;
+};
+
+}  // namespace velmarin::win32

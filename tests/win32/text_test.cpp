@@ -1,0 +1,63 @@
+// The real text services under a Japanese system (wine with LANG=ja_JP.UTF-8).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/win32_text.h"
+
+namespace velmarin::win32 {
+namespace {
+
+TEST(Win32Text, SystemCodePageIsJapanese) { EXPECT_EQ(GetACP(), 932u); }
+
+TEST(Win32Text, JapaneseTextRoundTripsThroughCodePage932) {
+  Win32Text text;
+  const std::string utf8 = "メモ帳 ｶﾅ 表示.txt";
+  const auto ansi = text.Utf8ToAnsi(utf8);
+  ASSERT_TRUE(ansi.has_value());
+  // メ is 83 81 in code page 932; half-width ｶ is one byte B6; 表 has 5C ("\") as trail byte.
+  EXPECT_EQ(ansi->substr(0, 2), "\x83\x81");
+  EXPECT_NE(ansi->find('\xB6'), std::string::npos);
+  EXPECT_NE(ansi->find("\x95\x5C"), std::string::npos);
+  EXPECT_EQ(text.AnsiToUtf8(*ansi), utf8);
+
+  // Plain ASCII and empty text pass unchanged both ways.
+  EXPECT_EQ(text.Utf8ToAnsi("C:\\Tools\\ed.exe"), "C:\\Tools\\ed.exe");
+  EXPECT_EQ(text.Utf8ToAnsi(""), "");
+  EXPECT_EQ(text.AnsiToUtf8(""), "");
+}
+
+TEST(Win32Text, CharacterOutsideCodePageHasNoForm) {
+  Win32Text text;
+  EXPECT_EQ(text.Utf8ToAnsi("emoji \xF0\x9F\x98\x80"), std::nullopt);
+  EXPECT_EQ(text.Utf8ToAnsi("\xC3\xA9t\xC3\xA9"), std::nullopt);  // é: no best-fit "e"
+  EXPECT_EQ(text.Utf8ToAnsi("broken \xFF utf-8"), std::nullopt);
+}
+
+TEST(Win32Text, UndecodableBytesBecomeReplacementCharacters) {
+  Win32Text text;
+  // A lone lead byte at the end, and a byte that is no character in 932.
+  EXPECT_EQ(text.AnsiToUtf8("ab\x83"), "ab\xEF\xBF\xBD");
+  const std::string decoded = text.AnsiToUtf8(std::string("x\xA0y\x83\x81", 5));
+  EXPECT_EQ(decoded.substr(decoded.size() - 3), "\xE3\x83\xA1");  // メ still decodes
+  EXPECT_EQ(decoded.front(), 'x');
+}
+
+TEST(Win32Text, ComparisonsIgnoreCaseThroughTheLocale) {
+  Win32Text text;
+  EXPECT_TRUE(text.EqualsNoCase("Notepad", "NOTEPAD"));
+  EXPECT_TRUE(text.EqualsNoCase("", ""));
+  EXPECT_FALSE(text.EqualsNoCase("Notepad", "Notepad2"));
+  EXPECT_FALSE(text.EqualsNoCase("", "a"));
+  // Full-width Latin letters have case too.
+  EXPECT_TRUE(text.EqualsNoCase("ＡＢＣ", "ａｂｃ"));
+
+  EXPECT_TRUE(text.StartsWithNoCase("Notepad", "no"));
+  EXPECT_TRUE(text.StartsWithNoCase("メモ帳", "メモ"));
+  EXPECT_TRUE(text.StartsWithNoCase("anything", ""));
+  EXPECT_FALSE(text.StartsWithNoCase("no", "notes"));
+  EXPECT_FALSE(text.StartsWithNoCase("Notepad", "ote"));
+}
+
+}  // namespace
+}  // namespace velmarin::win32
