@@ -19,6 +19,15 @@ inline constexpr uint32_t kNormal = 0x80;
 
 enum class DriveType { Unknown, NoRootDir, Removable, Fixed, Remote, CdRom, RamDisk };
 
+// Why an attribute query failed.
+enum class FileFailure { None, BadName, Other };
+
+struct AttributeQuery {
+  std::optional<uint32_t> attributes;       // empty when the query failed
+  FileFailure failure = FileFailure::None;  // why, when it failed
+  std::string description;                  // the system's own words for the failure
+};
+
 class IFiles {
  public:
   virtual ~IFiles() = default;
@@ -29,6 +38,18 @@ class IFiles {
   virtual std::optional<bool> MatchExists(const std::string& pattern, bool foldersToo) = 0;
   // Attribute bits of an existing path; std::nullopt when it does not exist or cannot be read.
   virtual std::optional<uint32_t> Attributes(const std::string& path) = 0;
+  // Attribute bits, or why they could not be read. A backend that knows the system's reason
+  // overrides this; by default a name with wildcards or characters no file name may hold is a
+  // bad name and any other failure has no description.
+  virtual AttributeQuery QueryAttributes(const std::string& path) {
+    AttributeQuery query;
+    query.attributes = Attributes(path);
+    if (!query.attributes) {
+      const bool badName = path.find_first_of("*?<>|\"") != std::string::npos;
+      query.failure = badName ? FileFailure::BadName : FileFailure::Other;
+    }
+    return query;
+  }
   // Type of a drive named "A:" (no backslash needed).
   virtual DriveType TypeOfDrive(const std::string& drive) = 0;
   // The whole file as raw bytes; std::nullopt when it cannot be opened or read.

@@ -6,6 +6,7 @@
 #include "platform/run_list.h"
 #include "platform/screen.h"
 #include "platform/shelf_list.h"
+#include "platform/shell.h"
 #include "platform/text.h"
 
 namespace velmarin {
@@ -17,6 +18,7 @@ struct Platform {
   IRunList* runList = nullptr;
   IShelfList* shelf = nullptr;
   IScreen* screen = nullptr;
+  IShell* shell = nullptr;
 };
 
 }  // namespace velmarin

@@ -2,6 +2,7 @@
 // Every fake service in one object, wired into an App for tests.
 #include "core/app.h"
 #include "platform/fake/fake_files.h"
+#include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_text.h"
 #include "platform/fake/fake_ui.h"
 
@@ -14,6 +15,7 @@ struct FakePlatform {
   FakeRunList runList;
   FakeShelfList shelf;
   FakeScreen screen;
+  FakeShell shell;
 
   void Wire(App& app) {
     app.platform.files = &files;
@@ -22,6 +24,7 @@ struct FakePlatform {
     app.platform.runList = &runList;
     app.platform.shelf = &shelf;
     app.platform.screen = &screen;
+    app.platform.shell = &shell;
   }
 };
 

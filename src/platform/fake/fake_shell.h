@@ -1,0 +1,50 @@
+#pragma once
+// The shell for tests: every call is recorded; results and the windows that exist are scripted.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/shell.h"
+
+namespace velmarin {
+
+class FakeShell : public IShell {
+ public:
+  struct Execution {
+    std::string verb;
+    std::string file;
+    std::string params;
+    std::string folder;
+    int show = 0;
+  };
+  struct CommandLine {
+    std::string commandLine;
+    int windowStyle = 0;
+  };
+
+  void Execute(const std::string& verb, const std::string& file, const std::string& params,
+               const std::string& folder, int show) override;
+  bool StartCommandLine(const std::string& commandLine, int windowStyle) override;
+  int DeleteToRecycleBin(const std::vector<std::string>& paths) override;
+  int FormatDrive(int driveNumber) override;
+  bool FindWindowByClassAndClose(const std::string& className) override;
+  void Beep() override { ++beeps; }
+
+  // Nothing launched, started, deleted, formatted, closed or sounded.
+  bool Quiet() const;
+
+  std::vector<Execution> executions;
+  std::vector<CommandLine> commandLines;
+  std::vector<std::vector<std::string>> deletions;
+  std::vector<int> formats;                // drive numbers
+  std::vector<std::string> closeRequests;  // class names asked for, found or not
+  std::vector<std::string> closed;         // class names whose window was sent a close
+  int beeps = 0;
+
+  // Scripted answers.
+  int deleteResult = 0;
+  int formatResult = 0;
+  std::set<std::string> windowClasses;  // top-level windows that exist
+};
+
+}  // namespace velmarin
