@@ -1,12 +1,14 @@
 #pragma once
 // The running program's state: the model, the platform services it acts through and the lists
 // built at start-up. One App exists per run; every procedure of the app logic takes it.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "core/model.h"
+#include "panel/push_button.h"
 #include "platform/platform.h"
 
 namespace velmarin {
@@ -26,6 +28,37 @@ struct Seams {
   std::function<void()> ShowSettingsDialog;
   // Unloads the main window the normal way (saving) and ends the program.
   std::function<void()> EndProgram;
+
+  // Start-up and shutdown steps filled by the pages, menus, skin and tray parts.
+  std::function<void()> CreatePageHistory;      // the empty back/forward history
+  std::function<void()> PrepareShelfList;       // the shelf's image lists, list view mode
+  std::function<void()> CreateDrawerMenuItems;  // drawer menu items up to MaxDrawer
+  std::function<void()> HookWindow;             // the program's window procedure in front
+  std::function<void()> UnhookWindow;           // the main window's own procedure back
+  std::function<void(bool show)> NotifyIcon;    // the notification-area icon
+  std::function<void(bool onTop)> SetTopMost;
+  // Registers the global hot key under the atom name; false when the system refuses it.
+  std::function<bool(const std::string& atomName, int32_t modifiers, int32_t key)>
+      RegisterAppHotKey;
+  // The window layout's look: colours of the title, Run box and shelf; the skin; the arrow and
+  // title cells; the page caption; the cells of the current page.
+  std::function<void()> ApplyColors;
+  std::function<void()> LoadSkin;
+  std::function<void()> PaintTitleCells;
+  std::function<void()> DrawPageCaption;
+  std::function<void()> RepaintPage;
+  // Places and paints the row of button cells from PanelLeft and TitleTop.
+  std::function<void()> LayoutButtons;
+  // Paints the skin under a control into it, leaving a margin in pixels.
+  std::function<void(ControlId control, int margin)> SkinPaint;
+};
+
+// What the main window holds besides the model.
+struct MainForm {
+  int32_t BorderWidth = 0;  // window frame on each side, pixels
+  // The small window cells: StorageOpen, DDExecute, tClose (by PushButton index).
+  std::array<PushButton, 3> pushButtons;
+  bool unloaded = false;  // the unload handler ran (or was skipped by a quit without saving)
 };
 
 struct App {
@@ -33,6 +66,7 @@ struct App {
   Platform platform;
   std::vector<CplEntry> CplList;
   Seams seams;
+  MainForm form;
 };
 
 }  // namespace velmarin

@@ -1,12 +1,14 @@
 #pragma once
 // The services the app logic uses, one pointer per area. The backend fills them in; the app
 // logic never owns them. A missing service (nullptr) makes the steps that need it do nothing.
+#include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/run_list.h"
 #include "platform/screen.h"
 #include "platform/shelf_list.h"
 #include "platform/shell.h"
+#include "platform/system.h"
 #include "platform/text.h"
 
 namespace velmarin {
@@ -19,6 +21,8 @@ struct Platform {
   IShelfList* shelf = nullptr;
   IScreen* screen = nullptr;
   IShell* shell = nullptr;
+  ISystem* system = nullptr;
+  IControls* controls = nullptr;
 };
 
 }  // namespace velmarin

@@ -3,6 +3,7 @@
 #include "core/app.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_shell.h"
+#include "platform/fake/fake_system.h"
 #include "platform/fake/fake_text.h"
 #include "platform/fake/fake_ui.h"
 
@@ -16,6 +17,8 @@ struct FakePlatform {
   FakeShelfList shelf;
   FakeScreen screen;
   FakeShell shell;
+  FakeSystem system;
+  FakeControls controls;
 
   void Wire(App& app) {
     app.platform.files = &files;
@@ -25,6 +28,8 @@ struct FakePlatform {
     app.platform.shelf = &shelf;
     app.platform.screen = &screen;
     app.platform.shell = &shell;
+    app.platform.system = &system;
+    app.platform.controls = &controls;
   }
 };
 

@@ -1,0 +1,148 @@
+#include "core/lifecycle.h"
+
+#include "core/guarded.h"
+#include "core/settings.h"
+#include "launch/cpl_list.h"
+#include "shell/layout.h"
+
+namespace velmarin {
+
+namespace {
+
+bool IsOnlyInstance(App& app) {
+  ISystem* sys = app.platform.system;
+  if (!sys || sys->AcquireSingleInstance()) return true;
+  if (app.platform.messageBox) {
+    app.platform.messageBox->Show(kAlreadyRunningText, kAlreadyRunningTitle, MbButtons::Ok,
+                                  MbIcon::Information);
+  }
+  return false;
+}
+
+void SetUpPushButtons(App& app) {
+  // Index first (it binds the cell), then the value, then the picture.
+  const int16_t values[3] = {0, 1, 0};
+  for (int16_t k = 0; k < 3; ++k) {
+    PushButton& button = app.form.pushButtons[static_cast<size_t>(k)];
+    button.SetIndex(k);
+    button.SetValue(values[k]);
+    button.SetPicture(app);
+  }
+}
+
+void SetDropAcceptance(App& app) {
+  IControls* controls = app.platform.controls;
+  if (!controls) return;
+  controls->AcceptDrops({ControlKind::DDExecute, 0}, app.model.DropMode);
+  controls->AcceptDrops({ControlKind::StorageOpen, 0}, !app.model.StorageIsOpen);
+}
+
+// Leaves without the unload handler: the settings file stays as it was.
+void QuitWithoutSaving(App& app) {
+  app.form.unloaded = true;
+  Guarded([&] { CallSeam(app.seams.NotifyIcon, false); });
+  Guarded([&] { CallSeam(app.seams.UnhookWindow); });
+  Guarded([&] {
+    if (app.platform.system) app.platform.system->CloseOtherWindows();
+  });
+  Guarded([&] {
+    if (app.platform.system) app.platform.system->EndProgram();
+  });
+}
+
+void RepaintClose(App& app, bool pushed) {
+  PushButton& close = app.form.pushButtons[kTCloseIndex];
+  close.SetValue(pushed ? 1 : 0);
+  close.SetPushed(pushed);
+  close.SetPicture(app);
+}
+
+}  // namespace
+
+void WireLifecycle(App& app) {
+  app.seams.EndProgram = [&app] { UnloadAndEnd(app); };
+}
+
+StartResult Form_Load(App& app) {
+  if (!IsOnlyInstance(app)) return StartResult::SecondInstance;
+  Model& m = app.model;
+  ISystem* sys = app.platform.system;
+  Guarded([&] {
+    if (sys) app.form.BorderWidth = BorderWidthOf(sys->OuterWidth(), sys->ClientWidth());
+  });
+  Guarded([&] { CallSeam(app.seams.CreatePageHistory); });
+  Guarded([&] {
+    if (sys) sys->ShowMainWindow(false);
+  });
+  Guarded([&] { CplListLoad(app); });
+  Guarded([&] { SetUpPushButtons(app); });
+  Guarded([&] { CallSeam(app.seams.PrepareShelfList); });
+  LoadResult loaded = LoadResult::Loaded;
+  Guarded([&] { loaded = LoadSettings(app); });
+  if (loaded == LoadResult::Cancelled) return StartResult::Cancelled;
+  Guarded([&] { ClampLimits(m); });
+  Guarded([&] { UnpackFlags(m.settings); });
+  Guarded([&] { Shape(app, true); });
+  Guarded([&] { CallSeam(app.seams.CreateDrawerMenuItems); });
+  Guarded([&] { m.Pages.resize(static_cast<size_t>(m.PageCount < 1 ? 1 : m.PageCount)); });
+  Guarded([&] {
+    m.CurrentPage = 0;
+    CallSeam(app.seams.PageChange, 0, true, false);
+  });
+  Guarded([&] { SetDropAcceptance(app); });
+  Guarded([&] { CallSeam(app.seams.HookWindow); });
+  Guarded([&] {
+    if (sys) sys->ShowMainWindow(true);
+  });
+  Guarded([&] { CallSeam(app.seams.NotifyIcon, m.settings.options.TrayIcon); });
+  Guarded([&] { CallSeam(app.seams.SetTopMost, m.settings.options.AlwaysOnTop); });
+  Guarded([&] {
+    if (m.settings.options.UseHotKey && app.seams.RegisterAppHotKey) {
+      app.seams.RegisterAppHotKey(kHotKeyAtomName, m.settings.HotKeyFlg, m.settings.HotKeyKey);
+    }
+  });
+  return StartResult::Running;
+}
+
+void Form_Unload(App& app) {
+  if (app.form.unloaded) return;
+  app.form.unloaded = true;
+  // A failed save has shown its own message; the shutdown still completes.
+  Guarded([&] { SaveSettings(app); });
+  Guarded([&] { CallSeam(app.seams.NotifyIcon, false); });
+  Guarded([&] { CallSeam(app.seams.UnhookWindow); });
+  Guarded([&] {
+    if (app.platform.system) app.platform.system->CloseOtherWindows();
+  });
+}
+
+void UnloadAndEnd(App& app) {
+  Form_Unload(app);
+  if (app.platform.system) app.platform.system->EndProgram();
+}
+
+void EndSession(App& app) { Form_Unload(app); }
+
+void tClose_MouseDown(App& app, MouseButton) { RepaintClose(app, true); }
+
+void tClose_MouseUp(App& app, MouseButton button) {
+  RepaintClose(app, false);
+  // A press dragged off the cell is abandoned.
+  if (app.platform.system && !app.platform.system->IsCursorOverControl({ControlKind::TClose, 0})) {
+    return;
+  }
+  if (button == MouseButton::Left) {
+    UnloadAndEnd(app);
+    return;
+  }
+  if (button != MouseButton::Right || !app.platform.messageBox) return;
+  const MbResult answer = app.platform.messageBox->Show(
+      kQuitWithoutSavingText, kQuitWithoutSavingTitle, MbButtons::YesNoCancel, MbIcon::Question);
+  if (answer == MbResult::Yes) {
+    QuitWithoutSaving(app);
+  } else if (answer == MbResult::No) {
+    UnloadAndEnd(app);
+  }
+}
+
+}  // namespace velmarin

@@ -1,0 +1,39 @@
+#pragma once
+// Start-up, the normal shutdown and the close cell with its question whether to quit without
+// saving.
+#include "core/app.h"
+
+namespace velmarin {
+
+enum class StartResult {
+  Running,         // the window is up
+  SecondInstance,  // another instance runs: the message was shown, nothing was set up
+  Cancelled,       // Cancel in a settings-file question: end at once without saving
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+inline constexpr const char* kAlreadyRunningText = "既にvelmarinが起動しています。";
+inline constexpr const char* kAlreadyRunningTitle = "二重起動";
+inline constexpr const char* kQuitWithoutSavingText = "今の状態を保存せずに終了しますか？";
+inline constexpr const char* kQuitWithoutSavingTitle = "終了の確認";
+inline constexpr const char* kHotKeyAtomName = "velmarinHK";
+
+// Fills app.seams.EndProgram with the saved shutdown (",EXIT", the menus' exit).
+void WireLifecycle(App& app);
+
+// The main window's load handler: the whole start-up in its fixed order.
+StartResult Form_Load(App& app);
+// The main window's unload handler: save, remove the tray icon, put the window procedure back,
+// close the other windows. Runs at most once.
+void Form_Unload(App& app);
+// Unloads the main window (saving) and ends the program: a left click on the close cell, a close
+// request from the system, the exit commands.
+void UnloadAndEnd(App& app);
+// The session ends (log-off, shut-down): save as on a normal exit.
+void EndSession(App& app);
+
+void tClose_MouseDown(App& app, MouseButton button);
+void tClose_MouseUp(App& app, MouseButton button);
+
+}  // namespace velmarin

@@ -1,0 +1,87 @@
+#include "panel/draw_icon.h"
+
+#include <algorithm>
+
+#include "core/strings.h"
+#include "launch/names.h"
+
+namespace velmarin {
+
+namespace {
+
+constexpr uint32_t kErrorFileNotFound = 2;
+
+struct IconSource {
+  std::string file;
+  int16_t index = 0;
+};
+
+IconSource ChooseIconSource(App& app, const std::string& path, int16_t iconIndex,
+                            const std::string& iconPath) {
+  if (isVelmName(app, path)) {
+    if (iconPath.empty()) return {IconLibraryPath(app), kInternalNameIcon};
+    return {iconPath, iconIndex};
+  }
+  // An ordinary item's icon comes from the item file itself; its IconFile is only stored.
+  if (FileExist(app, path)) return {path, iconIndex};
+  return {IconLibraryPath(app), kMissingFileIcon};
+}
+
+// Draws the icon, or prints why there is none.
+void DrawFromSource(IControls& controls, const IconSource& source, int x, int y, ControlId obj) {
+  const bool driveRoot = IsDriveRoot(source.file);
+  IconHandle icon = controls.ExtractAssociatedIcon(source.file, source.index);
+  if (icon == 0 || (controls.LastError() == kErrorFileNotFound && !driveRoot)) {
+    if (icon > 1) controls.DestroyIcon(icon);
+    icon = controls.ExtractIcon(source.file, source.index);
+  }
+  const uint32_t error = controls.LastError();
+  if (error == kErrorFileNotFound && !driveRoot) {
+    if (icon > 1) controls.DestroyIcon(icon);
+    controls.PrintText(obj, "FILE\r\nNOT\r\nFOUND");
+  } else if (icon == 0) {
+    controls.PrintText(obj, "ICON\r\nNOT\r\nFOUND");
+  } else if (icon == 1) {
+    controls.PrintText(obj, "ICON\r\nNOT\r\nINCLUDED");
+  } else {
+    controls.DrawIcon(obj, x, y, icon);
+    controls.DestroyIcon(icon);
+  }
+}
+
+}  // namespace
+
+std::string IconLibraryPath(App& app) {
+  if (!app.platform.files) return "velmarin.icl";
+  return app.platform.files->ProgramFolder() + "\\velmarin.icl";
+}
+
+void MyDrawIcon(App& app, const std::string& path, int16_t index, int x, int y, ControlId obj,
+                int16_t iconIndex, std::string iconPath, bool dispDrawer) {
+  IControls* controls = app.platform.controls;
+  if (!controls) return;
+  if (index < 0 || index > app.model.settings.MaxButton - 1) return;
+  if (!path.empty()) {
+    iconPath = std::string(TrimSpaces(iconPath));
+    DrawFromSource(*controls, ChooseIconSource(app, path, iconIndex, iconPath), x, y, obj);
+  }
+  if (dispDrawer) {
+    if (const Page* page = PageAt(app.model, app.model.CurrentPage)) {
+      DrawDrawerMarks(app, page->Buttons[static_cast<size_t>(index)], obj);
+    }
+  }
+  controls->Refresh(obj);
+}
+
+void DrawDrawerMarks(App& app, const Button& button, ControlId obj) {
+  IControls* controls = app.platform.controls;
+  if (!controls || !app.model.settings.options.ShowDrawerCount) return;
+  int filled = 0;
+  const int slots = std::min<int>(app.model.settings.MaxDrawer, kDrawerSlots);
+  for (int k = 0; k < slots; ++k) {
+    if (!button.Drawer[static_cast<size_t>(k)].empty()) ++filled;
+  }
+  for (int k = 1; k <= filled; ++k) controls->DrawLine(obj, 3 * k, 0, 3 * k, 2);
+}
+
+}  // namespace velmarin

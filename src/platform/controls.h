@@ -1,0 +1,68 @@
+#pragma once
+// The controls on the main window as the app logic places and paints them: the title cells, the
+// Run box, the three small window cells, the button cells and the shelf list. Positions are client
+// pixels. Each cell keeps what is drawn into it (a persistent surface), so a repaint of the window
+// shows the last face, icon and text again.
+#include <cstdint>
+#include <string>
+
+namespace velmarin {
+
+enum class ControlKind : uint8_t {
+  TitleBar,     // index 1..6
+  Run,          // the Run box
+  StorageOpen,  // shelf toggle
+  DDExecute,    // drop-mode cell
+  TClose,       // close cell
+  Picture1,     // button cells, index 0..11
+  Storage,      // the shelf list
+};
+
+struct ControlId {
+  ControlKind kind = ControlKind::TitleBar;
+  int index = 0;
+  friend bool operator==(const ControlId&, const ControlId&) = default;
+  friend auto operator<=>(const ControlId&, const ControlId&) = default;
+};
+
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// The picture lists of cell faces: ImageList1 holds the button cells' up (1) and down (2) faces,
+// ImageList2 the small cells' faces (2k + 1 up, 2k + 2 pushed for small cell k).
+enum class FaceList { ImageList1, ImageList2 };
+
+// An extracted icon. 0 means none could be extracted, 1 that the file holds no icon.
+using IconHandle = std::uintptr_t;
+
+class IControls {
+ public:
+  virtual ~IControls() = default;
+  // Moves and sizes a control. A negative width or height is refused and the control keeps its
+  // old size (it still moves).
+  virtual void Place(ControlId id, const PixelRect& rect) = 0;
+  virtual void SetVisible(ControlId id, bool visible) = 0;
+  // Whether dragged files may be dropped on the control.
+  virtual void AcceptDrops(ControlId id, bool accept) = 0;
+
+  // Painting into a cell's persistent surface.
+  virtual void SetFace(ControlId id, FaceList list, int picture) = 0;
+  virtual IconHandle ExtractAssociatedIcon(const std::string& source, int index) = 0;
+  virtual IconHandle ExtractIcon(const std::string& source, int index) = 0;
+  // The platform's error code left by the last extraction (2 = file not found).
+  virtual uint32_t LastError() = 0;
+  virtual void DrawIcon(ControlId id, int x, int y, IconHandle icon) = 0;
+  virtual void DestroyIcon(IconHandle icon) = 0;
+  // Text lines joined by "\r\n", printed with the cell's font from its top-left corner.
+  virtual void PrintText(ControlId id, const std::string& text) = 0;
+  virtual void DrawLine(ControlId id, int x1, int y1, int x2, int y2) = 0;
+  // Shows what was drawn.
+  virtual void Refresh(ControlId id) = 0;
+};
+
+}  // namespace velmarin

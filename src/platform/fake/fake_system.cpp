@@ -1,0 +1,93 @@
+#include "platform/fake/fake_system.h"
+
+#include "core/strings.h"
+
+namespace velmarin {
+
+bool FakeSystem::AcquireSingleInstance() {
+  Log("AcquireSingleInstance");
+  return !anotherInstance;
+}
+
+void FakeSystem::ShowMainWindow(bool show) {
+  Log(show ? "ShowMainWindow" : "HideMainWindow");
+  visible = show;
+}
+
+void FakeSystem::MoveMainWindow(const PixelRect& rect) {
+  Log("MoveMainWindow");
+  outer = rect;
+}
+
+void FakeSystem::CloseOtherWindows() {
+  Log("CloseOtherWindows");
+  ++otherWindowsClosed;
+}
+
+void FakeSystem::EndProgram() {
+  Log("EndProgram");
+  ended = true;
+}
+
+void FakeControls::Place(ControlId id, const PixelRect& rect) {
+  Control& c = controls[id];
+  // The real window refuses a negative size; the control keeps its old one.
+  c.rect.left = rect.left;
+  c.rect.top = rect.top;
+  if (rect.width >= 0 && rect.height >= 0) {
+    c.rect.width = rect.width;
+    c.rect.height = rect.height;
+  }
+  c.placed = true;
+}
+
+void FakeControls::SetFace(ControlId id, FaceList list, int picture) {
+  Control& c = controls[id];
+  c.faceList = list;
+  c.face = picture;
+  c.drawn.clear();
+}
+
+IconHandle FakeControls::Extract(const std::string& source, int index) {
+  const auto found = iconFiles.find(UpperAscii(source));
+  if (found == iconFiles.end()) {
+    lastError_ = 2;
+    return 0;
+  }
+  lastError_ = 0;
+  if (found->second == 0) return 1;
+  if (index < 0 || index >= found->second) return 0;
+  const IconHandle h = next_++;
+  handles_[h] = source + "#" + std::to_string(index);
+  ++liveIcons;
+  return h;
+}
+
+IconHandle FakeControls::ExtractAssociatedIcon(const std::string& source, int index) {
+  return Extract(source, index);
+}
+
+IconHandle FakeControls::ExtractIcon(const std::string& source, int index) {
+  return Extract(source, index);
+}
+
+void FakeControls::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
+  const auto found = handles_.find(icon);
+  const std::string what = found == handles_.end() ? "?" : found->second;
+  controls[id].drawn.push_back({"icon", what + "@" + std::to_string(x) + "," + std::to_string(y)});
+}
+
+void FakeControls::DestroyIcon(IconHandle icon) {
+  if (handles_.erase(icon) > 0) --liveIcons;
+}
+
+void FakeControls::PrintText(ControlId id, const std::string& text) {
+  controls[id].drawn.push_back({"text", text});
+}
+
+void FakeControls::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
+  controls[id].drawn.push_back({"line", std::to_string(x1) + "," + std::to_string(y1) + "-" +
+                                            std::to_string(x2) + "," + std::to_string(y2)});
+}
+
+}  // namespace velmarin

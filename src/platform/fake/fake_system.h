@@ -1,0 +1,87 @@
+#pragma once
+// The main window and its controls in memory: what was placed, shown and drawn, for tests.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/system.h"
+
+namespace velmarin {
+
+class FakeSystem : public ISystem {
+ public:
+  bool AcquireSingleInstance() override;
+  int OuterWidth() override { return clientWidth + 2 * frame; }
+  int ClientWidth() override { return clientWidth; }
+  void ShowMainWindow(bool visible) override;
+  void MoveMainWindow(const PixelRect& outer) override;
+  bool IsCursorOverControl(ControlId) override { return cursorOver; }
+  void CloseOtherWindows() override;
+  void EndProgram() override;
+
+  // Set-up.
+  bool anotherInstance = false;  // the lock is held by another program
+  bool cursorOver = true;        // the cursor is over any control asked about
+  int frame = 1;                 // frame width on each side
+  int clientWidth = 445;
+  // Shared record of calls, in order; may be null.
+  std::vector<std::string>* log = nullptr;
+
+  // What happened.
+  bool visible = false;
+  PixelRect outer;
+  int otherWindowsClosed = 0;
+  bool ended = false;
+
+ private:
+  void Log(const std::string& what) {
+    if (log) log->push_back(what);
+  }
+};
+
+class FakeControls : public IControls {
+ public:
+  struct Drawn {
+    std::string kind;  // "icon", "text", "line"
+    std::string detail;
+  };
+  struct Control {
+    PixelRect rect;
+    bool placed = false;
+    bool visible = true;
+    bool acceptsDrops = false;
+    FaceList faceList = FaceList::ImageList1;
+    int face = 0;
+    int refreshes = 0;
+    std::vector<Drawn> drawn;  // since the last face was set
+  };
+
+  void Place(ControlId id, const PixelRect& rect) override;
+  void SetVisible(ControlId id, bool visible) override { controls[id].visible = visible; }
+  void AcceptDrops(ControlId id, bool accept) override { controls[id].acceptsDrops = accept; }
+  void SetFace(ControlId id, FaceList list, int picture) override;
+  IconHandle ExtractAssociatedIcon(const std::string& source, int index) override;
+  IconHandle ExtractIcon(const std::string& source, int index) override;
+  uint32_t LastError() override { return lastError_; }
+  void DrawIcon(ControlId id, int x, int y, IconHandle icon) override;
+  void DestroyIcon(IconHandle icon) override;
+  void PrintText(ControlId id, const std::string& text) override;
+  void DrawLine(ControlId id, int x1, int y1, int x2, int y2) override;
+  void Refresh(ControlId id) override { ++controls[id].refreshes; }
+
+  // Set-up: icon sources the fake extracts from (upper-cased path -> icon count); a source not
+  // listed is a missing file.
+  std::map<std::string, int> iconFiles;
+
+  std::map<ControlId, Control> controls;
+  int liveIcons = 0;  // extracted and not yet destroyed
+
+ private:
+  IconHandle Extract(const std::string& source, int index);
+  std::map<IconHandle, std::string> handles_;  // handle -> "source#index"
+  IconHandle next_ = 100;
+  uint32_t lastError_ = 0;
+};
+
+}  // namespace velmarin

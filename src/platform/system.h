@@ -1,0 +1,27 @@
+#pragma once
+// The program as a whole and its main window, as start-up and shutdown need them.
+#include "platform/controls.h"
+
+namespace velmarin {
+
+class ISystem {
+ public:
+  virtual ~ISystem() = default;
+  // Takes the one-instance lock of the user's session. False when another instance holds it;
+  // the lock stays held until this program ends.
+  virtual bool AcquireSingleInstance() = 0;
+  // The main window's outer width and its client width, in pixels.
+  virtual int OuterWidth() = 0;
+  virtual int ClientWidth() = 0;
+  virtual void ShowMainWindow(bool visible) = 0;
+  // Outer position and size of the main window, in pixels.
+  virtual void MoveMainWindow(const PixelRect& outer) = 0;
+  // Whether the mouse cursor is now inside the control's rectangle.
+  virtual bool IsCursorOverControl(ControlId id) = 0;
+  // Closes every other window of the program (dialogs, the About box).
+  virtual void CloseOtherWindows() = 0;
+  // Destroys the main window and ends the message loop. The unload handler does not run again.
+  virtual void EndProgram() = 0;
+};
+
+}  // namespace velmarin

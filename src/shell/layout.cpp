@@ -1,0 +1,189 @@
+#include "shell/layout.h"
+
+#include <cmath>
+
+#include "core/guarded.h"
+
+namespace velmarin {
+
+namespace {
+
+int TwipsX(App& app) {
+  const int tpp = app.platform.screen ? app.platform.screen->TwipsPerPixelX() : 15;
+  return tpp > 0 ? tpp : 15;
+}
+
+int TwipsY(App& app) {
+  const int tpp = app.platform.screen ? app.platform.screen->TwipsPerPixelY() : 15;
+  return tpp > 0 ? tpp : 15;
+}
+
+int ClampedMaxButton(const App& app) {
+  const int n = app.model.settings.MaxButton;
+  return n < 1 ? 1 : (n > kButtonSlots ? kButtonSlots : n);
+}
+
+void PlaceFromTable(App& app, const WindowGeometry& g) {
+  IControls* c = app.platform.controls;
+  if (!c) return;
+  // The title cells first, then the three small cells, as the window has always moved them.
+  for (int k = 1; k <= 6; ++k) c->Place({ControlKind::TitleBar, k}, g.titleBar[k]);
+  c->Place({ControlKind::StorageOpen, 0}, g.storageOpen);
+  c->Place({ControlKind::DDExecute, 0}, g.ddExecute);
+  c->Place({ControlKind::TClose, 0}, g.tClose);
+}
+
+// The row of cells where the table puts them, when no panel part lays them out.
+void PlaceCells(App& app, const WindowGeometry& g) {
+  IControls* c = app.platform.controls;
+  if (!c) return;
+  for (int k = 0; k < ClampedMaxButton(app); ++k) c->Place({ControlKind::Picture1, k}, g.cells[k]);
+}
+
+// The whole window in pixels at its kept position, with the shelf open or closed.
+PixelRect OuterRect(App& app, bool shelfOpen) {
+  const Settings& s = app.model.settings;
+  const WindowGeometry g = ComputeGeometry(ClampedMaxButton(app), s.ButtonWidth, s.ButtonHeight);
+  return {static_cast<int>(app.model.WindowLeft) / TwipsX(app),
+          static_cast<int>(app.model.WindowTop) / TwipsY(app),
+          2 * app.form.BorderWidth + g.clientWidth, OuterHeight(app, shelfOpen)};
+}
+
+void SetDropMode(App& app, bool firstTime) {
+  const Options& o = app.model.settings.options;
+  app.model.DropMode = (firstTime && o.KeepDropMode) ? o.SavedDropMode : o.StartInExecuteMode;
+  PushButton& dd = app.form.pushButtons[kDDExecuteIndex];
+  dd.SetValue(app.model.DropMode ? 1 : 0);
+  dd.SetPicture(app);
+}
+
+void SetShelfState(App& app, bool firstTime) {
+  Options& o = app.model.settings.options;
+  bool open = false;
+  if (firstTime != o.KeepStorageOpen) {
+    open = o.SavedStorageOpen;
+  } else {
+    o.SavedStorageOpen = false;
+  }
+  app.model.StorageIsOpen = open;
+  PushButton& toggle = app.form.pushButtons[kStorageOpenIndex];
+  toggle.SetValue(open ? 1 : 0);
+  toggle.SetPushed(open);
+  if (app.platform.shelf) app.platform.shelf->SetEnabled(open);
+  if (!open && app.platform.system) app.platform.system->MoveMainWindow(OuterRect(app, false));
+  toggle.SetPicture(app);
+}
+
+}  // namespace
+
+WindowGeometry ComputeGeometry(int maxButton, int buttonWidth, int buttonHeight) {
+  const int n = maxButton;
+  const int b = buttonWidth;
+  WindowGeometry g;
+  g.titleBar[3] = {0, 0, kTitleCell, kTitleHeight};
+  g.titleBar[4] = {kTitleCell, 0, kTitleCell, kTitleHeight};
+  g.titleBar[1] = {75, 0, (n - 5) * kTitleCell - 2, kTitleHeight};
+  g.run = {(n - 3) * kTitleCell, -1, kRunWidth, kRunHeight};
+  g.storageOpen = {n * b + 1, 0, b, kTitleHeight};
+  g.ddExecute = {(n + 1) * b + 1, 0, 19, kTitleHeight};
+  g.tClose = {g.ddExecute.left + 20, 0, 17, kTitleHeight};
+  for (int k = 0; k < kButtonSlots; ++k) {
+    g.cells[static_cast<size_t>(k)] = {k * buttonHeight, kTitleHeight, b, buttonHeight};
+  }
+  g.titleBar[5] = {n * b + 1, kTitleHeight, b, kTitleHeight};
+  g.titleBar[6] = {g.titleBar[5].left + g.titleBar[5].width, kTitleHeight, b, kTitleHeight};
+  g.titleBar[2] = {n * b + 1, 2 * kTitleHeight, 2 * b, 21};
+  g.clientWidth = (n + 2) * b + 1;
+  // The window's height follows the cell width; the shelf's top follows the cell height.
+  g.clientHeightOpen = b + 121;
+  g.clientHeightClosed = b + 18;
+  const int storageTop = buttonHeight + 19;
+  g.storage = {0, storageTop, g.clientWidth, g.clientHeightOpen - storageTop};
+  return g;
+}
+
+int32_t BorderWidthOf(int outerWidth, int clientWidth) { return (outerWidth - clientWidth) / 2; }
+
+int32_t WrapOnScreen(float positionTwips, int32_t screenTwips) {
+  if (!std::isfinite(positionTwips)) return 0;
+  const double whole = std::nearbyint(static_cast<double>(positionTwips));
+  if (whole > 2147483647.0 || whole < -2147483648.0) return 0;
+  const auto position = static_cast<int32_t>(whole);
+  if (screenTwips <= 0) return position;
+  return position % screenTwips;
+}
+
+int OuterHeight(const App& app, bool shelfOpen) {
+  const int b = app.model.settings.ButtonWidth;
+  return 2 * app.form.BorderWidth + b + (shelfOpen ? 121 : 18);
+}
+
+void Shape(App& app, bool firstTime) {
+  Model& m = app.model;
+  Settings& s = m.settings;
+  ISystem* sys = app.platform.system;
+  IControls* controls = app.platform.controls;
+  const int n = ClampedMaxButton(app);
+  const WindowGeometry g = ComputeGeometry(n, s.ButtonWidth, s.ButtonHeight);
+
+  Guarded([&] {
+    if (sys) sys->ShowMainWindow(false);
+  });
+  Guarded([&] {
+    s.PanelLeft = 0;
+    s.TitleTop = kTitleHeight * TwipsY(app);
+  });
+  Guarded([&] {
+    IScreen* screen = app.platform.screen;
+    if (!m.hasWindowLeft) m.WindowLeft = kDesignedLeft;
+    if (!m.hasWindowTop) m.WindowTop = kDesignedTop;
+    if (screen) {
+      m.WindowLeft =
+          static_cast<float>(WrapOnScreen(m.WindowLeft, screen->WidthPixels() * TwipsX(app)));
+      m.WindowTop =
+          static_cast<float>(WrapOnScreen(m.WindowTop, screen->HeightPixels() * TwipsY(app)));
+    }
+    m.hasWindowLeft = true;
+    m.hasWindowTop = true;
+    if (sys) sys->MoveMainWindow(OuterRect(app, true));
+  });
+  Guarded([&] {
+    if (controls) controls->Place({ControlKind::Storage, 0}, g.storage);
+  });
+  Guarded([&] {
+    if (!controls) return;
+    for (int k = 0; k < kButtonSlots; ++k) controls->SetVisible({ControlKind::Picture1, k}, k < n);
+  });
+  Guarded([&] {
+    if (app.seams.LayoutButtons) {
+      app.seams.LayoutButtons();
+    } else {
+      PlaceCells(app, g);
+    }
+  });
+  Guarded([&] { PlaceFromTable(app, g); });
+  Guarded([&] {
+    if (controls) controls->Place({ControlKind::Run, 0}, g.run);
+  });
+  Guarded([&] { CallSeam(app.seams.ApplyColors); });
+  Guarded([&] { CallSeam(app.seams.LoadSkin); });
+  Guarded([&] {
+    if (!firstTime) CallSeam(app.seams.RepaintPage);
+  });
+  Guarded([&] { CallSeam(app.seams.PaintTitleCells); });
+  Guarded([&] { SetDropMode(app, firstTime); });
+  Guarded([&] { SetShelfState(app, firstTime); });
+  Guarded([&] {
+    PushButton& close = app.form.pushButtons[kTCloseIndex];
+    close.SetValue(0);
+    close.SetPicture(app);
+  });
+  Guarded([&] {
+    if (firstTime) CallSeam(app.seams.DrawPageCaption);
+  });
+  Guarded([&] {
+    if (sys) sys->ShowMainWindow(true);
+  });
+}
+
+}  // namespace velmarin

@@ -1,0 +1,157 @@
+#include "shell/layout.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fake/fake_platform.h"
+
+namespace velmarin {
+namespace {
+
+TEST(Geometry, TenButtonsGiveTheDesignedWindow) {
+  const WindowGeometry g = ComputeGeometry(10, 37, 37);
+  EXPECT_EQ(g.clientWidth, 445);
+  EXPECT_EQ(g.clientHeightClosed, 55);
+  EXPECT_EQ(g.clientHeightOpen, 158);
+  EXPECT_EQ(g.titleBar[1], (PixelRect{75, 0, 183, 17}));
+  EXPECT_EQ(g.titleBar[3], (PixelRect{0, 0, 37, 17}));
+  EXPECT_EQ(g.titleBar[4], (PixelRect{37, 0, 37, 17}));
+  EXPECT_EQ(g.run, (PixelRect{259, -1, 113, 21}));
+  EXPECT_EQ(g.storageOpen, (PixelRect{371, 0, 37, 17}));
+  EXPECT_EQ(g.ddExecute, (PixelRect{408, 0, 19, 17}));
+  EXPECT_EQ(g.tClose, (PixelRect{428, 0, 17, 17}));
+  EXPECT_EQ(g.titleBar[5], (PixelRect{371, 17, 37, 17}));
+  EXPECT_EQ(g.titleBar[6], (PixelRect{408, 17, 37, 17}));
+  EXPECT_EQ(g.titleBar[2], (PixelRect{371, 34, 74, 21}));
+  EXPECT_EQ(g.cells[0], (PixelRect{0, 17, 37, 37}));
+  EXPECT_EQ(g.cells[9], (PixelRect{333, 17, 37, 37}));
+  EXPECT_EQ(g.storage, (PixelRect{0, 56, 445, 102}));
+  // The close cell ends flush with the client's right edge.
+  EXPECT_EQ(g.tClose.left + g.tClose.width, g.clientWidth);
+}
+
+TEST(Geometry, FewButtonsGiveANegativeTitleWidthAndTheFrameIsHalfTheDifference) {
+  const WindowGeometry one = ComputeGeometry(1, 37, 37);
+  EXPECT_EQ(one.clientWidth, 112);
+  EXPECT_LT(one.titleBar[1].width, 0);
+  EXPECT_LT(one.run.left, 75);
+  EXPECT_EQ(ComputeGeometry(12, 37, 37).clientWidth, 519);
+  EXPECT_EQ(BorderWidthOf(447, 445), 1);
+  EXPECT_EQ(BorderWidthOf(451, 445), 3);
+}
+
+TEST(Geometry, PositionsWrapOntoTheScreenKeepingTheirSign) {
+  const int32_t width = 1024 * 15;
+  EXPECT_EQ(WrapOnScreen(30000.f, width), 14640);
+  EXPECT_EQ(WrapOnScreen(-100.f, width), -100);
+  EXPECT_EQ(WrapOnScreen(-20000.f, width), -4640);
+  EXPECT_EQ(WrapOnScreen(1500.f, width), 1500);
+  EXPECT_EQ(WrapOnScreen(1e30f, width), 0) << "a wild value lands at the edge, not a crash";
+  EXPECT_EQ(WrapOnScreen(100.f, 0), 100);
+}
+
+struct Laid {
+  App app;
+  FakePlatform fake;
+  Laid() {
+    fake.Wire(app);
+    app.model.settings.MaxButton = 10;
+    ClampLimits(app.model);
+    app.form.BorderWidth = 1;
+    for (int16_t k = 0; k < 3; ++k) app.form.pushButtons[static_cast<size_t>(k)].SetIndex(k);
+  }
+  const FakeControls::Control& Cell(ControlKind kind, int index = 0) {
+    return fake.controls.controls[{kind, index}];
+  }
+};
+
+TEST(Shape, PlacesTheControlsAndSizesTheWindow) {
+  Laid l;
+  l.app.model.hasWindowLeft = true;
+  l.app.model.WindowLeft = 30000;  // beyond the right edge of a 1024-pixel screen
+  l.app.model.hasWindowTop = true;
+  l.app.model.WindowTop = 1500;
+  l.app.model.settings.options.KeepStorageOpen = false;
+  l.app.model.settings.options.SavedStorageOpen = true;
+  Shape(l.app, true);
+  EXPECT_EQ(l.app.model.WindowLeft, 14640.f);
+  EXPECT_EQ(l.fake.system.outer, (PixelRect{976, 100, 447, 160})) << "open shelf height";
+  EXPECT_EQ(l.app.model.settings.TitleTop, 17 * 15);
+  EXPECT_EQ(l.app.model.settings.PanelLeft, 0);
+  EXPECT_EQ(l.Cell(ControlKind::TClose).rect, (PixelRect{428, 0, 17, 17}));
+  EXPECT_EQ(l.Cell(ControlKind::Run).rect, (PixelRect{259, -1, 113, 21}));
+  EXPECT_EQ(l.Cell(ControlKind::Storage).rect, (PixelRect{0, 56, 445, 102}));
+  EXPECT_EQ(l.Cell(ControlKind::Picture1, 9).rect, (PixelRect{333, 17, 37, 37}));
+  EXPECT_TRUE(l.Cell(ControlKind::Picture1, 9).visible);
+  EXPECT_FALSE(l.Cell(ControlKind::Picture1, 10).visible);
+  EXPECT_TRUE(l.fake.system.visible);
+}
+
+TEST(Shape, ShelfAndDropModeFollowTheirOptions) {
+  struct Case {
+    bool firstTime, keepOpen, savedOpen;
+    bool open, savedAfter;
+  };
+  // At start-up a kept state closes the shelf and forgets it; without it the saved state
+  // decides. After the settings dialog it is the other way round.
+  const Case cases[] = {
+      {true, true, true, false, false},   {true, false, true, true, true},
+      {true, false, false, false, false}, {false, true, true, true, true},
+      {false, false, true, false, false},
+  };
+  for (const Case& c : cases) {
+    Laid l;
+    l.app.model.settings.options.KeepStorageOpen = c.keepOpen;
+    l.app.model.settings.options.SavedStorageOpen = c.savedOpen;
+    Shape(l.app, c.firstTime);
+    EXPECT_EQ(l.app.model.StorageIsOpen, c.open);
+    EXPECT_EQ(l.app.model.settings.options.SavedStorageOpen, c.savedAfter);
+    EXPECT_EQ(l.fake.shelf.enabled, c.open);
+    EXPECT_EQ(l.fake.system.outer.height, c.open ? 160 : 57);
+    const PushButton& toggle = l.app.form.pushButtons[kStorageOpenIndex];
+    EXPECT_EQ(toggle.Value(), c.open ? 1 : 0);
+    EXPECT_EQ(toggle.Pushed(), c.open);
+    EXPECT_EQ(l.Cell(ControlKind::StorageOpen).face, c.open ? 2 : 1);
+  }
+  struct Mode {
+    bool firstTime, keep, saved, startExec, dropMode;
+  };
+  for (const Mode c :
+       {Mode{true, true, false, true, false}, Mode{true, true, true, false, true},
+        Mode{true, false, true, false, false}, Mode{false, true, true, false, false}}) {
+    Laid l;
+    Options& o = l.app.model.settings.options;
+    o.KeepDropMode = c.keep;
+    o.SavedDropMode = c.saved;
+    o.StartInExecuteMode = c.startExec;
+    Shape(l.app, c.firstTime);
+    EXPECT_EQ(l.app.model.DropMode, c.dropMode);
+    EXPECT_EQ(l.app.form.pushButtons[kDDExecuteIndex].Value(), c.dropMode ? 1 : 0);
+  }
+}
+
+TEST(PushButton, IndexBindsItsCellAndTheFaceFollowsPushed) {
+  App app;
+  FakePlatform fake;
+  fake.Wire(app);
+  fake.files.AddFile("C:\\velmarin\\velmarin.icl", "icons");
+  fake.controls.iconFiles["C:\\VELMARIN\\VELMARIN.ICL"] = 14;
+  app.model.settings.MaxButton = 10;
+  PushButton button;
+  button.SetIndex(5);
+  EXPECT_FALSE(button.Picture().has_value());
+  button.SetPicture(app);  // bound to nothing: draws nothing
+  EXPECT_TRUE(fake.controls.controls.empty());
+  button.SetIndex(kDDExecuteIndex);
+  EXPECT_EQ(button.Picture(), (ControlId{ControlKind::DDExecute, 0}));
+  button.SetValue(1);
+  button.SetPushed(true);
+  button.SetPicture(app);
+  const auto& cell = fake.controls.controls[{ControlKind::DDExecute, 0}];
+  EXPECT_EQ(cell.face, 4);
+  ASSERT_EQ(cell.drawn.size(), 1u);
+  EXPECT_EQ(cell.drawn[0].detail, "C:\\velmarin\\velmarin.icl#9@1,1");
+  EXPECT_EQ(button.hDC(), 0);
+}
+
+}  // namespace
+}  // namespace velmarin
