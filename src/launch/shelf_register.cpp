@@ -62,6 +62,7 @@ void AddToShelf(App& app, const std::string& item) {
     }
     return;
   }
+  if (added != ShelfAddResult::Added) return;
   SetShelfIcon(app, item, internal, temp.Extension);
 }
 

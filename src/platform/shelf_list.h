@@ -9,6 +9,7 @@ namespace velmarin {
 enum class ShelfAddResult {
   Added,         // appended at the end of the list
   DuplicateKey,  // an entry with that key exists (keys compare ignoring case); nothing added
+  Failed,        // the list could not take the entry; nothing added
 };
 
 class IShelfList {

@@ -1,0 +1,216 @@
+#include "platform/win32/shelf_list.h"
+
+#include <vector>
+
+#include "platform/win32/wide.h"
+
+namespace velmarin::win32 {
+
+namespace {
+
+bool SameKey(const std::wstring& a, const std::wstring& b) {
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()),
+                        b.c_str(), static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+std::wstring ItemText(HWND list, int index) {
+  std::vector<wchar_t> buffer(260);
+  for (;;) {
+    LVITEMW item = {};
+    item.iSubItem = 0;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
+    const LRESULT length =
+        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), (LPARAM)&item);
+    if (length < static_cast<LRESULT>(buffer.size()) - 1 || buffer.size() >= 32768) {
+      return std::wstring(buffer.data(), static_cast<size_t>(length));
+    }
+    buffer.resize(buffer.size() * 4);
+  }
+}
+
+// Texts of the items by id, read before sorting: the list may not be asked while it sorts.
+int CALLBACK CompareTexts(LPARAM a, LPARAM b, LPARAM texts) {
+  const auto& byId = *reinterpret_cast<const std::map<LPARAM, std::wstring>*>(texts);
+  const std::wstring& left = byId.at(a);
+  const std::wstring& right = byId.at(b);
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, left.c_str(),
+                        static_cast<int>(left.size()), right.c_str(),
+                        static_cast<int>(right.size())) -
+         CSTR_EQUAL;
+}
+
+}  // namespace
+
+Win32ShelfList::Win32ShelfList(HWND parent, int controlId, HIMAGELIST smallIcons) {
+  INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_LIST | LVS_SHOWSELALWAYS, 0, 0,
+                          0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                          instance, nullptr);
+  if (!list_) return;
+  SetSmallIcons(smallIcons);
+  tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent,
+                         nullptr, instance, nullptr);
+  if (tip_) {
+    TOOLINFOW tool = {};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = parent;
+    tool.uId = reinterpret_cast<UINT_PTR>(list_);
+    tool.lpszText = tipText_.data();
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, (LPARAM)&tool);
+  }
+}
+
+Win32ShelfList::~Win32ShelfList() {
+  if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
+  if (list_ && IsWindow(list_)) DestroyWindow(list_);
+}
+
+void Win32ShelfList::SetSmallIcons(HIMAGELIST smallIcons) {
+  if (list_) SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)smallIcons);
+}
+
+int Win32ShelfList::Count() const {
+  return list_ ? static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+LPARAM Win32ShelfList::IdAt(int index) const {
+  if (!Valid(index)) return 0;
+  LVITEMW item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = index;
+  if (!SendMessageW(list_, LVM_GETITEMW, 0, (LPARAM)&item)) return 0;
+  return item.lParam;
+}
+
+ShelfAddResult Win32ShelfList::Add(const std::string& key, const std::string& text) {
+  const std::wstring wideKey = Widen(key);
+  for (const auto& [id, existing] : keys_) {
+    if (SameKey(existing, wideKey)) return ShelfAddResult::DuplicateKey;
+  }
+  if (!list_) return ShelfAddResult::Failed;
+  std::wstring wideText = Widen(text);
+  LVITEMW item = {};
+  item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
+  item.iItem = Count();
+  item.pszText = wideText.data();
+  item.iImage = I_IMAGENONE;
+  item.lParam = nextId_;
+  if (SendMessageW(list_, LVM_INSERTITEMW, 0, (LPARAM)&item) < 0) return ShelfAddResult::Failed;
+  keys_[nextId_++] = wideKey;
+  return ShelfAddResult::Added;
+}
+
+void Win32ShelfList::RemoveAt(int index) {
+  const LPARAM id = IdAt(index);
+  if (!id) return;
+  SendMessageW(list_, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+  keys_.erase(id);
+}
+
+std::string Win32ShelfList::Key(int index) const {
+  auto it = keys_.find(IdAt(index));
+  return it == keys_.end() ? std::string() : Narrow(it->second);
+}
+
+std::string Win32ShelfList::Text(int index) const {
+  return Valid(index) ? Narrow(ItemText(list_, index)) : std::string();
+}
+
+void Win32ShelfList::SetText(int index, const std::string& text) {
+  if (!Valid(index)) return;
+  std::wstring wideText = Widen(text);
+  LVITEMW item = {};
+  item.iSubItem = 0;
+  item.pszText = wideText.data();
+  SendMessageW(list_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), (LPARAM)&item);
+}
+
+int Win32ShelfList::SmallIcon(int index) const {
+  if (!Valid(index)) return 0;
+  LVITEMW item = {};
+  item.mask = LVIF_IMAGE;
+  item.iItem = index;
+  if (!SendMessageW(list_, LVM_GETITEMW, 0, (LPARAM)&item) || item.iImage < 0) return 0;
+  return item.iImage + 1;
+}
+
+void Win32ShelfList::SetSmallIcon(int index, int icon) {
+  if (!Valid(index)) return;
+  LVITEMW item = {};
+  item.mask = LVIF_IMAGE;
+  item.iItem = index;
+  item.iImage = icon > 0 ? icon - 1 : I_IMAGENONE;
+  SendMessageW(list_, LVM_SETITEMW, 0, (LPARAM)&item);
+}
+
+bool Win32ShelfList::Selected(int index) const {
+  return Valid(index) &&
+         (SendMessageW(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) &
+          LVIS_SELECTED) != 0;
+}
+
+void Win32ShelfList::SetSelected(int index, bool selected) {
+  if (!Valid(index)) return;
+  LVITEMW item = {};
+  item.stateMask = LVIS_SELECTED;
+  item.state = selected ? LVIS_SELECTED : 0;
+  SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(index), (LPARAM)&item);
+}
+
+int Win32ShelfList::Focused() const {
+  if (!list_) return -1;
+  return static_cast<int>(
+      SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0)));
+}
+
+void Win32ShelfList::SetFocused(int index) {
+  if (!list_) return;
+  LVITEMW item = {};
+  item.stateMask = LVIS_FOCUSED;
+  if (!Valid(index)) {
+    // No entry keeps the focus rectangle.
+    const int current = Focused();
+    if (current >= 0) {
+      item.state = 0;
+      SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(current), (LPARAM)&item);
+    }
+    return;
+  }
+  item.state = LVIS_FOCUSED;
+  SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(index), (LPARAM)&item);
+}
+
+bool Win32ShelfList::Enabled() const { return list_ && IsWindowEnabled(list_); }
+
+void Win32ShelfList::SetEnabled(bool enabled) {
+  if (list_) EnableWindow(list_, enabled ? TRUE : FALSE);
+}
+
+void Win32ShelfList::SetToolTip(const std::string& text) {
+  toolTip_ = text;
+  tipText_ = Widen(text);
+  if (!tip_) return;
+  TOOLINFOW tool = {};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = GetParent(list_);
+  tool.uId = reinterpret_cast<UINT_PTR>(list_);
+  tool.lpszText = tipText_.data();
+  SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, (LPARAM)&tool);
+}
+
+void Win32ShelfList::SortOnce() {
+  if (!list_) return;
+  std::map<LPARAM, std::wstring> texts;
+  const int count = Count();
+  for (int i = 0; i < count; ++i) texts[IdAt(i)] = ItemText(list_, i);
+  SendMessageW(list_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&texts),
+               reinterpret_cast<LPARAM>(&CompareTexts));
+}
+
+}  // namespace velmarin::win32

@@ -1,0 +1,60 @@
+#pragma once
+// The shelf as a list view in list mode: small icons from an image list the caller owns, the
+// entries' keys kept beside the items, and one tool tip for the whole list.
+// clang-format off
+#include <windows.h>  // first: the other Windows headers need it
+#include <commctrl.h>
+// clang-format on
+
+#include <map>
+#include <string>
+
+#include "platform/shelf_list.h"
+
+namespace velmarin::win32 {
+
+class Win32ShelfList : public IShelfList {
+ public:
+  // Creates the list view as a child of parent with the given control id. In smallIcons,
+  // image i - 1 is shelf icon i (1 file, 2 folder, 3 program, 4 applet, 5 shortcut, 6 internal
+  // name); the list does not destroy it.
+  Win32ShelfList(HWND parent, int controlId, HIMAGELIST smallIcons = nullptr);
+  ~Win32ShelfList() override;
+  Win32ShelfList(const Win32ShelfList&) = delete;
+  Win32ShelfList& operator=(const Win32ShelfList&) = delete;
+
+  HWND Handle() const { return list_; }
+  void SetSmallIcons(HIMAGELIST smallIcons);
+  std::string ToolTip() const { return toolTip_; }
+
+  int Count() const override;
+  ShelfAddResult Add(const std::string& key, const std::string& text) override;
+  void RemoveAt(int index) override;
+  std::string Key(int index) const override;
+  std::string Text(int index) const override;
+  void SetText(int index, const std::string& text) override;
+  int SmallIcon(int index) const override;
+  void SetSmallIcon(int index, int icon) override;
+  bool Selected(int index) const override;
+  void SetSelected(int index, bool selected) override;
+  int Focused() const override;
+  void SetFocused(int index) override;
+  bool Enabled() const override;
+  void SetEnabled(bool enabled) override;
+  void SetToolTip(const std::string& text) override;
+  void SortOnce() override;
+
+ private:
+  bool Valid(int index) const { return index >= 0 && index < Count(); }
+  // The id each item carries in its lParam; 0 for an index outside the list.
+  LPARAM IdAt(int index) const;
+
+  HWND list_ = nullptr;
+  HWND tip_ = nullptr;
+  std::map<LPARAM, std::wstring> keys_;  // by item id
+  LPARAM nextId_ = 1;
+  std::wstring tipText_;  // the tool tip control reads it from here
+  std::string toolTip_;
+};
+
+}  // namespace velmarin::win32

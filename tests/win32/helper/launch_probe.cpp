@@ -1,0 +1,44 @@
+// A program for the launch tests: writes its command line and its working folder, UTF-8, one
+// per line, to the file named by its first argument. It writes a temporary file first and
+// renames it, so that a test waiting for the file never reads half of it.
+// clang-format off
+#include <windows.h>  // first: the other Windows headers need it
+#include <shellapi.h>
+// clang-format on
+
+#include <string>
+
+namespace {
+
+std::string Utf8(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                    0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
+                      nullptr, nullptr);
+  return out;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (!argv || argc < 2) return 2;
+  const std::wstring target = argv[1];
+  LocalFree(argv);
+
+  wchar_t folder[MAX_PATH + 1] = {};
+  GetCurrentDirectoryW(MAX_PATH + 1, folder);
+  const std::string report = Utf8(GetCommandLineW()) + "\n" + Utf8(folder) + "\n";
+
+  const std::wstring temporary = target + L".part";
+  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 3;
+  DWORD written = 0;
+  WriteFile(file, report.data(), static_cast<DWORD>(report.size()), &written, nullptr);
+  CloseHandle(file);
+  return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 4;
+}

@@ -1,0 +1,100 @@
+// The shelf's list view in a hidden window under wine.
+// clang-format off
+#include <windows.h>  // first: the other Windows headers need it
+#include <commctrl.h>
+// clang-format on
+
+#include <gtest/gtest.h>
+
+#include "platform/win32/shelf_list.h"
+
+namespace velmarin::win32 {
+namespace {
+
+// A hidden top-level window to hold the list.
+struct HiddenParent {
+  HWND window = CreateWindowExW(0, L"STATIC", L"shelf", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ~HiddenParent() { DestroyWindow(window); }
+};
+
+TEST(ShelfListView, KeysTextsIconsAndDuplicates) {
+  HiddenParent parent;
+  ASSERT_NE(parent.window, nullptr);
+  HIMAGELIST icons = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 6, 0);
+  Win32ShelfList shelf(parent.window, 101, icons);
+  ASSERT_NE(shelf.Handle(), nullptr);
+  EXPECT_EQ(GetDlgCtrlID(shelf.Handle()), 101);
+  EXPECT_EQ(GetWindowLongW(shelf.Handle(), GWL_STYLE) & LVS_TYPEMASK, LVS_LIST);
+
+  EXPECT_EQ(shelf.Add("C:\\Tools\\エディタ.exe", "エディタ.exe"), ShelfAddResult::Added);
+  EXPECT_EQ(shelf.Add(",BEEP", ",BEEP"), ShelfAddResult::Added);
+  EXPECT_EQ(shelf.Add("c:\\tools\\エディタ.EXE", "x"), ShelfAddResult::DuplicateKey);
+  ASSERT_EQ(shelf.Count(), 2);
+  EXPECT_EQ(shelf.Key(0), "C:\\Tools\\エディタ.exe");
+  EXPECT_EQ(shelf.Text(0), "エディタ.exe");
+  EXPECT_EQ(shelf.Key(1), ",BEEP");
+  EXPECT_EQ(shelf.Key(2), "");
+
+  EXPECT_EQ(shelf.SmallIcon(0), 0) << "no icon until one is given";
+  shelf.SetSmallIcon(0, 3);
+  shelf.SetSmallIcon(1, 6);
+  EXPECT_EQ(shelf.SmallIcon(0), 3);
+  EXPECT_EQ(shelf.SmallIcon(1), 6);
+  shelf.SetSmallIcon(1, 0);
+  EXPECT_EQ(shelf.SmallIcon(1), 0);
+
+  const std::string longText(1000, 'n');
+  shelf.SetText(1, longText);
+  EXPECT_EQ(shelf.Text(1), longText);
+
+  shelf.RemoveAt(0);
+  ASSERT_EQ(shelf.Count(), 1);
+  EXPECT_EQ(shelf.Key(0), ",BEEP");
+  EXPECT_EQ(shelf.Add("C:\\Tools\\エディタ.exe", "again"), ShelfAddResult::Added)
+      << "a removed key may come back";
+  shelf.RemoveAt(5);  // outside the list: nothing
+  EXPECT_EQ(shelf.Count(), 2);
+  ImageList_Destroy(icons);
+}
+
+TEST(ShelfListView, SelectionFocusEnabledToolTipAndOneSort) {
+  HiddenParent parent;
+  Win32ShelfList shelf(parent.window, 102);
+  shelf.Add("C:\\b.txt", "b.txt");
+  shelf.Add("C:\\C.txt", "C.txt");
+  shelf.Add("C:\\a.txt", "a.txt");
+
+  shelf.SetSelected(0, true);
+  shelf.SetSelected(2, true);
+  EXPECT_TRUE(shelf.Selected(0));
+  EXPECT_FALSE(shelf.Selected(1));
+  EXPECT_TRUE(shelf.Selected(2));
+  shelf.SetSelected(0, false);
+  EXPECT_FALSE(shelf.Selected(0));
+  shelf.SetFocused(1);
+  EXPECT_EQ(shelf.Focused(), 1);
+  shelf.SetFocused(-1);
+  EXPECT_EQ(shelf.Focused(), -1);
+
+  EXPECT_TRUE(shelf.Enabled());
+  shelf.SetEnabled(false);
+  EXPECT_FALSE(shelf.Enabled());
+  shelf.SetEnabled(true);
+
+  shelf.SetToolTip("C:\\a.txt");
+  EXPECT_EQ(shelf.ToolTip(), "C:\\a.txt");
+
+  shelf.SortOnce();
+  ASSERT_EQ(shelf.Count(), 3);
+  EXPECT_EQ(shelf.Text(0), "a.txt");
+  EXPECT_EQ(shelf.Text(1), "b.txt");
+  EXPECT_EQ(shelf.Text(2), "C.txt") << "ascending, ignoring case";
+  EXPECT_EQ(shelf.Key(0), "C:\\a.txt") << "keys travel with their entries";
+  EXPECT_TRUE(shelf.Selected(0)) << "and so does the selection";
+  shelf.Add("C:\\0.txt", "0.txt");
+  EXPECT_EQ(shelf.Text(3), "0.txt") << "later entries are appended unsorted";
+}
+
+}  // namespace
+}  // namespace velmarin::win32

@@ -1,0 +1,127 @@
+// Launching and deleting through the real shell under wine.
+// clang-format off
+#include <windows.h>  // first: the other Windows headers need it
+// clang-format on
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/app.h"
+#include "launch/cpl_list.h"
+#include "launch/execute.h"
+#include "launch/shelf_register.h"
+#include "launch_support.h"
+#include "platform/win32/win32_shell.h"
+
+namespace velmarin::win32 {
+namespace {
+
+struct ShellApp {
+  App app;
+  Win32Shell shell;
+  ShellApp() {
+    app.platform.shell = &shell;
+    CplListLoad(app);
+    app.model.PageCount = 1;
+    ClampLimits(app.model);
+  }
+};
+
+std::string ReadUtf8File(const std::string& path) {
+  std::ifstream in(Widen(path).c_str(), std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool SameNoCase(const std::string& a, const std::string& b) {
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, Widen(a).c_str(), -1,
+                        Widen(b).c_str(), -1) == CSTR_EQUAL;
+}
+
+TEST(LaunchShell, ProgramGetsItsParametersAndStartsInDriveC) {
+  ShellApp s;
+  ScratchFolder scratch;
+  const std::string probe = ProgramFolder() + "launch_probe.exe";
+  ASSERT_TRUE(ScratchFolder::Exists(probe)) << probe;
+  const std::string report = scratch / "probe report.txt";
+  const std::string params = "\"" + report + "\" alpha \"two words\" 表示";
+
+  std::string verb = "open";
+  int16_t show = 7;
+  ExecuteItem(s.app, probe, "launch_probe.exe", "exe", verb, show, params);
+  EXPECT_EQ(verb, "");
+  EXPECT_EQ(show, 1);
+
+  ASSERT_TRUE(WaitForFile(report, 30)) << "the probe did not report";
+  const std::string text = ReadUtf8File(report);
+  const size_t lineEnd = text.find('\n');
+  ASSERT_NE(lineEnd, std::string::npos) << text;
+  const std::string commandLine = text.substr(0, lineEnd);
+  std::string folder = text.substr(lineEnd + 1);
+  if (!folder.empty() && folder.back() == '\n') folder.pop_back();
+  EXPECT_NE(commandLine.find("launch_probe.exe"), std::string::npos) << commandLine;
+  const std::string tail = commandLine.substr(commandLine.size() - params.size());
+  EXPECT_EQ(tail, params) << commandLine;
+  EXPECT_TRUE(SameNoCase(folder, "c:\\")) << folder;
+}
+
+TEST(LaunchShell, FileDeleteTakesFilesOutOfTheirFolder) {
+  ShellApp s;
+  ScratchFolder scratch;
+  const std::string one = scratch / "削除 one.txt";
+  const std::string two = scratch / "two.txt";
+  const std::string three = scratch / "three.txt";
+  const std::string keep = scratch / "keep.txt";
+  for (const std::string& path : {one, two, three, keep}) {
+    ASSERT_TRUE(ScratchFolder::MakeFile(path)) << path;
+  }
+  {
+    YesPresser yes;
+    EXPECT_EQ(FileDelete(s.app, one), 0);
+    // Several paths, the last without its NUL: the list still ends where it should.
+    EXPECT_EQ(FileDelete(s.app, two + std::string(1, '\0') + three), 0);
+    EXPECT_EQ(yes.pressed(), 2) << "the shell asks before each delete";
+  }
+  EXPECT_FALSE(ScratchFolder::Exists(one));
+  EXPECT_FALSE(ScratchFolder::Exists(two));
+  EXPECT_FALSE(ScratchFolder::Exists(three));
+  EXPECT_TRUE(ScratchFolder::Exists(keep));
+}
+
+TEST(LaunchShell, DeleteListEndsInTwoNuls) {
+  const std::wstring list = DoubleNulList({"C:\\a", "", "C:\\b"});
+  EXPECT_EQ(list, std::wstring(L"C:\\a\0C:\\b\0\0", 11));
+  EXPECT_EQ(DoubleNulList({}), std::wstring(1, L'\0'));
+  Win32Shell shell;
+  EXPECT_NE(shell.DeleteToRecycleBin({}), 0) << "no path is no success";
+  EXPECT_EQ(shell.FormatDrive(26), -1);
+  EXPECT_EQ(shell.FormatDrive(-1), -1);
+}
+
+TEST(LaunchShell, WindowsAreFoundByClassAndAskedToClose) {
+  Win32Shell shell;
+  EXPECT_FALSE(shell.FindWindowByClassAndClose("velmarin-no-such-class"));
+  WNDCLASSW windowClass = {};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"velmarin-close-me";
+  ASSERT_NE(RegisterClassW(&windowClass), 0);
+  HWND window = CreateWindowExW(0, L"velmarin-close-me", L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                nullptr, windowClass.hInstance, nullptr);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(shell.FindWindowByClassAndClose("velmarin-close-me"));
+  MSG message;
+  bool closeArrived = false;
+  while (PeekMessageW(&message, window, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_CLOSE) closeArrived = true;
+  }
+  EXPECT_TRUE(closeArrived);
+  DestroyWindow(window);
+  UnregisterClassW(L"velmarin-close-me", windowClass.hInstance);
+}
+
+}  // namespace
+}  // namespace velmarin::win32
