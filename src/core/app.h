@@ -40,11 +40,10 @@ struct Seams {
   // Registers the global hot key under the atom name; false when the system refuses it.
   std::function<bool(const std::string& atomName, int32_t modifiers, int32_t key)>
       RegisterAppHotKey;
-  // The window layout's look: colours of the title, Run box and shelf; the skin; the arrow and
-  // title cells; the page caption; the cells of the current page.
+  // The window layout's look: colours of the title, Run box and shelf; the skin; the page
+  // caption; the cells of the current page.
   std::function<void()> ApplyColors;
   std::function<void()> LoadSkin;
-  std::function<void()> PaintTitleCells;
   std::function<void()> DrawPageCaption;
   std::function<void()> RepaintPage;
   // Places and paints the row of button cells from PanelLeft and TitleTop.

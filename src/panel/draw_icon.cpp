@@ -30,10 +30,10 @@ IconSource ChooseIconSource(App& app, const std::string& path, int16_t iconIndex
 // Draws the icon, or prints why there is none.
 void DrawFromSource(IControls& controls, const IconSource& source, int x, int y, ControlId obj) {
   const bool driveRoot = IsDriveRoot(source.file);
-  IconHandle icon = controls.ExtractAssociatedIcon(source.file, source.index);
+  IconHandle icon = controls.ExtractAssociatedIconFrom(source.file, source.index);
   if (icon == 0 || (controls.LastError() == kErrorFileNotFound && !driveRoot)) {
     if (icon > 1) controls.DestroyIcon(icon);
-    icon = controls.ExtractIcon(source.file, source.index);
+    icon = controls.ExtractIconFrom(source.file, source.index);
   }
   const uint32_t error = controls.LastError();
   if (error == kErrorFileNotFound && !driveRoot) {

@@ -52,8 +52,8 @@ class IControls {
 
   // Painting into a cell's persistent surface.
   virtual void SetFace(ControlId id, FaceList list, int picture) = 0;
-  virtual IconHandle ExtractAssociatedIcon(const std::string& source, int index) = 0;
-  virtual IconHandle ExtractIcon(const std::string& source, int index) = 0;
+  virtual IconHandle ExtractAssociatedIconFrom(const std::string& source, int index) = 0;
+  virtual IconHandle ExtractIconFrom(const std::string& source, int index) = 0;
   // The platform's error code left by the last extraction (2 = file not found).
   virtual uint32_t LastError() = 0;
   virtual void DrawIcon(ControlId id, int x, int y, IconHandle icon) = 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/guarded.h"
+#include "panel/draw_icon.h"
 
 namespace velmarin {
 
@@ -33,11 +34,34 @@ void PlaceFromTable(App& app, const WindowGeometry& g) {
   c->Place({ControlKind::TClose, 0}, g.tClose);
 }
 
-// The row of cells where the table puts them, when no panel part lays them out.
+// The row of cells where the table puts them, with their up faces, when no panel part lays
+// them out.
 void PlaceCells(App& app, const WindowGeometry& g) {
   IControls* c = app.platform.controls;
   if (!c) return;
-  for (int k = 0; k < ClampedMaxButton(app); ++k) c->Place({ControlKind::Picture1, k}, g.cells[k]);
+  for (int k = 0; k < ClampedMaxButton(app); ++k) {
+    const ControlId cell{ControlKind::Picture1, k};
+    c->Place(cell, g.cells[static_cast<size_t>(k)]);
+    c->SetFace(cell, FaceList::ImageList1, 1);
+    c->Refresh(cell);
+  }
+}
+
+// The four arrow cells: the small cells' normal face, the skin under them, and their icons
+// (history back and forward in their "nothing there" look, previous and next page).
+void PaintArrowCells(App& app) {
+  IControls* c = app.platform.controls;
+  if (!c) return;
+  const int cells[4] = {3, 4, 5, 6};
+  const int16_t icons[4] = {0, 3, 1, 4};
+  for (int k = 0; k < 4; ++k) {
+    Guarded([&] {
+      const ControlId id{ControlKind::TitleBar, cells[k]};
+      c->SetFace(id, FaceList::ImageList2, 1);
+      CallSeam(app.seams.SkinPaint, id, 1);
+      MyDrawIcon(app, IconLibraryPath(app), 0, 2, 1, id, icons[k], "", false);
+    });
+  }
 }
 
 // The whole window in pixels at its kept position, with the shelf open or closed.
@@ -170,7 +194,11 @@ void Shape(App& app, bool firstTime) {
   Guarded([&] {
     if (!firstTime) CallSeam(app.seams.RepaintPage);
   });
-  Guarded([&] { CallSeam(app.seams.PaintTitleCells); });
+  Guarded([&] { PaintArrowCells(app); });
+  Guarded([&] {
+    CallSeam(app.seams.SkinPaint, ControlId{ControlKind::TitleBar, 1}, 0);
+    CallSeam(app.seams.SkinPaint, ControlId{ControlKind::TitleBar, 2}, 0);
+  });
   Guarded([&] { SetDropMode(app, firstTime); });
   Guarded([&] { SetShelfState(app, firstTime); });
   Guarded([&] {

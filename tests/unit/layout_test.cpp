@@ -66,6 +66,8 @@ struct Laid {
 
 TEST(Shape, PlacesTheControlsAndSizesTheWindow) {
   Laid l;
+  l.fake.files.AddFile("C:\\velmarin\\velmarin.icl", "icons");
+  l.fake.controls.iconFiles["C:\\VELMARIN\\VELMARIN.ICL"] = 14;
   l.app.model.hasWindowLeft = true;
   l.app.model.WindowLeft = 30000;  // beyond the right edge of a 1024-pixel screen
   l.app.model.hasWindowTop = true;
@@ -82,8 +84,19 @@ TEST(Shape, PlacesTheControlsAndSizesTheWindow) {
   EXPECT_EQ(l.Cell(ControlKind::Storage).rect, (PixelRect{0, 56, 445, 102}));
   EXPECT_EQ(l.Cell(ControlKind::Picture1, 9).rect, (PixelRect{333, 17, 37, 37}));
   EXPECT_TRUE(l.Cell(ControlKind::Picture1, 9).visible);
+  EXPECT_EQ(l.Cell(ControlKind::Picture1, 9).face, 1) << "an up face until the page is drawn";
   EXPECT_FALSE(l.Cell(ControlKind::Picture1, 10).visible);
   EXPECT_TRUE(l.fake.system.visible);
+  // The arrow cells: back and forward in their "nothing there" look, previous and next page.
+  const int arrows[4] = {3, 4, 5, 6};
+  const char* icons[4] = {"#0@2,1", "#3@2,1", "#1@2,1", "#4@2,1"};
+  for (int k = 0; k < 4; ++k) {
+    const auto& cell = l.Cell(ControlKind::TitleBar, arrows[k]);
+    EXPECT_EQ(cell.faceList, FaceList::ImageList2);
+    EXPECT_EQ(cell.face, 1);
+    ASSERT_EQ(cell.drawn.size(), 1u);
+    EXPECT_EQ(cell.drawn[0].detail, std::string("C:\\velmarin\\velmarin.icl") + icons[k]);
+  }
 }
 
 TEST(Shape, ShelfAndDropModeFollowTheirOptions) {

@@ -63,11 +63,11 @@ IconHandle FakeControls::Extract(const std::string& source, int index) {
   return h;
 }
 
-IconHandle FakeControls::ExtractAssociatedIcon(const std::string& source, int index) {
+IconHandle FakeControls::ExtractAssociatedIconFrom(const std::string& source, int index) {
   return Extract(source, index);
 }
 
-IconHandle FakeControls::ExtractIcon(const std::string& source, int index) {
+IconHandle FakeControls::ExtractIconFrom(const std::string& source, int index) {
   return Extract(source, index);
 }
 

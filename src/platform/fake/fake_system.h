@@ -61,8 +61,8 @@ class FakeControls : public IControls {
   void SetVisible(ControlId id, bool visible) override { controls[id].visible = visible; }
   void AcceptDrops(ControlId id, bool accept) override { controls[id].acceptsDrops = accept; }
   void SetFace(ControlId id, FaceList list, int picture) override;
-  IconHandle ExtractAssociatedIcon(const std::string& source, int index) override;
-  IconHandle ExtractIcon(const std::string& source, int index) override;
+  IconHandle ExtractAssociatedIconFrom(const std::string& source, int index) override;
+  IconHandle ExtractIconFrom(const std::string& source, int index) override;
   uint32_t LastError() override { return lastError_; }
   void DrawIcon(ControlId id, int x, int y, IconHandle icon) override;
   void DestroyIcon(IconHandle icon) override;

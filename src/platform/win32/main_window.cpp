@@ -1,0 +1,236 @@
+#include "platform/win32/main_window.h"
+
+#include <shellapi.h>
+
+#include "core/lifecycle.h"
+#include "platform/win32/wide.h"
+
+namespace velmarin::win32 {
+
+namespace {
+
+constexpr wchar_t kMainClass[] = L"velmarinMForm";
+constexpr wchar_t kMainTitle[] = L"velmarin";
+constexpr int kFirstCellId =
+    1100;  // title cells 1101..1106, small cells 1110.., button cells 1120..
+constexpr int kRunListHeight = 200;  // the drop-down part of the Run box
+
+MouseButton ToMouseButton(int button) {
+  return button == 0 ? MouseButton::Left : (button == 1 ? MouseButton::Right : MouseButton::Middle);
+}
+
+}  // namespace
+
+MainWindow::~MainWindow() {
+  if (font_) DeleteObject(font_);
+}
+
+bool MainWindow::CreateCell(std::unique_ptr<CellWindow>& cell, HINSTANCE instance, int controlId) {
+  cell = std::make_unique<CellWindow>();
+  return cell->Create(hwnd_, instance, controlId);
+}
+
+bool MainWindow::Create(HINSTANCE instance) {
+  instance_ = instance;
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = &MainWindow::Proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.hIcon = ExtractIconW(instance, L"velmarin.icl", 10);
+  wc.lpszClassName = kMainClass;
+  if (!RegisterClassW(&wc) || !CellWindow::RegisterWindowClass(instance)) return false;
+  // No caption, a thin fixed frame. The layout gives the real size and place.
+  hwnd_ = CreateWindowExW(0, kMainClass, kMainTitle, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, 0, 0,
+                          447, 57, nullptr, nullptr, instance, this);
+  if (!hwnd_) return false;
+  font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                      DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic");
+  HFONT font = font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+
+  bool ok = true;
+  for (int k = 1; k <= 6; ++k) ok = CreateCell(titleBar_[k], instance, kFirstCellId + k) && ok;
+  ok = CreateCell(storageOpen_, instance, kFirstCellId + 10) && ok;
+  ok = CreateCell(ddExecute_, instance, kFirstCellId + 11) && ok;
+  ok = CreateCell(tClose_, instance, kFirstCellId + 12) && ok;
+  for (int k = 0; k < 12; ++k) ok = CreateCell(cells_[k], instance, kFirstCellId + 20 + k) && ok;
+  tClose_->SetMouseHandler([this](CellMouse what, int button) {
+    OnCellMouse({ControlKind::TClose, 0}, what, button);
+  });
+
+  run_ = CreateWindowExW(
+      0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0,
+      -1, 113, kRunListHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRunControlId)),
+      instance, nullptr);
+  if (run_) SendMessageW(run_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return ok && run_ != nullptr;
+}
+
+void MainWindow::OnCellMouse(ControlId id, CellMouse what, int button) {
+  if (id.kind != ControlKind::TClose) return;
+  if (what == CellMouse::Down) {
+    tClose_MouseDown(app_, ToMouseButton(button));
+  } else {
+    tClose_MouseUp(app_, ToMouseButton(button));
+  }
+}
+
+CellWindow* MainWindow::Cell(ControlId id) {
+  switch (id.kind) {
+    case ControlKind::TitleBar:
+      return id.index >= 1 && id.index <= 6 ? titleBar_[id.index].get() : nullptr;
+    case ControlKind::StorageOpen:
+      return storageOpen_.get();
+    case ControlKind::DDExecute:
+      return ddExecute_.get();
+    case ControlKind::TClose:
+      return tClose_.get();
+    case ControlKind::Picture1:
+      return id.index >= 0 && id.index < 12 ? cells_[id.index].get() : nullptr;
+    default:
+      return nullptr;
+  }
+}
+
+HWND MainWindow::ControlHandle(ControlId id) {
+  if (id.kind == ControlKind::Run) return run_;
+  if (id.kind == ControlKind::Storage) return GetDlgItem(hwnd_, kStorageControlId);
+  CellWindow* cell = Cell(id);
+  return cell ? cell->Handle() : nullptr;
+}
+
+void MainWindow::Place(ControlId id, const PixelRect& rect) {
+  HWND control = ControlHandle(id);
+  if (!control) return;
+  UINT flags = SWP_NOACTIVATE | SWP_NOZORDER;
+  int height = rect.height;
+  HWND after = nullptr;
+  if (id.kind == ControlKind::Run) {
+    // The Run box lies behind the other controls; its height includes the drop-down list.
+    flags &= ~static_cast<UINT>(SWP_NOZORDER);
+    after = HWND_BOTTOM;
+    height = kRunListHeight;
+  }
+  if (rect.width < 0 || rect.height < 0) flags |= SWP_NOSIZE;  // refused: keeps its old size
+  SetWindowPos(control, after, rect.left, rect.top, rect.width, height, flags);
+}
+
+void MainWindow::SetVisible(ControlId id, bool visible) {
+  if (HWND control = ControlHandle(id)) ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainWindow::AcceptDrops(ControlId id, bool accept) {
+  if (HWND control = ControlHandle(id)) DragAcceptFiles(control, accept ? TRUE : FALSE);
+}
+
+void MainWindow::SetFace(ControlId id, FaceList list, int picture) {
+  CellWindow* cell = Cell(id);
+  if (!cell) return;
+  HDC dc = cell->Surface();
+  if (!dc) return;
+  RECT rc{0, 0, cell->Width(), cell->Height()};
+  FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+  // Odd pictures are the up faces, even ones the held-down faces, in both lists.
+  const bool down = picture % 2 == 0;
+  (void)list;
+  DrawEdge(dc, &rc, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+}
+
+IconHandle MainWindow::ExtractAssociatedIconFrom(const std::string& source, int index) {
+  wchar_t path[MAX_PATH] = {};
+  const std::wstring wide = Widen(source);
+  if (wide.size() >= MAX_PATH) {
+    lastError_ = ERROR_FILE_NOT_FOUND;
+    return 0;
+  }
+  wide.copy(path, wide.size());
+  WORD iconIndex = static_cast<WORD>(index);
+  SetLastError(0);
+  HICON icon = ExtractAssociatedIconW(instance_, path, &iconIndex);
+  lastError_ = GetLastError();
+  return reinterpret_cast<IconHandle>(icon);
+}
+
+IconHandle MainWindow::ExtractIconFrom(const std::string& source, int index) {
+  SetLastError(0);
+  HICON icon = ExtractIconW(instance_, Widen(source).c_str(), static_cast<UINT>(index));
+  lastError_ = GetLastError();
+  return reinterpret_cast<IconHandle>(icon);
+}
+
+void MainWindow::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
+  CellWindow* cell = Cell(id);
+  if (!cell || icon <= 1) return;
+  HDC dc = cell->Surface();
+  if (!dc) return;
+  // A cell lower than a full icon shows the small picture of it.
+  const int size = cell->Height() < 32 ? 16 : 32;
+  DrawIconEx(dc, x, y, reinterpret_cast<HICON>(icon), size, size, 0, nullptr, DI_NORMAL);
+}
+
+void MainWindow::DestroyIcon(IconHandle icon) {
+  if (icon > 1) ::DestroyIcon(reinterpret_cast<HICON>(icon));
+}
+
+void MainWindow::PrintText(ControlId id, const std::string& text) {
+  CellWindow* cell = Cell(id);
+  if (!cell) return;
+  HDC dc = cell->Surface();
+  if (!dc) return;
+  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  RECT rc{2, 2, cell->Width(), cell->Height()};
+  const std::wstring wide = Widen(text);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rc, DT_LEFT | DT_NOPREFIX);
+  SelectObject(dc, old);
+}
+
+void MainWindow::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
+  CellWindow* cell = Cell(id);
+  if (!cell) return;
+  HDC dc = cell->Surface();
+  if (!dc) return;
+  HGDIOBJ old = SelectObject(dc, GetStockObject(BLACK_PEN));
+  MoveToEx(dc, x1, y1, nullptr);
+  LineTo(dc, x2, y2);
+  SelectObject(dc, old);
+}
+
+void MainWindow::Refresh(ControlId id) {
+  if (CellWindow* cell = Cell(id)) cell->Refresh();
+}
+
+LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    auto* self = static_cast<MainWindow*>(create->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  return self->OnMessage(msg, wParam, lParam);
+}
+
+LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CLOSE:
+      // A close request from the system or the task bar: the normal, saving way out.
+      UnloadAndEnd(app_);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) EndSession(app_);
+      return 0;
+    case WM_DESTROY:
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
+  }
+}
+
+}  // namespace velmarin::win32

@@ -1,0 +1,68 @@
+#pragma once
+// The main window: caption-less with a thin frame, holding the title cells, the Run box, the three
+// small cells, the row of button cells and the shelf list. Its window procedure only translates
+// messages into calls of the app logic's handlers; the cells draw what the logic asks.
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "core/app.h"
+#include "platform/controls.h"
+#include "platform/win32/cell_window.h"
+
+namespace velmarin::win32 {
+
+// Control ids of the children.
+inline constexpr int kRunControlId = 1000;
+inline constexpr int kStorageControlId = 1001;
+
+class MainWindow : public IControls {
+ public:
+  explicit MainWindow(App& app) : app_(app) {}
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Creates the window hidden, with all its cells and the Run box.
+  bool Create(HINSTANCE instance);
+  HWND Handle() const { return hwnd_; }
+  HWND RunBox() const { return run_; }
+  // The cell window of a control, or nullptr (the Run box and the shelf are not cells).
+  CellWindow* Cell(ControlId id);
+  HWND ControlHandle(ControlId id);
+
+  // IControls
+  void Place(ControlId id, const PixelRect& rect) override;
+  void SetVisible(ControlId id, bool visible) override;
+  void AcceptDrops(ControlId id, bool accept) override;
+  void SetFace(ControlId id, FaceList list, int picture) override;
+  IconHandle ExtractAssociatedIconFrom(const std::string& source, int index) override;
+  IconHandle ExtractIconFrom(const std::string& source, int index) override;
+  uint32_t LastError() override { return lastError_; }
+  void DrawIcon(ControlId id, int x, int y, IconHandle icon) override;
+  void DestroyIcon(IconHandle icon) override;
+  void PrintText(ControlId id, const std::string& text) override;
+  void DrawLine(ControlId id, int x1, int y1, int x2, int y2) override;
+  void Refresh(ControlId id) override;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  bool CreateCell(std::unique_ptr<CellWindow>& cell, HINSTANCE instance, int controlId);
+  void OnCellMouse(ControlId id, CellMouse what, int button);
+
+  App& app_;
+  HINSTANCE instance_ = nullptr;
+  HWND hwnd_ = nullptr;
+  HWND run_ = nullptr;
+  HFONT font_ = nullptr;
+  std::array<std::unique_ptr<CellWindow>, 7> titleBar_;  // 1..6
+  std::unique_ptr<CellWindow> storageOpen_;
+  std::unique_ptr<CellWindow> ddExecute_;
+  std::unique_ptr<CellWindow> tClose_;
+  std::array<std::unique_ptr<CellWindow>, 12> cells_;
+  uint32_t lastError_ = 0;
+};
+
+}  // namespace velmarin::win32

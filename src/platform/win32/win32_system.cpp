@@ -1,0 +1,80 @@
+#include "platform/win32/win32_system.h"
+
+namespace velmarin::win32 {
+
+namespace {
+
+// One name per user session: a second start in the same session finds the first one's lock.
+constexpr wchar_t kInstanceLockName[] = L"Local\\velmarinSingleInstance";
+
+BOOL CALLBACK CloseIfNotMain(HWND hwnd, LPARAM mainWindow) {
+  // Only what the user can see: dialogs and boxes, not the helpers of the controls.
+  if (hwnd != reinterpret_cast<HWND>(mainWindow) && IsWindowVisible(hwnd)) {
+    PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+Win32System::~Win32System() {
+  if (instanceLock_) CloseHandle(instanceLock_);
+}
+
+bool Win32System::AcquireSingleInstance() {
+  if (instanceLock_) return true;
+  HANDLE lock = CreateMutexW(nullptr, FALSE, kInstanceLockName);
+  const DWORD error = GetLastError();
+  if (lock && error == ERROR_ALREADY_EXISTS) {
+    CloseHandle(lock);
+    return false;
+  }
+  // A lock that cannot be made at all does not keep the user from the program.
+  instanceLock_ = lock;
+  return true;
+}
+
+int Win32System::OuterWidth() {
+  RECT rc{};
+  GetWindowRect(window_.Handle(), &rc);
+  return rc.right - rc.left;
+}
+
+int Win32System::ClientWidth() {
+  RECT rc{};
+  GetClientRect(window_.Handle(), &rc);
+  return rc.right;
+}
+
+void Win32System::ShowMainWindow(bool visible) {
+  ShowWindow(window_.Handle(), visible ? SW_SHOWNORMAL : SW_HIDE);
+  if (visible) UpdateWindow(window_.Handle());
+}
+
+void Win32System::MoveMainWindow(const PixelRect& outer) {
+  SetWindowPos(window_.Handle(), nullptr, outer.left, outer.top, outer.width, outer.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Win32System::IsCursorOverControl(ControlId id) {
+  HWND control = window_.ControlHandle(id);
+  POINT cursor{};
+  RECT rc{};
+  if (!control || !GetCursorPos(&cursor) || !GetWindowRect(control, &rc)) return false;
+  return PtInRect(&rc, cursor) != FALSE;
+}
+
+void Win32System::CloseOtherWindows() {
+  EnumThreadWindows(GetCurrentThreadId(), &CloseIfNotMain,
+                    reinterpret_cast<LPARAM>(window_.Handle()));
+}
+
+void Win32System::EndProgram() {
+  if (window_.Handle() && IsWindow(window_.Handle())) {
+    DestroyWindow(window_.Handle());
+  } else {
+    PostQuitMessage(0);
+  }
+}
+
+}  // namespace velmarin::win32
