@@ -1,7 +1,6 @@
 // The real text services under a Japanese system (wine with LANG=ja_JP.UTF-8).
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "platform/win32/win32_text.h"
 

@@ -50,8 +50,8 @@ std::wstring DecodeLenient(const std::string& ansi) {
 bool FitsInt(size_t size) { return size <= static_cast<size_t>(INT_MAX); }
 
 int Compare(const std::wstring& a, size_t aLength, const std::wstring& b) {
-  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
-                        static_cast<int>(aLength), b.data(), static_cast<int>(b.size()));
+  return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(aLength),
+                        b.data(), static_cast<int>(b.size()));
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+// Every real service in one object, wired into an App by the program at start-up. The shelf
+// list and the Run box's list belong to the main window and are wired in by it.
+#include "core/app.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_text.h"
+#include "platform/win32/win32_ui.h"
+
+namespace velmarin::win32 {
+
+struct Win32Platform {
+  Win32Files files;
+  Win32Text text;
+  Win32MessageBox messageBox;
+  Win32Screen screen;
+
+  void Wire(App& app) {
+    app.platform.files = &files;
+    app.platform.text = &text;
+    app.platform.messageBox = &messageBox;
+    app.platform.screen = &screen;
+  }
+};
+
+}  // namespace velmarin::win32

@@ -1,0 +1,97 @@
+#include "platform/win32/win32_ui.h"
+
+#include "platform/win32/wide.h"
+
+namespace velmarin::win32 {
+
+namespace {
+
+UINT ButtonFlags(MbButtons buttons) {
+  switch (buttons) {
+    case MbButtons::OkCancel:
+      return MB_OKCANCEL;
+    case MbButtons::YesNo:
+      return MB_YESNO;
+    case MbButtons::YesNoCancel:
+      return MB_YESNOCANCEL;
+    case MbButtons::Ok:
+      break;
+  }
+  return MB_OK;
+}
+
+UINT IconFlags(MbIcon icon) {
+  switch (icon) {
+    case MbIcon::Information:
+      return MB_ICONINFORMATION;
+    case MbIcon::Question:
+      return MB_ICONQUESTION;
+    case MbIcon::Exclamation:
+      return MB_ICONEXCLAMATION;
+    case MbIcon::Error:
+      return MB_ICONERROR;
+    case MbIcon::None:
+      break;
+  }
+  return 0;
+}
+
+// When no box could be shown, the answer that changes least: Cancel where there is one, else No.
+MbResult Unanswered(MbButtons buttons) {
+  switch (buttons) {
+    case MbButtons::OkCancel:
+    case MbButtons::YesNoCancel:
+      return MbResult::Cancel;
+    case MbButtons::YesNo:
+      return MbResult::No;
+    case MbButtons::Ok:
+      break;
+  }
+  return MbResult::Ok;
+}
+
+// Text for a wide call: a NUL inside would end the text early, so it becomes a space.
+std::wstring ForDisplay(const std::string& text) {
+  std::wstring wide = Widen(text);
+  for (wchar_t& c : wide) {
+    if (c == L'\0') c = L' ';
+  }
+  return wide;
+}
+
+int TwipsPerPixel(int capability) {
+  HDC screen = GetDC(nullptr);
+  if (!screen) return 15;
+  const int dotsPerInch = GetDeviceCaps(screen, capability);
+  ReleaseDC(nullptr, screen);
+  return dotsPerInch > 0 ? 1440 / dotsPerInch : 15;
+}
+
+}  // namespace
+
+MbResult Win32MessageBox::Show(const std::string& text, const std::string& title, MbButtons buttons,
+                               MbIcon icon) {
+  const std::wstring wideText = ForDisplay(text);
+  const std::wstring wideTitle = ForDisplay(title.empty() ? std::string(kDefaultTitle) : title);
+  const UINT flags = ButtonFlags(buttons) | IconFlags(icon) | MB_SETFOREGROUND |
+                     (owner_ ? MB_APPLMODAL : MB_TASKMODAL);
+  switch (MessageBoxW(owner_, wideText.c_str(), wideTitle.c_str(), flags)) {
+    case IDOK:
+      return MbResult::Ok;
+    case IDCANCEL:
+      return MbResult::Cancel;
+    case IDYES:
+      return MbResult::Yes;
+    case IDNO:
+      return MbResult::No;
+    default:
+      return Unanswered(buttons);
+  }
+}
+
+int Win32Screen::WidthPixels() { return GetSystemMetrics(SM_CXSCREEN); }
+int Win32Screen::HeightPixels() { return GetSystemMetrics(SM_CYSCREEN); }
+int Win32Screen::TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
+int Win32Screen::TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
+
+}  // namespace velmarin::win32

@@ -1,0 +1,29 @@
+#pragma once
+// Message boxes and screen metrics of a real Windows system.
+#include <windows.h>
+
+#include "platform/message_box.h"
+#include "platform/screen.h"
+
+namespace velmarin::win32 {
+
+class Win32MessageBox : public IMessageBox {
+ public:
+  // The window the boxes belong to (disabled while one is open); none by default.
+  void SetOwner(HWND owner) { owner_ = owner; }
+  MbResult Show(const std::string& text, const std::string& title, MbButtons buttons,
+                MbIcon icon) override;
+
+ private:
+  HWND owner_ = nullptr;
+};
+
+class Win32Screen : public IScreen {
+ public:
+  int WidthPixels() override;
+  int HeightPixels() override;
+  int TwipsPerPixelX() override;
+  int TwipsPerPixelY() override;
+};
+
+}  // namespace velmarin::win32
