@@ -40,10 +40,10 @@ _CABINET_CLOSED = [
     "KLLLLLLLLLLLLLK",
     "KLTTTTTTTTTTTDK",
     "KLTTTTTTTTTTTDK",
-    "KLTTTTTTTTTTTDK",
+    "KDDDDDDDDDDDDDK",
+    "KLLLLLLLLLLLLLK",
     "KLTTTKKKKKTTTDK",
-    "KLTTTTTTTTTTTDK",
-    "KLTTTTTTTTTTTDK",
+    "KLTTTKTTTKTTTDK",
     "KLTTTTTTTTTTTDK",
     "KDDDDDDDDDDDDDK",
     "KKKKKKKKKKKKKKK",
@@ -58,7 +58,7 @@ _CABINET_OPEN = [
     "KKKKKKKKKKKKKKK",
     "KLLLLLLLLLLLLLK",
     "KLTTTKKKKKTTTDK",
-    "KLTTTTTTTTTTTDK",
+    "KLTTTKTTTKTTTDK",
     "KDDDDDDDDDDDDDK",
     "KKKKKKKKKKKKKKK",
 ]
@@ -153,9 +153,9 @@ def page(canvas, x0, y0, x1, y1, fold, lines=True):
 
 
 def red_cross(canvas, x0, y0, x1, y1, half_width):
-    """A red X from corner to corner of the box, outlined in dark red."""
+    """A red X from corner to corner of the box, outlined in dark red, on whole pixels."""
     shape = (stroke([(x0, y0), (x1, y1)], half_width) | stroke([(x1, y0), (x0, y1)], half_width))
-    canvas.draw(shape, RED, DARK_RED)
+    canvas.draw_mask(pixels_of(shape), RED, DARK_RED)
 
 
 def folder(canvas, x0, y0, x1, y1):

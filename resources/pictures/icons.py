@@ -51,10 +51,10 @@ def _internal(c, size):
 def _missing(c, size):
     if size >= 32:
         glyphs.page(c, 5, 1, 25, 29, 6)
-        glyphs.red_cross(c, 15.5, 16.5, 28.5, 29.5, 2.0)
+        glyphs.red_cross(c, 16, 17, 28, 29, 2.6)
     else:
         glyphs.page(c, 2, 0, 12, 15, 3)
-        glyphs.red_cross(c, 7.5, 8.5, 15, 16, 1.3)
+        glyphs.red_cross(c, 8, 9, 14, 15, 1.6)
 
 
 # The icon library in index order: (cell, drawing of the glyph around a centre) for glyphs of

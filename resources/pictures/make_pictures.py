@@ -67,7 +67,7 @@ def contact_sheet():
     library = icons.library()
     small = faces.image_list2()
     big = faces.image_list1()
-    sheet = Canvas(14 * 36 + 4, 4 * 44 + 8, FACE)
+    sheet = Canvas(14 * 36 + 4, 130, FACE)
     for i, (p16, p32) in enumerate(library):
         sheet.paste(_checker(32, 32), 4 + 36 * i, 4)
         sheet.paste(p32, 4 + 36 * i, 4)
