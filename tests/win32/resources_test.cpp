@@ -86,6 +86,34 @@ TEST(Resources, IconLibraryHoldsFourteenDifferentIconsByIndex) {
   if (past) DestroyIcon(past);
 }
 
+// A full-size library icon drawn on a small cell's face, as the cell paints it: the glyph
+// shows, and where the icon is transparent the face (bevel included) stays as it was.
+TEST(Resources, LibraryIconDrawnOnASmallFaceLeavesTheBevelAlone) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  const std::wstring library = FolderOfThisProgram() + L"\\velmarin.icl";
+  HBITMAP face = static_cast<HBITMAP>(
+      LoadImageW(instance, MAKEINTRESOURCEW(IDB_STORAGEOPEN_UP), IMAGE_BITMAP, 0, 0, 0));
+  ASSERT_NE(face, nullptr);
+  HICON icon = ExtractIconW(instance, library.c_str(), ICL_SHELF_CLOSED);
+  ASSERT_GT(reinterpret_cast<UINT_PTR>(icon), UINT_PTR{1});
+
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(dc, face);
+  const COLORREF bevelBottom = GetPixel(dc, 10, 15);
+  ASSERT_TRUE(DrawIcon(dc, 1, 1, icon));
+  EXPECT_EQ(GetPixel(dc, 1, 1), RGB(223, 223, 223));  // inner bevel, under the icon's corner
+  EXPECT_EQ(GetPixel(dc, 10, 15), bevelBottom);       // lower bevel, under transparent rows
+  EXPECT_EQ(GetPixel(dc, 5, 8), RGB(192, 192, 192));  // face left of the glyph
+  EXPECT_EQ(GetPixel(dc, 11, 3), RGB(0, 0, 0));       // the cabinet's outline, top left
+  EXPECT_EQ(GetPixel(dc, 25, 13), RGB(0, 0, 0));      // and bottom right
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  DestroyIcon(icon);
+  DeleteObject(face);
+}
+
 TEST(Resources, FacesHaveTheSizesOfTheirCells) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   struct Face {
