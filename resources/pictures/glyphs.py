@@ -6,8 +6,8 @@ pixels in the 16 x 16 and in the 32 x 32 picture of its icon, only placed differ
 
 import math
 
-from palette import (BLACK, DARK_GREY, DARK_RED, FACE, GREEN, LIGHT_GREEN, LIGHT_GREY, NAVY,
-                     OLIVE, PALE_YELLOW, RED, TEAL, WHITE, CYAN)
+from palette import (BLACK, CYAN, DARK_GREY, DARK_RED, FACE, GREEN, LIGHT_GREEN, LIGHT_GREY,
+                     NAVY, RED, TEAL, WHITE)
 from raster import circle, pixels_of, polygon, rect, stroke, vertical_gradient
 
 
