@@ -3,6 +3,7 @@
 #include <windows.h>
 // After windows.h:
 #include <objbase.h>
+#include <shlguid.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
