@@ -165,6 +165,44 @@ std::optional<uint32_t> Win32Files::Attributes(const std::string& path) {
   return static_cast<uint32_t>(attributes);
 }
 
+namespace {
+
+// The system's own words for an error code, in the user's language.
+std::string SystemMessage(DWORD error) {
+  wchar_t* text = nullptr;
+  const DWORD n = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring message(text ? text : L"", n);
+  if (text) LocalFree(text);
+  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) {
+    message.pop_back();
+  }
+  return Narrow(message);
+}
+
+}  // namespace
+
+AttributeQuery Win32Files::QueryAttributes(const std::string& path) {
+  AttributeQuery query;
+  auto wide = ToWidePath(path);
+  if (!wide) {
+    query.failure = FileFailure::BadName;
+    return query;
+  }
+  const DWORD attributes = GetFileAttributesW(wide->c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    query.attributes = static_cast<uint32_t>(attributes);
+    return query;
+  }
+  const DWORD error = GetLastError();
+  const bool badName =
+      error == ERROR_INVALID_NAME || error == ERROR_BAD_PATHNAME || error == ERROR_DIRECTORY;
+  query.failure = badName ? FileFailure::BadName : FileFailure::Other;
+  query.description = SystemMessage(error);
+  return query;
+}
+
 DriveType Win32Files::TypeOfDrive(const std::string& drive) {
   if (drive.empty()) return DriveType::Unknown;
   const char letter = drive[0];

@@ -12,6 +12,7 @@ class Win32Files : public IFiles {
 
   std::optional<bool> MatchExists(const std::string& pattern, bool foldersToo) override;
   std::optional<uint32_t> Attributes(const std::string& path) override;
+  AttributeQuery QueryAttributes(const std::string& path) override;
   DriveType TypeOfDrive(const std::string& drive) override;
   std::optional<std::string> ReadAll(const std::string& path) override;
   bool ReplaceAtomically(const std::string& path, const std::string& bytes) override;

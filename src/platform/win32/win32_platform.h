@@ -3,6 +3,7 @@
 // list and the Run box's list belong to the main window and are wired in by it.
 #include "core/app.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_ui.h"
 
@@ -13,12 +14,14 @@ struct Win32Platform {
   Win32Text text;
   Win32MessageBox messageBox;
   Win32Screen screen;
+  Win32Shell shell;
 
   void Wire(App& app) {
     app.platform.files = &files;
     app.platform.text = &text;
     app.platform.messageBox = &messageBox;
     app.platform.screen = &screen;
+    app.platform.shell = &shell;
   }
 };
 
