@@ -66,6 +66,9 @@ struct App {
   std::vector<CplEntry> CplList;
   Seams seams;
   MainForm form;
+  // The settings file held more text after the line where reading stopped; the next save keeps
+  // the file as it was in velmarin.ini.bak before replacing it.
+  bool settingsTextUnread = false;
 };
 
 }  // namespace velmarin

@@ -1,0 +1,366 @@
+// Reading velmarin.ini: the file, its lines and what each key does to the model.
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "core/number.h"
+#include "core/settings.h"
+#include "core/settings_text.h"
+#include "launch/names.h"
+#include "launch/shelf_register.h"
+
+namespace velmarin {
+
+namespace {
+
+MbResult Ask(App& app, const std::string& text, const std::string& title, MbButtons buttons) {
+  if (!app.platform.messageBox) return MbResult::Ok;
+  return app.platform.messageBox->Show(text, title, buttons, MbIcon::None);
+}
+
+// A line whose value has no CR before its LF: OK takes the value uncut, Cancel ends start-up.
+ParseResult AskReadError(App& app) {
+  if (Ask(app, "ファイルの読み込みエラー...", "エラー", MbButtons::OkCancel) != MbResult::Cancel)
+    return ParseResult::Continue;
+  Ask(app, "velmarinの起動を中断します", "起動の中止", MbButtons::Ok);
+  return ParseResult::Cancelled;
+}
+
+ParseResult AskUnknownKey(App& app, std::string_view key) {
+  const std::string text = std::string(key) + ": Invalid parameter.";
+  if (Ask(app, text, "", MbButtons::OkCancel) != MbResult::Cancel) return ParseResult::Continue;
+  Ask(app, "velmarinの起動を中止します。", "起動の中止", MbButtons::Ok);
+  return ParseResult::Cancelled;
+}
+
+// A number with an optional sign, fraction and exponent, as the window position is written.
+std::optional<double> ToReal(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text.front() == '-') return std::nullopt;
+  }
+  double value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+// X= and Y=: the whole twips (rounded down) modulo the screen's extent, keeping the value's
+// sign, so a window saved on a larger screen comes back onto this one.
+void SetWindowEdge(App& app, std::string_view value, bool horizontal) {
+  IScreen* screen = app.platform.screen;
+  const auto real = ToReal(value);
+  if (!screen || !real) return;
+  const double extent =
+      horizontal ? static_cast<double>(screen->WidthPixels()) * screen->TwipsPerPixelX()
+                 : static_cast<double>(screen->HeightPixels()) * screen->TwipsPerPixelY();
+  if (!(extent > 0)) return;
+  const float edge = static_cast<float>(std::fmod(std::floor(*real), extent));
+  Model& m = app.model;
+  (horizontal ? m.WindowLeft : m.WindowTop) = edge;
+  (horizontal ? m.hasWindowLeft : m.hasWindowTop) = true;
+}
+
+void SetMaxPage(Model& m, std::string_view value) {
+  if (const auto n = ToInt32(value)) {
+    m.PageCount = *n > kMaxPageCount ? kMaxPageCount : *n;
+    if (m.PageCount < 1) return;  // the table stays; start-up raises the count to 1
+  } else if (m.PageCount < 1) {
+    return;
+  }
+  // Pages read so far are discarded.
+  m.Pages.clear();
+  m.Pages.resize(static_cast<size_t>(m.PageCount));
+}
+
+void SetGroup(Model& m, std::string_view value) {
+  RecordCursor& c = m.cursor;
+  if (const auto n = ToInt32(value)) {
+    c.page = *n;
+    // A page the table cannot hold (negative, or beyond the most pages there can be) takes
+    // none of its record lines: PageAt finds no page for them.
+    if (*n >= 0 && *n < kMaxPageCount) {
+      if (*n + 1 > m.PageCount) m.PageCount = *n + 1;
+      if (m.Pages.size() < static_cast<size_t>(*n) + 1) m.Pages.resize(static_cast<size_t>(*n) + 1);
+    }
+  }
+  c.buttons = c.toolTips = c.params = c.shows = c.icons = c.drawerSlot = 0;
+}
+
+void SetCaption(Model& m, std::string_view value) {
+  if (Page* page = PageAt(m, m.cursor.captions)) page->Caption.assign(value);
+  ++m.cursor.captions;
+}
+
+void StoreButton(App& app, std::string_view value) {
+  Model& m = app.model;
+  RecordCursor& c = m.cursor;
+  if (c.buttons >= m.settings.MaxButton) return;
+  // A page outside the table, or a slot beyond the twelve a page has, still counts the button,
+  // so that its T=, R=, S=, I= and M= lines find no slot rather than a neighbour's.
+  Page* page = PageAt(m, c.page);
+  if (page && c.buttons < kButtonSlots) {
+    Button& b = page->Buttons[static_cast<size_t>(c.buttons)];
+    b.Path.assign(value);
+    SetPathParts(app, b);
+  }
+  ++c.buttons;
+  c.drawerSlot = 0;
+}
+
+// The most recent button of the current page, when it exists in the table.
+Button* RecentButton(Model& m) {
+  const RecordCursor& c = m.cursor;
+  if (c.buttons < 1 || c.buttons > kButtonSlots) return nullptr;
+  Page* page = PageAt(m, c.page);
+  return page ? &page->Buttons[static_cast<size_t>(c.buttons - 1)] : nullptr;
+}
+
+// T=, R=, S= and I= each take at most MaxButton lines per page, all for the most recent button.
+Button* ButtonForRecord(Model& m, int32_t taken) {
+  if (taken >= m.settings.MaxButton) return nullptr;
+  return RecentButton(m);
+}
+
+void StoreRecord(Model& m, char key, std::string_view value) {
+  RecordCursor& c = m.cursor;
+  switch (key) {
+    case 'T':
+      if (Button* b = ButtonForRecord(m, c.toolTips)) {
+        b->ToolTip.assign(value);
+        ++c.toolTips;
+      }
+      break;
+    case 'R':
+      if (Button* b = ButtonForRecord(m, c.params)) {
+        b->Params.assign(value);
+        ++c.params;
+      }
+      break;
+    case 'S':
+      if (Button* b = ButtonForRecord(m, c.shows)) {
+        if (const auto show = ToInt16(value)) b->ShowCmd = *show;
+        ++c.shows;  // counts even when the value does not convert
+      }
+      break;
+    case 'I': {
+      const size_t comma = value.find(',');
+      if (comma == std::string_view::npos) break;
+      const auto index = ToInt16(value.substr(comma + 1));
+      if (!index) break;
+      if (Button* b = ButtonForRecord(m, c.icons)) {
+        b->IconFile.assign(value.substr(0, comma));
+        b->IconIndex = *index;
+        ++c.icons;
+      }
+      break;
+    }
+    case 'M': {
+      Button* b = RecentButton(m);
+      if (!b || b->Path.empty() || c.drawerSlot >= m.settings.MaxDrawer ||
+          c.drawerSlot >= kDrawerSlots)
+        break;
+      b->Drawer[static_cast<size_t>(c.drawerSlot)].assign(value);
+      ++c.drawerSlot;
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+struct Int32Field {
+  std::string_view key;
+  int32_t& (*field)(Model&);
+};
+
+// The keys that set one 32-bit field each.
+constexpr Int32Field kInt32Fields[] = {
+    {"FlgAppearance", [](Model& m) -> int32_t& { return m.settings.flags.FlgAppearance; }},
+    {"FlgSystem", [](Model& m) -> int32_t& { return m.settings.flags.FlgSystem; }},
+    {"FlgTitleBar", [](Model& m) -> int32_t& { return m.settings.flags.FlgTitleBar; }},
+    {"FlgRunBehavior", [](Model& m) -> int32_t& { return m.settings.flags.FlgRunBehavior; }},
+    {"FlgStorageBehavior",
+     [](Model& m) -> int32_t& { return m.settings.flags.FlgStorageBehavior; }},
+    {"FlgEdit", [](Model& m) -> int32_t& { return m.settings.flags.FlgEdit; }},
+    {"FlgMode", [](Model& m) -> int32_t& { return m.settings.flags.FlgMode; }},
+    {"FlgExecute", [](Model& m) -> int32_t& { return m.settings.flags.FlgExecute; }},
+    {"HotKeyFlg", [](Model& m) -> int32_t& { return m.settings.HotKeyFlg; }},
+    {"HotKeyKey", [](Model& m) -> int32_t& { return m.settings.HotKeyKey; }},
+    {"ColTitleBarActFore",
+     [](Model& m) -> int32_t& { return m.settings.colors.ColTitleBarActFore; }},
+    {"ColTitleBarActBack",
+     [](Model& m) -> int32_t& { return m.settings.colors.ColTitleBarActBack; }},
+    {"ColTitleBarInActFore",
+     [](Model& m) -> int32_t& { return m.settings.colors.ColTitleBarInActFore; }},
+    {"ColTitleBarInActBack",
+     [](Model& m) -> int32_t& { return m.settings.colors.ColTitleBarInActBack; }},
+    {"ColRunFore", [](Model& m) -> int32_t& { return m.settings.colors.ColRunFore; }},
+    {"ColRunBack", [](Model& m) -> int32_t& { return m.settings.colors.ColRunBack; }},
+    {"ColStorageFore", [](Model& m) -> int32_t& { return m.settings.colors.ColStorageFore; }},
+    {"ColStorageBack", [](Model& m) -> int32_t& { return m.settings.colors.ColStorageBack; }},
+};
+
+// The keys longer than one letter; false when the key is none of them.
+bool SetNamedField(Model& m, std::string_view key, std::string_view value) {
+  Settings& s = m.settings;
+  int16_t* limit = nullptr;
+  if (key == "MaxPage") {
+    SetMaxPage(m, value);
+    return true;
+  }
+  if (key == "MaxButton") limit = &s.MaxButton;
+  if (key == "MaxDrawer") limit = &s.MaxDrawer;
+  if (key == "MaxMultiExecute") limit = &s.MaxMultiExecute;
+  if (limit) {
+    if (const auto n = ToInt16(value)) *limit = *n;
+    return true;
+  }
+  for (const Int32Field& f : kInt32Fields) {
+    if (f.key != key) continue;
+    if (const auto n = ToInt32(value)) f.field(m) = *n;
+    return true;
+  }
+  return false;
+}
+
+// Turns the values of the file into UTF-8. In an ANSI file only values with bytes outside ASCII
+// need converting; they are converted together in one call, in the order the lines are read.
+class ValueDecoder {
+ public:
+  ValueDecoder(IText* text, std::string_view fileText) : text_(text) {
+    std::string batch;
+    SettingsLineReader reader(fileText);
+    SettingsLine line;
+    size_t count = 0;
+    while (reader.Next(line)) {
+      if (!HasHighByte(line.value)) continue;
+      batch.append(line.value);
+      batch.push_back('\n');  // never inside a value, and converts to itself
+      ++count;
+    }
+    if (count == 0) return;
+    converted_ = text_->AnsiToUtf8(batch);
+    size_t lineFeeds = 0;
+    for (char c : converted_) lineFeeds += c == '\n';
+    batched_ = lineFeeds == count;
+  }
+
+  std::string_view Decode(std::string_view raw) {
+    if (!HasHighByte(raw)) return raw;
+    if (batched_) {
+      const size_t end = converted_.find('\n', next_);
+      const std::string_view piece = std::string_view(converted_).substr(next_, end - next_);
+      next_ = end + 1;
+      return piece;
+    }
+    single_ = text_->AnsiToUtf8(std::string(raw));
+    return single_;
+  }
+
+ private:
+  IText* text_;
+  std::string converted_;
+  size_t next_ = 0;
+  bool batched_ = false;
+  std::string single_;
+};
+
+LoadResult ReadPairs(App& app, std::string_view text, bool ansi) {
+  IText* converter = ansi ? app.platform.text : nullptr;
+  std::optional<ValueDecoder> decoder;
+  if (converter && HasHighByte(text)) decoder.emplace(converter, text);
+  SettingsLineReader reader(text);
+  SettingsLine line;
+  std::string key;
+  while (reader.Next(line)) {
+    if (line.missingCr && AskReadError(app) == ParseResult::Cancelled) return LoadResult::Cancelled;
+    const std::string_view value = decoder ? decoder->Decode(line.value) : line.value;
+    std::string_view utf8Key = line.key;
+    if (decoder && HasHighByte(line.key)) {
+      key = converter->AnsiToUtf8(std::string(line.key));  // only unknown keys are not ASCII
+      utf8Key = key;
+    }
+    if (ParseSettingLine(app, utf8Key, value) == ParseResult::Cancelled)
+      return LoadResult::Cancelled;
+  }
+  app.settingsTextUnread = reader.TextLeftUnread();
+  return LoadResult::Loaded;
+}
+
+}  // namespace
+
+std::string SettingsPath(App& app) {
+  if (!app.platform.files) return "velmarin.ini";
+  return app.platform.files->ProgramFolder() + "\\velmarin.ini";
+}
+
+std::string SettingsBackupPath(App& app) { return SettingsPath(app) + ".bak"; }
+
+LoadResult LoadSettings(App& app) {
+  app.model.cursor = RecordCursor{};
+  app.settingsTextUnread = false;
+  IFiles* files = app.platform.files;
+  if (!files) return LoadResult::CannotOpen;
+  const std::string path = SettingsPath(app);
+  if (!FileExist(app, path)) {
+    Ask(app, files->ProgramFolder() + "\\velmarin.ini がみつかりません",
+        "設定ファイルがみつかりません", MbButtons::Ok);
+    return LoadResult::FileMissing;
+  }
+  const std::optional<std::string> bytes = files->ReadAll(path);
+  if (!bytes) return LoadResult::CannotOpen;
+  const std::string_view text(*bytes);
+  if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+    const std::string_view body = text.substr(kUtf8Bom.size());
+    if (!HasHighByte(body)) return ReadPairs(app, body, false);
+    return ReadPairs(app, RepairUtf8(body), false);
+  }
+  if (!app.platform.text) return ReadPairs(app, RepairUtf8(text), false);
+  return ReadPairs(app, text, true);
+}
+
+ParseResult ParseSettingLine(App& app, std::string_view key, std::string_view value) {
+  Model& m = app.model;
+  if (!key.empty() && key.front() == ';') return ParseResult::Continue;  // a comment
+  if (key.size() == 1) {
+    switch (key.front()) {
+      case 'X':
+        SetWindowEdge(app, value, true);
+        return ParseResult::Continue;
+      case 'Y':
+        SetWindowEdge(app, value, false);
+        return ParseResult::Continue;
+      case 'G':
+        SetGroup(m, value);
+        return ParseResult::Continue;
+      case 'C':
+        SetCaption(m, value);
+        return ParseResult::Continue;
+      case 'P':
+        StoreButton(app, value);
+        return ParseResult::Continue;
+      case 'T':
+      case 'R':
+      case 'S':
+      case 'I':
+      case 'M':
+        StoreRecord(m, key.front(), value);
+        return ParseResult::Continue;
+      case 'O':
+        AddToShelf(app, std::string(value));  // whatever StorageKeepItems says
+        return ParseResult::Continue;
+      default:
+        break;
+    }
+  } else if (SetNamedField(m, key, value)) {
+    return ParseResult::Continue;
+  }
+  return AskUnknownKey(app, key);
+}
+
+}  // namespace velmarin

@@ -1,0 +1,231 @@
+// Writing velmarin.ini: the whole model, in the order the reader expects it back.
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/settings.h"
+#include "core/settings_text.h"
+
+namespace velmarin {
+
+namespace {
+
+// The window position: the shortest decimal form of the single-precision value, with no point
+// for a whole number of twips.
+std::string FormatSingle(float value) {
+  if (!std::isfinite(value) || value == 0) return "0";
+  char buffer[64];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  if (ec != std::errc()) return "0";
+  return std::string(buffer, end);
+}
+
+bool HasLineBreak(std::string_view s) {
+  for (char c : s) {
+    if (c == '\r' || c == '\n') return true;
+  }
+  return false;
+}
+
+// A CR or LF inside a value would end its line early and shift every line after it: each one
+// is written as a space.
+void AppendOnOneLine(std::string& out, std::string_view value) {
+  const size_t start = out.size();
+  out.append(value);
+  if (!HasLineBreak(value)) return;
+  for (size_t i = start; i < out.size(); ++i) {
+    if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
+  }
+}
+
+// First walk: the file's length, and the values that are not plain ASCII joined by LF, so that
+// they reach the ANSI code page in one conversion.
+class MeasureSink {
+ public:
+  void Number(std::string_view keyEq, int64_t) { size_ += keyEq.size() + 13; }
+  void Ascii(std::string_view keyEq, std::string_view value) {
+    size_ += keyEq.size() + value.size() + 2;
+  }
+  void Text(std::string_view keyEq, std::string_view value, std::string_view suffix = {}) {
+    size_ += keyEq.size() + value.size() + suffix.size() + 2;
+    if (!HasHighByte(value)) return;
+    AppendOnOneLine(batch_, value);
+    batch_.push_back('\n');
+    ++count_;
+  }
+  size_t size() const { return size_; }
+  size_t count() const { return count_; }
+  const std::string& batch() const { return batch_; }
+
+ private:
+  size_t size_ = 0;
+  size_t count_ = 0;
+  std::string batch_;
+};
+
+// Second walk: the lines themselves. Values that are not ASCII come from the converted batch
+// in the same order, or, for a UTF-8 file, as they are.
+class EmitSink {
+ public:
+  EmitSink(std::string& out, const std::string* converted) : out_(out), converted_(converted) {}
+  void Number(std::string_view keyEq, int64_t value) {
+    char buffer[24];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out_.append(keyEq);
+    out_.append(buffer, ec == std::errc() ? end : buffer);
+    out_.append("\r\n");
+  }
+  void Ascii(std::string_view keyEq, std::string_view value) {
+    out_.append(keyEq);
+    out_.append(value);
+    out_.append("\r\n");
+  }
+  void Text(std::string_view keyEq, std::string_view value, std::string_view suffix = {}) {
+    out_.append(keyEq);
+    if (converted_ && HasHighByte(value)) {
+      const size_t end = converted_->find('\n', next_);
+      out_.append(*converted_, next_, end - next_);
+      next_ = end + 1;
+    } else {
+      AppendOnOneLine(out_, value);
+    }
+    out_.append(suffix);
+    out_.append("\r\n");
+  }
+
+ private:
+  std::string& out_;
+  const std::string* converted_;
+  size_t next_ = 0;
+};
+
+// Every line of the file in order: keys, limits, flag words, hot key, colours, one block per
+// page, the shelf.
+template <class Sink>
+void WriteLines(App& app, const Settings& s, Sink& out) {
+  const Model& m = app.model;
+  out.Ascii("X=", FormatSingle(m.WindowLeft));
+  out.Ascii("Y=", FormatSingle(m.WindowTop));
+  const int32_t pages = m.PageCount > kMaxPageCount ? kMaxPageCount : m.PageCount;
+  out.Number("MaxPage=", pages);
+  out.Number("MaxButton=", s.MaxButton);
+  out.Number("MaxDrawer=", s.MaxDrawer);
+  out.Number("MaxMultiExecute=", s.MaxMultiExecute);
+  const FlagWords& f = s.flags;
+  out.Number("FlgAppearance=", f.FlgAppearance);
+  out.Number("FlgSystem=", f.FlgSystem);
+  out.Number("FlgTitleBar=", f.FlgTitleBar);
+  out.Number("FlgRunBehavior=", f.FlgRunBehavior);
+  out.Number("FlgStorageBehavior=", f.FlgStorageBehavior);
+  out.Number("FlgEdit=", f.FlgEdit);
+  out.Number("FlgMode=", f.FlgMode);
+  out.Number("FlgExecute=", f.FlgExecute);
+  out.Number("HotKeyFlg=", s.HotKeyFlg);
+  out.Number("HotKeyKey=", s.HotKeyKey);
+  const Colors& c = s.colors;
+  out.Number("ColTitleBarActFore=", c.ColTitleBarActFore);
+  out.Number("ColTitleBarActBack=", c.ColTitleBarActBack);
+  out.Number("ColTitleBarInActFore=", c.ColTitleBarInActFore);
+  out.Number("ColTitleBarInActBack=", c.ColTitleBarInActBack);
+  out.Number("ColRunFore=", c.ColRunFore);
+  out.Number("ColRunBack=", c.ColRunBack);
+  out.Number("ColStorageFore=", c.ColStorageFore);
+  out.Number("ColStorageBack=", c.ColStorageBack);
+
+  const int buttons =
+      s.MaxButton < 0 ? 0 : (s.MaxButton > kButtonSlots ? kButtonSlots : s.MaxButton);
+  const int drawers =
+      s.MaxDrawer < 0 ? 0 : (s.MaxDrawer > kDrawerSlots ? kDrawerSlots : s.MaxDrawer);
+  static const Page kEmptyPage;
+  for (int32_t i = 0; i < pages; ++i) {
+    const Page* found = PageAt(m, i);
+    const Page& page = found ? *found : kEmptyPage;
+    out.Number("G=", i);
+    out.Text("C=", page.Caption);
+    for (int j = 0; j < buttons; ++j) {
+      const Button& b = page.Buttons[static_cast<size_t>(j)];
+      out.Text("P=", b.Path);  // even when empty, so that slot positions survive
+      if (b.Path.empty()) continue;
+      if (!b.ToolTip.empty()) out.Text("T=", b.ToolTip);
+      if (!b.Params.empty()) out.Text("R=", b.Params);
+      if (b.ShowCmd > 1) out.Number("S=", b.ShowCmd);
+      if (!b.IconFile.empty()) {
+        char index[8];
+        index[0] = ',';
+        const auto [end, ec] = std::to_chars(index + 1, index + sizeof index, b.IconIndex);
+        out.Text("I=", b.IconFile, std::string_view(index, ec == std::errc() ? end - index : 1));
+      }
+      for (int k = 0; k < drawers; ++k) {
+        const std::string& item = b.Drawer[static_cast<size_t>(k)];
+        if (!item.empty()) out.Text("M=", item);  // gaps close up on the next load
+      }
+    }
+  }
+  IShelfList* shelf = app.platform.shelf;
+  if (s.options.StorageKeepItems && shelf) {
+    const int count = shelf->Count();
+    for (int i = 0; i < count; ++i) out.Text("O=", shelf->Key(i));
+  }
+}
+
+bool ReportSaveError(App& app) {
+  if (app.platform.messageBox)
+    app.platform.messageBox->Show("File Save Error...", "", MbButtons::Ok, MbIcon::None);
+  return false;
+}
+
+// The file's bytes: ANSI code page when every string has a form there, otherwise UTF-8 with a
+// byte-order mark so that nothing turns into "?".
+std::string BuildFile(App& app, const Settings& packed) {
+  MeasureSink measure;
+  WriteLines(app, packed, measure);
+  IText* text = app.platform.text;
+  std::optional<std::string> converted;
+  bool withBom = false;
+  if (text && measure.count() > 0) {
+    converted = text->Utf8ToAnsi(measure.batch());
+    size_t lineFeeds = 0;
+    if (converted) {
+      for (char ch : *converted) lineFeeds += ch == '\n';
+    }
+    if (!converted || lineFeeds != measure.count()) {
+      converted.reset();
+      withBom = true;
+    }
+  }
+  std::string bytes;
+  bytes.reserve(measure.size() + kUtf8Bom.size() + 2 + (converted ? converted->size() : 0));
+  if (withBom) bytes.append(kUtf8Bom);
+  EmitSink emit(bytes, converted ? &*converted : nullptr);
+  WriteLines(app, packed, emit);
+  bytes.append("\r\n");  // the closing empty line, where the reader stops
+  return bytes;
+}
+
+}  // namespace
+
+bool SaveSettings(App& app) {
+  Model& m = app.model;
+  m.settings.options.SavedDropMode = m.DropMode;
+  Settings packed = m.settings;
+  PackAllFlags(packed);
+  IFiles* files = app.platform.files;
+  if (!files) return ReportSaveError(app);
+  const std::string bytes = BuildFile(app, packed);
+  const std::string path = SettingsPath(app);
+  // Reading stopped early with text after it: that text is in no model, so the file as it was
+  // goes to velmarin.ini.bak before it is replaced.
+  if (app.settingsTextUnread) {
+    if (const auto old = files->ReadAll(path)) {
+      if (!files->ReplaceAtomically(SettingsBackupPath(app), *old)) return ReportSaveError(app);
+    }
+  }
+  if (!files->ReplaceAtomically(path, bytes)) return ReportSaveError(app);
+  app.settingsTextUnread = false;
+  return true;
+}
+
+}  // namespace velmarin
