@@ -148,7 +148,9 @@ void StoreRecord(Model& m, char key, std::string_view value) {
       }
       break;
     case 'I': {
-      const size_t comma = value.find(',');
+      // The index is the number after the last ",": an icon file whose path holds a comma
+      // keeps its whole path.
+      const size_t comma = value.rfind(',');
       if (comma == std::string_view::npos) break;
       const auto index = ToInt16(value.substr(comma + 1));
       if (!index) break;
