@@ -230,64 +230,15 @@ bool SetNamedField(Model& m, std::string_view key, std::string_view value) {
   return false;
 }
 
-// Turns the values of the file into UTF-8. In an ANSI file only values with bytes outside ASCII
-// need converting; they are converted together in one call, in the order the lines are read.
-class ValueDecoder {
- public:
-  ValueDecoder(IText* text, std::string_view fileText) : text_(text) {
-    std::string batch;
-    SettingsLineReader reader(fileText);
-    SettingsLine line;
-    size_t count = 0;
-    while (reader.Next(line)) {
-      if (!HasHighByte(line.value)) continue;
-      batch.append(line.value);
-      batch.push_back('\n');  // never inside a value, and converts to itself
-      ++count;
-    }
-    if (count == 0) return;
-    converted_ = text_->AnsiToUtf8(batch);
-    size_t lineFeeds = 0;
-    for (char c : converted_) lineFeeds += c == '\n';
-    batched_ = lineFeeds == count;
-  }
-
-  std::string_view Decode(std::string_view raw) {
-    if (!HasHighByte(raw)) return raw;
-    if (batched_) {
-      const size_t end = converted_.find('\n', next_);
-      const std::string_view piece = std::string_view(converted_).substr(next_, end - next_);
-      next_ = end + 1;
-      return piece;
-    }
-    single_ = text_->AnsiToUtf8(std::string(raw));
-    return single_;
-  }
-
- private:
-  IText* text_;
-  std::string converted_;
-  size_t next_ = 0;
-  bool batched_ = false;
-  std::string single_;
-};
-
-LoadResult ReadPairs(App& app, std::string_view text, bool ansi) {
-  IText* converter = ansi ? app.platform.text : nullptr;
-  std::optional<ValueDecoder> decoder;
-  if (converter && HasHighByte(text)) decoder.emplace(converter, text);
+LoadResult ReadPairs(App& app, std::string_view text, IText* ansi) {
+  std::optional<AnsiPairDecoder> decoder;
+  if (ansi && HasHighByte(text)) decoder.emplace(text, *ansi);
   SettingsLineReader reader(text);
   SettingsLine line;
-  std::string key;
   while (reader.Next(line)) {
     if (line.missingCr && AskReadError(app) == ParseResult::Cancelled) return LoadResult::Cancelled;
-    const std::string_view value = decoder ? decoder->Decode(line.value) : line.value;
-    std::string_view utf8Key = line.key;
-    if (decoder && HasHighByte(line.key)) {
-      key = converter->AnsiToUtf8(std::string(line.key));  // only unknown keys are not ASCII
-      utf8Key = key;
-    }
-    if (ParseSettingLine(app, utf8Key, value) == ParseResult::Cancelled)
+    if (decoder) decoder->Decode(line);
+    if (ParseSettingLine(app, line.key, line.value) == ParseResult::Cancelled)
       return LoadResult::Cancelled;
   }
   app.settingsTextUnread = reader.TextLeftUnread();
@@ -317,13 +268,15 @@ LoadResult LoadSettings(App& app) {
   const std::optional<std::string> bytes = files->ReadAll(path);
   if (!bytes) return LoadResult::CannotOpen;
   const std::string_view text(*bytes);
+  // A file with the UTF-8 mark is UTF-8, and so is any file for a program without a text
+  // service; everything else is in the ANSI code page.
   if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
     const std::string_view body = text.substr(kUtf8Bom.size());
-    if (!HasHighByte(body)) return ReadPairs(app, body, false);
-    return ReadPairs(app, RepairUtf8(body), false);
+    if (!HasHighByte(body)) return ReadPairs(app, body, nullptr);
+    return ReadPairs(app, RepairUtf8(body), nullptr);
   }
-  if (!app.platform.text) return ReadPairs(app, RepairUtf8(text), false);
-  return ReadPairs(app, text, true);
+  if (!app.platform.text) return ReadPairs(app, RepairUtf8(text), nullptr);
+  return ReadPairs(app, text, app.platform.text);
 }
 
 ParseResult ParseSettingLine(App& app, std::string_view key, std::string_view value) {

@@ -1,28 +1,24 @@
 #include "core/settings_text.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
-#include "core/strings.h"
-
 namespace velmarin {
 
-bool HasHighByte(std::string_view s) {
-  const char* p = s.data();
-  size_t n = s.size();
+size_t FindHighByte(std::string_view s, size_t from) {
+  size_t i = from;
   // Eight bytes at a time: settings files are mostly ASCII.
   constexpr uint64_t kHighBits = 0x8080808080808080ull;
-  while (n >= 8) {
+  for (; i + 8 <= s.size(); i += 8) {
     uint64_t word;
-    std::memcpy(&word, p, 8);
-    if (word & kHighBits) return true;
-    p += 8;
-    n -= 8;
+    std::memcpy(&word, s.data() + i, 8);
+    if (word & kHighBits) break;
   }
-  for (; n > 0; --n, ++p) {
-    if (static_cast<unsigned char>(*p) & 0x80) return true;
+  for (; i < s.size(); ++i) {
+    if (static_cast<unsigned char>(s[i]) & 0x80) return i;
   }
-  return false;
+  return std::string_view::npos;
 }
 
 namespace {
@@ -74,20 +70,105 @@ std::string RepairUtf8(std::string_view s) {
   return out;
 }
 
+AnsiPairDecoder::AnsiPairDecoder(std::string_view text, IText& converter) : converter_(converter) {
+  std::string batch;
+  size_t pieces = 0;
+  const auto add = [&](std::string_view piece) {
+    if (!HasHighByte(piece)) return;
+    batch.append(piece);
+    batch.push_back('\n');  // never inside a piece, and converts to itself
+    ++pieces;
+  };
+  for (size_t high = FindHighByte(text); high != std::string_view::npos;) {
+    const size_t lf = text.rfind('\n', high);
+    const size_t begin = lf == std::string_view::npos ? 0 : lf + 1;
+    SettingsLineReader reader(text, begin);
+    SettingsLine line;
+    if (reader.Next(line)) {
+      lineStarts_.push_back(begin);
+      add(line.key);
+      add(line.value);
+    }
+    const size_t end = text.find('\n', high);
+    high = end == std::string_view::npos ? end : FindHighByte(text, end + 1);
+  }
+  if (pieces == 0) return;
+  converted_ = converter_.AnsiToUtf8(batch);
+  size_t lineFeeds = 0;
+  for (char c : converted_) lineFeeds += c == '\n';
+  batched_ = lineFeeds == pieces;
+}
+
+std::string_view AnsiPairDecoder::Take(std::string_view raw, std::string& scratch) {
+  if (!HasHighByte(raw)) return raw;
+  if (batched_) {
+    const size_t end = converted_.find('\n', next_);
+    const std::string_view piece = std::string_view(converted_).substr(next_, end - next_);
+    next_ = end + 1;
+    return piece;
+  }
+  scratch = converter_.AnsiToUtf8(std::string(raw));
+  return scratch;
+}
+
+void AnsiPairDecoder::Decode(SettingsLine& line) {
+  if (nextLine_ >= lineStarts_.size() || lineStarts_[nextLine_] != line.lineStart) return;
+  ++nextLine_;
+  line.key = Take(line.key, keyScratch_);
+  line.value = Take(line.value, valueScratch_);
+}
+
+namespace {
+
+std::string_view Trim(const char* begin, const char* end) {
+  while (begin < end && *begin == ' ') ++begin;
+  while (end > begin && end[-1] == ' ') --end;
+  return std::string_view(begin, static_cast<size_t>(end - begin));
+}
+
+// The first CR or LF in [p, stop), or stop. Values run some tens of bytes, so eight bytes are
+// tested at a time where the byte order allows it.
+const char* FindLineBreak(const char* p, const char* stop) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    constexpr uint64_t kHighBits = 0x8080808080808080ull;
+    // The lowest flagged byte of (v - 1s) & ~v is exactly the first zero byte of v.
+    const auto zeroBytes = [](uint64_t v) { return (v - kOnes) & ~v & kHighBits; };
+    for (; stop - p >= 8; p += 8) {
+      uint64_t word;
+      std::memcpy(&word, p, 8);
+      const uint64_t found = zeroBytes(word ^ (kOnes * '\r')) | zeroBytes(word ^ (kOnes * '\n'));
+      if (found) return p + std::countr_zero(found) / 8;
+    }
+  }
+  while (p < stop && *p != '\r' && *p != '\n') ++p;
+  return p;
+}
+
+}  // namespace
+
 bool SettingsLineReader::Next(SettingsLine& line) {
-  if (pos_ >= text_.size()) return false;
-  const size_t lf = text_.find('\n', pos_);
-  if (lf == std::string_view::npos) return false;  // text after the last LF is not a line
-  const std::string_view whole = text_.substr(pos_, lf - pos_);
-  const size_t eq = whole.find('=');
-  if (eq == std::string_view::npos || eq == 0) return false;
-  line.key = TrimSpaces(whole.substr(0, eq));
-  std::string_view rest = whole.substr(eq + 1);
-  const size_t cr = rest.find('\r');
-  line.missingCr = cr == std::string_view::npos;
-  if (!line.missingCr) rest = rest.substr(0, cr);
-  line.value = TrimSpaces(rest);
-  pos_ = lf + 1;
+  const char* const start = text_.data() + pos_;
+  const char* const stop = text_.data() + text_.size();
+  // Keys are short: a plain loop finds the "=" (or the LF of a line without one).
+  const char* eq = start;
+  while (eq < stop && *eq != '=' && *eq != '\n') ++eq;
+  if (eq == stop || *eq == '\n' || eq == start) return false;  // text after the last LF is no line
+  const char* const value = eq + 1;
+  const char* const cut = FindLineBreak(value, stop);
+  if (cut == stop) return false;
+  const char* lf = cut;
+  if (*cut == '\r') {
+    lf = cut + 1 < stop && cut[1] == '\n'
+             ? cut + 1
+             : static_cast<const char*>(std::memchr(cut, '\n', static_cast<size_t>(stop - cut)));
+    if (!lf) return false;
+  }
+  line.key = Trim(start, eq);
+  line.missingCr = *cut == '\n';
+  line.value = Trim(value, cut);
+  line.lineStart = pos_;
+  pos_ = static_cast<size_t>(lf + 1 - text_.data());
   return true;
 }
 

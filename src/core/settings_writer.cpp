@@ -2,8 +2,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/settings.h"
 #include "core/settings_text.h"
@@ -23,26 +25,50 @@ std::string FormatSingle(float value) {
   return std::string(buffer, end);
 }
 
-bool HasLineBreak(std::string_view s) {
-  for (char c : s) {
-    if (c == '\r' || c == '\n') return true;
+// What a value holds that the writer must care about, found eight bytes at a time: bytes
+// outside ASCII (to convert) and CR or LF (to replace).
+enum ValueFlags : uint8_t { kHigh = 1, kLineBreak = 2 };
+
+uint8_t Scan(std::string_view s) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  constexpr uint64_t kHighBits = 0x8080808080808080ull;
+  // A zero byte in v sets its high bit here (and only then is the result non-zero).
+  const auto zeroBytes = [](uint64_t v) { return (v - kOnes) & ~v; };
+  uint64_t high = 0;
+  uint64_t breaks = 0;
+  const auto take = [&](uint64_t word) {
+    high |= word;
+    breaks |= zeroBytes(word ^ (kOnes * '\r')) | zeroBytes(word ^ (kOnes * '\n'));
+  };
+  size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, s.data() + i, 8);
+    take(word);
   }
-  return false;
+  if (i < s.size()) {
+    uint64_t word = 0;  // padded with zero bytes, which are neither CR, LF nor high
+    for (size_t k = 0; i + k < s.size(); ++k)
+      word |= static_cast<uint64_t>(static_cast<unsigned char>(s[i + k])) << (8 * k);
+    take(word);
+  }
+  return static_cast<uint8_t>(((high & kHighBits) ? kHigh : 0) |
+                              ((breaks & kHighBits) ? kLineBreak : 0));
 }
 
 // A CR or LF inside a value would end its line early and shift every line after it: each one
 // is written as a space.
-void AppendOnOneLine(std::string& out, std::string_view value) {
+void AppendOnOneLine(std::string& out, std::string_view value, bool lineBreak) {
   const size_t start = out.size();
   out.append(value);
-  if (!HasLineBreak(value)) return;
+  if (!lineBreak) return;
   for (size_t i = start; i < out.size(); ++i) {
     if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
   }
 }
 
-// First walk: the file's length, and the values that are not plain ASCII joined by LF, so that
-// they reach the ANSI code page in one conversion.
+// First walk: the file's length, what each value holds, and the values that are not plain
+// ASCII joined by LF, so that they reach the ANSI code page in one conversion.
 class MeasureSink {
  public:
   void Number(std::string_view keyEq, int64_t) { size_ += keyEq.size() + 13; }
@@ -51,26 +77,31 @@ class MeasureSink {
   }
   void Text(std::string_view keyEq, std::string_view value, std::string_view suffix = {}) {
     size_ += keyEq.size() + value.size() + suffix.size() + 2;
-    if (!HasHighByte(value)) return;
-    AppendOnOneLine(batch_, value);
+    const uint8_t flags = Scan(value);
+    flags_.push_back(flags);
+    if (!(flags & kHigh)) return;
+    AppendOnOneLine(batch_, value, flags & kLineBreak);
     batch_.push_back('\n');
     ++count_;
   }
   size_t size() const { return size_; }
   size_t count() const { return count_; }
   const std::string& batch() const { return batch_; }
+  const std::vector<uint8_t>& flags() const { return flags_; }
 
  private:
   size_t size_ = 0;
   size_t count_ = 0;
   std::string batch_;
+  std::vector<uint8_t> flags_;  // one per Text line, in order
 };
 
 // Second walk: the lines themselves. Values that are not ASCII come from the converted batch
 // in the same order, or, for a UTF-8 file, as they are.
 class EmitSink {
  public:
-  EmitSink(std::string& out, const std::string* converted) : out_(out), converted_(converted) {}
+  EmitSink(std::string& out, const std::vector<uint8_t>& flags, const std::string* converted)
+      : out_(out), flags_(flags), converted_(converted) {}
   void Number(std::string_view keyEq, int64_t value) {
     char buffer[24];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -84,13 +115,14 @@ class EmitSink {
     out_.append("\r\n");
   }
   void Text(std::string_view keyEq, std::string_view value, std::string_view suffix = {}) {
+    const uint8_t flags = flags_[line_++];
     out_.append(keyEq);
-    if (converted_ && HasHighByte(value)) {
+    if (converted_ && (flags & kHigh)) {
       const size_t end = converted_->find('\n', next_);
       out_.append(*converted_, next_, end - next_);
       next_ = end + 1;
     } else {
-      AppendOnOneLine(out_, value);
+      AppendOnOneLine(out_, value, flags & kLineBreak);
     }
     out_.append(suffix);
     out_.append("\r\n");
@@ -98,7 +130,9 @@ class EmitSink {
 
  private:
   std::string& out_;
+  const std::vector<uint8_t>& flags_;
   const std::string* converted_;
+  size_t line_ = 0;
   size_t next_ = 0;
 };
 
@@ -183,23 +217,20 @@ std::string BuildFile(App& app, const Settings& packed) {
   MeasureSink measure;
   WriteLines(app, packed, measure);
   IText* text = app.platform.text;
-  std::optional<std::string> converted;
+  std::string converted;
+  bool ansi = false;  // values outside ASCII come converted from the batch
   bool withBom = false;
   if (text && measure.count() > 0) {
-    converted = text->Utf8ToAnsi(measure.batch());
+    if (auto result = text->Utf8ToAnsi(measure.batch())) converted = std::move(*result);
     size_t lineFeeds = 0;
-    if (converted) {
-      for (char ch : *converted) lineFeeds += ch == '\n';
-    }
-    if (!converted || lineFeeds != measure.count()) {
-      converted.reset();
-      withBom = true;
-    }
+    for (char ch : converted) lineFeeds += ch == '\n';
+    ansi = lineFeeds == measure.count();
+    withBom = !ansi;
   }
   std::string bytes;
-  bytes.reserve(measure.size() + kUtf8Bom.size() + 2 + (converted ? converted->size() : 0));
+  bytes.reserve(measure.size() + kUtf8Bom.size() + 2 + converted.size());
   if (withBom) bytes.append(kUtf8Bom);
-  EmitSink emit(bytes, converted ? &*converted : nullptr);
+  EmitSink emit(bytes, measure.flags(), ansi ? &converted : nullptr);
   WriteLines(app, packed, emit);
   bytes.append("\r\n");  // the closing empty line, where the reader stops
   return bytes;
