@@ -68,6 +68,24 @@ TEST(LaunchShell, ProgramGetsItsParametersAndStartsInDriveC) {
   EXPECT_TRUE(SameNoCase(folder, "c:\\")) << folder;
 }
 
+TEST(LaunchShell, CommandLinesStartWithTheirArguments) {
+  Win32Shell shell;
+  ScratchFolder scratch;
+  const std::string report = scratch / "command line.txt";
+  // Built piece by piece: gcc 12 warns falsely on a chain of + here.
+  std::string line = "\"";
+  line += ProgramFolder();
+  line += "launch_probe.exe\" \"";
+  line += report;
+  line += "\" x";
+  EXPECT_TRUE(shell.StartCommandLine(line, 2));
+  ASSERT_TRUE(WaitForFile(report, 30));
+  const std::string text = ReadUtf8File(report);
+  EXPECT_EQ(text.substr(0, text.find('\n')), line);
+  EXPECT_FALSE(shell.StartCommandLine("velmarin-no-such-program.exe", 2));
+  EXPECT_FALSE(shell.StartCommandLine("", 2));
+}
+
 TEST(LaunchShell, FileDeleteTakesFilesOutOfTheirFolder) {
   ShellApp s;
   ScratchFolder scratch;
