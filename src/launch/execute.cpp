@@ -150,8 +150,8 @@ void ExecuteInChain(App& app, const std::string& path, const std::string& fileNa
     VelmExecInChain(app, path, params, chain);
     return;
   }
-  // An empty item (an empty slot reached through ",3") names nothing; handed to the shell it
-  // would open the working folder instead.
+  // An empty item (an empty slot reached through ",3") names nothing: the shell is not asked
+  // to open an empty name.
   if (path.empty()) return;
   IShell* shell = app.platform.shell;
   if (UpperAscii(extension) == "CPL") {
