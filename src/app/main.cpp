@@ -1,35 +1,57 @@
-// Entry point of velmarin.exe: wires the Win32 backend to the app logic and runs the message loop.
-#include <windows.h>
+// Entry point of velmarin.exe: wires the Win32 backend to the app logic, runs the start-up and
+// the message loop.
+#include <windows.h>  // first: the other Windows headers need it
+
+#include <memory>
+
+#include "core/lifecycle.h"
+#include "platform/win32/main_window.h"
+#include "platform/win32/shelf_list.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_system.h"
 
 namespace {
 
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
+using namespace velmarin;
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = L"velmarinMForm";
-  RegisterClassW(&wc);
-  HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"velmarin", WS_POPUP | WS_BORDER,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 447, 57, nullptr, nullptr, instance,
-                              nullptr);
-  if (!hwnd) return 1;
-  ShowWindow(hwnd, show);
+int RunMessageLoop() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  // Static storage: the window procedure may still run while the process ends.
+  static App app;
+  static win32::Win32Platform platform;
+  platform.Wire(app);
+  static win32::MainWindow window(app);
+  static win32::Win32System system(window);
+  app.platform.system = &system;
+  app.platform.controls = &window;
+  WireLifecycle(app);
+
+  if (!window.Create(instance)) return 1;
+  platform.messageBox.SetOwner(window.Handle());
+  static win32::Win32ShelfList shelf(window.Handle(), win32::kStorageControlId);
+  app.platform.shelf = &shelf;
+  static win32::Win32Shell shell(window.Handle());
+  app.platform.shell = &shell;
+
+  if (Form_Load(app) != StartResult::Running) {
+    // A second instance, or a Cancel in a settings-file question: end at once, nothing saved.
+    app.form.unloaded = true;
+    DestroyWindow(window.Handle());
+    return 0;
+  }
+  return RunMessageLoop();
 }

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Start-up cost of velmarin.exe against a bare Win32 window of the same size, under wine: ten
+# starts of each from a program folder until the main window is visible, the median times, their
+# ratio, and the peak memory (VmHWM) of each process. Target: both ratios at most 1.2.
+#   bench/startup.sh [RUNS]      (builds the win32 preset first)
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+runs=${1:-10}
+
+cmake --preset win32 >/dev/null
+cmake --build build/win32 -j"${VELMARIN_JOBS:-2}" --target velmarin bare_window >/dev/null
+
+# shellcheck source=scripts/wine-env
+source "$root/scripts/wine-env"
+
+own_xvfb=""
+folder=$(mktemp -d "${TMPDIR:-/tmp}/velmarin-bench.XXXXXX")
+program_pid=""
+cleanup() {
+  if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
+  if [ -n "$own_xvfb" ]; then
+    wineserver -k 2>/dev/null || true
+    kill "$own_xvfb" 2>/dev/null || true
+  fi
+  rm -rf "$folder"
+}
+trap cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ]; then
+  velmarin_start_xvfb
+  own_xvfb=$VELMARIN_XVFB_PID
+fi
+velmarin_boot_prefix
+# Keep the wine server up between starts, as it is on a desktop that already runs programs.
+wineserver -p 2>/dev/null || true
+
+cp build/win32/velmarin.exe build/win32/bare_window.exe "$folder/"
+if [ -f build/win32/velmarin.icl ]; then cp build/win32/velmarin.icl "$folder/"; fi
+cp resources/sample/velmarin.ini "$folder/velmarin.ini.sample"
+
+now_ms() { date +%s%3N; }
+
+# One start: prints "milliseconds peak-kB". The window counts once it is mapped on the screen.
+measure() {
+  local exe=$1 title=$2
+  if [ "$exe" = velmarin.exe ]; then cp "$folder/velmarin.ini.sample" "$folder/velmarin.ini"; fi
+  local start end w="" hwm=0 v i
+  start=$(now_ms)
+  (cd "$folder" && exec "$VELMARIN_WINE" "$exe") &
+  program_pid=$!
+  for ((i = 0; i < 3000; i++)); do
+    w=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
+    if [ -n "$w" ]; then break; fi
+    sleep 0.005
+  done
+  end=$(now_ms)
+  [ -n "$w" ] || { echo "bench: $exe showed no window" >&2; exit 1; }
+  # Peak memory: sampled for a moment after the window shows.
+  for ((i = 0; i < 10; i++)); do
+    v=$(sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$program_pid/status" 2>/dev/null || true)
+    if [ -n "$v" ] && [ "$v" -gt "$hwm" ]; then hwm=$v; fi
+    sleep 0.05
+  done
+  kill "$program_pid" 2>/dev/null || true
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=""
+  echo "$((end - start)) $hwm"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {if (NR % 2) print a[(NR+1)/2]; else print (a[NR/2]+a[NR/2+1])/2}'; }
+
+# One start of each before measuring, so that neither pays for a cold file cache.
+measure velmarin.exe velmarin >/dev/null
+measure bare_window.exe bare_window >/dev/null
+
+: >"$folder/velmarin.txt"
+: >"$folder/bare.txt"
+for ((r = 1; r <= runs; r++)); do
+  # Alternate, so that a slow moment of the machine falls on both.
+  measure velmarin.exe velmarin >>"$folder/velmarin.txt"
+  measure bare_window.exe bare_window >>"$folder/bare.txt"
+done
+
+v_time=$(cut -d' ' -f1 "$folder/velmarin.txt" | median)
+b_time=$(cut -d' ' -f1 "$folder/bare.txt" | median)
+v_mem=$(cut -d' ' -f2 "$folder/velmarin.txt" | sort -n | tail -n1)
+b_mem=$(cut -d' ' -f2 "$folder/bare.txt" | sort -n | tail -n1)
+echo "velmarin.exe:    median ${v_time} ms to a visible window, peak ${v_mem} kB (runs: $(cut -d' ' -f1 "$folder/velmarin.txt" | tr '\n' ' '))"
+echo "bare_window.exe: median ${b_time} ms to a visible window, peak ${b_mem} kB (runs: $(cut -d' ' -f1 "$folder/bare.txt" | tr '\n' ' '))"
+awk -v a="$v_time" -v b="$b_time" -v c="$v_mem" -v d="$b_mem" \
+  'BEGIN {printf "ratio: time %.2f, memory %.2f (target <= 1.20)\n", a / b, c / d}'
