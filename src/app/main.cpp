@@ -7,13 +7,28 @@
 #include "core/lifecycle.h"
 #include "platform/win32/main_window.h"
 #include "platform/win32/shelf_list.h"
-#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system.h"
+#include "resource_ids.h"
 
 namespace {
 
 using namespace velmarin;
+
+// FileIcons: the shelf's six small icons, 1 file, 2 folder, 3 program, 4 applet, 5 shortcut,
+// 6 internal command. The list lives as long as the program.
+HIMAGELIST LoadShelfIcons(HINSTANCE instance) {
+  HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, FILEICONS_COUNT, 0);
+  if (!list) return nullptr;
+  for (int k = 0; k < FILEICONS_COUNT; ++k) {
+    HICON icon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_FILEICONS + k), IMAGE_ICON, 16, 16, 0));
+    ImageList_ReplaceIcon(list, -1, icon);
+    if (icon) DestroyIcon(icon);
+  }
+  return list;
+}
 
 int RunMessageLoop() {
   MSG msg;
@@ -40,10 +55,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   app.platform.controls = &window;
   WireLifecycle(app);
 
-  if (!window.Create(instance)) return 1;
+  window.SetFaceResources(IDB_IMAGELIST1, IDB_IMAGELIST2);
+  if (!window.Create(instance, IDI_VELMARIN)) return 1;
   platform.messageBox.SetOwner(window.Handle());
   static win32::Win32ShelfList shelf(window.Handle(), win32::kStorageControlId);
   app.platform.shelf = &shelf;
+  app.seams.PrepareShelfList = [instance] { shelf.SetSmallIcons(LoadShelfIcons(instance)); };
   static win32::Win32Shell shell(window.Handle());
   app.platform.shell = &shell;
 

@@ -205,6 +205,7 @@ TEST(Shutdown, RightClickAsksAndEachAnswerDoesItsOwnThing) {
     Program p;
     p.WriteIni(original);
     ASSERT_EQ(Form_Load(p.app), StartResult::Running);
+    p.log.clear();
     p.app.model.Pages[0].Buttons[0].Path = "C:\\edited.txt";  // an edit since start-up
     p.fake.messageBox.Script(c.answer);
     tClose_MouseDown(p.app, MouseButton::Right);

@@ -23,6 +23,27 @@ MouseButton ToMouseButton(int button) {
 
 MainWindow::~MainWindow() {
   if (font_) DeleteObject(font_);
+  for (auto& [id, bitmap] : faces_) {
+    if (bitmap) DeleteObject(bitmap);
+  }
+}
+
+void MainWindow::SetFaceResources(int imageList1First, int imageList2First) {
+  imageList1First_ = imageList1First;
+  imageList2First_ = imageList2First;
+}
+
+HBITMAP MainWindow::FaceBitmap(FaceList list, int picture) {
+  const int first = list == FaceList::ImageList1 ? imageList1First_ : imageList2First_;
+  if (first <= 0 || picture < 1) return nullptr;
+  const int id = first + picture - 1;
+  auto found = faces_.find(id);
+  if (found == faces_.end()) {
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    found = faces_.emplace(id, bitmap).first;
+  }
+  return found->second;
 }
 
 bool MainWindow::CreateCell(std::unique_ptr<CellWindow>& cell, HINSTANCE instance, int controlId) {
@@ -30,14 +51,14 @@ bool MainWindow::CreateCell(std::unique_ptr<CellWindow>& cell, HINSTANCE instanc
   return cell->Create(hwnd_, instance, controlId);
 }
 
-bool MainWindow::Create(HINSTANCE instance) {
+bool MainWindow::Create(HINSTANCE instance, int iconId) {
   instance_ = instance;
   WNDCLASSW wc{};
   wc.lpfnWndProc = &MainWindow::Proc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.hIcon = ExtractIconW(instance, L"velmarin.icl", 10);
+  wc.hIcon = iconId > 0 ? LoadIconW(instance, MAKEINTRESOURCEW(iconId)) : nullptr;
   wc.lpszClassName = kMainClass;
   if (!RegisterClassW(&wc) || !CellWindow::RegisterWindowClass(instance)) return false;
   // No caption, a thin fixed frame. The layout gives the real size and place.
@@ -131,9 +152,21 @@ void MainWindow::SetFace(ControlId id, FaceList list, int picture) {
   if (!dc) return;
   RECT rc{0, 0, cell->Width(), cell->Height()};
   FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
-  // Odd pictures are the up faces, even ones the held-down faces, in both lists.
+  if (HBITMAP face = FaceBitmap(list, picture)) {
+    // The picture sits at the cell's top-left corner, as a picture box shows it.
+    HDC source = CreateCompatibleDC(dc);
+    if (source) {
+      BITMAP info{};
+      GetObjectW(face, sizeof(info), &info);
+      HGDIOBJ old = SelectObject(source, face);
+      BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+      SelectObject(source, old);
+      DeleteDC(source);
+      return;
+    }
+  }
+  // Without the pictures: odd pictures are the up faces, even ones the held-down faces.
   const bool down = picture % 2 == 0;
-  (void)list;
   DrawEdge(dc, &rc, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 }
 
@@ -164,9 +197,8 @@ void MainWindow::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
   if (!cell || icon <= 1) return;
   HDC dc = cell->Surface();
   if (!dc) return;
-  // A cell lower than a full icon shows the small picture of it.
-  const int size = cell->Height() < 32 ? 16 : 32;
-  DrawIconEx(dc, x, y, reinterpret_cast<HICON>(icon), size, size, 0, nullptr, DI_NORMAL);
+  // Full size, as the icon library's pictures are laid out for it; the cell clips the rest.
+  ::DrawIcon(dc, x, y, reinterpret_cast<HICON>(icon));
 }
 
 void MainWindow::DestroyIcon(IconHandle icon) {

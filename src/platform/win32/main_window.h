@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <map>
 #include <memory>
 
 #include "core/app.h"
@@ -24,8 +25,12 @@ class MainWindow : public IControls {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Creates the window hidden, with all its cells and the Run box.
-  bool Create(HINSTANCE instance);
+  // Creates the window hidden, with all its cells and the Run box; iconId names the program's
+  // icon resource (0: none).
+  bool Create(HINSTANCE instance, int iconId = 0);
+  // The program's bitmaps of the cell faces: picture n of a list is the bitmap resource
+  // first + n - 1. Without them the faces are drawn as plain raised and sunken edges.
+  void SetFaceResources(int imageList1First, int imageList2First);
   HWND Handle() const { return hwnd_; }
   HWND RunBox() const { return run_; }
   // The cell window of a control, or nullptr (the Run box and the shelf are not cells).
@@ -51,6 +56,7 @@ class MainWindow : public IControls {
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   bool CreateCell(std::unique_ptr<CellWindow>& cell, HINSTANCE instance, int controlId);
   void OnCellMouse(ControlId id, CellMouse what, int button);
+  HBITMAP FaceBitmap(FaceList list, int picture);
 
   App& app_;
   HINSTANCE instance_ = nullptr;
@@ -63,6 +69,9 @@ class MainWindow : public IControls {
   std::unique_ptr<CellWindow> tClose_;
   std::array<std::unique_ptr<CellWindow>, 12> cells_;
   uint32_t lastError_ = 0;
+  int imageList1First_ = 0;
+  int imageList2First_ = 0;
+  std::map<int, HBITMAP> faces_;  // by resource id, loaded on first use
 };
 
 }  // namespace velmarin::win32
