@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/lifecycle.h"
+#include "platform/win32/lazy_shelf_list.h"
 #include "platform/win32/main_window.h"
 #include "platform/win32/shelf_list.h"
 #include "platform/win32/win32_platform.h"
@@ -19,6 +20,8 @@ using namespace velmarin;
 // FileIcons: the shelf's six small icons, 1 file, 2 folder, 3 program, 4 applet, 5 shortcut,
 // 6 internal command. The list lives as long as the program.
 HIMAGELIST LoadShelfIcons(HINSTANCE instance) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
   HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, FILEICONS_COUNT, 0);
   if (!list) return nullptr;
   for (int k = 0; k < FILEICONS_COUNT; ++k) {
@@ -42,9 +45,6 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-
   // Static storage: the window procedure may still run while the process ends.
   static App app;
   static win32::Win32Platform platform;
@@ -58,9 +58,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   window.SetFaceResources(IDB_IMAGELIST1, IDB_IMAGELIST2);
   if (!window.Create(instance, IDI_VELMARIN)) return 1;
   platform.messageBox.SetOwner(window.Handle());
-  static win32::Win32ShelfList shelf(window.Handle(), win32::kStorageControlId);
+  // The shelf's list view (and the common controls) wait until the shelf is opened or filled.
+  static win32::LazyShelfList shelf([instance]() -> std::unique_ptr<IShelfList> {
+    auto list = std::make_unique<win32::Win32ShelfList>(window.Handle(), win32::kStorageControlId,
+                                                        LoadShelfIcons(instance));
+    window.PlaceStorageAgain();
+    return list;
+  });
   app.platform.shelf = &shelf;
-  app.seams.PrepareShelfList = [instance] { shelf.SetSmallIcons(LoadShelfIcons(instance)); };
   static win32::Win32Shell shell(window.Handle());
   app.platform.shell = &shell;
 

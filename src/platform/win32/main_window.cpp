@@ -121,7 +121,15 @@ HWND MainWindow::ControlHandle(ControlId id) {
   return cell ? cell->Handle() : nullptr;
 }
 
+void MainWindow::PlaceStorageAgain() {
+  if (storagePlaced_) Place({ControlKind::Storage, 0}, storageRect_);
+}
+
 void MainWindow::Place(ControlId id, const PixelRect& rect) {
+  if (id.kind == ControlKind::Storage) {
+    storageRect_ = rect;
+    storagePlaced_ = true;
+  }
   HWND control = ControlHandle(id);
   if (!control) return;
   UINT flags = SWP_NOACTIVATE | SWP_NOZORDER;

@@ -36,6 +36,8 @@ class MainWindow : public IControls {
   // The cell window of a control, or nullptr (the Run box and the shelf are not cells).
   CellWindow* Cell(ControlId id);
   HWND ControlHandle(ControlId id);
+  // Puts a shelf list made after the layout where the layout last placed the shelf.
+  void PlaceStorageAgain();
 
   // IControls
   void Place(ControlId id, const PixelRect& rect) override;
@@ -69,6 +71,8 @@ class MainWindow : public IControls {
   std::unique_ptr<CellWindow> tClose_;
   std::array<std::unique_ptr<CellWindow>, 12> cells_;
   uint32_t lastError_ = 0;
+  PixelRect storageRect_;
+  bool storagePlaced_ = false;
   int imageList1First_ = 0;
   int imageList2First_ = 0;
   std::map<int, HBITMAP> faces_;  // by resource id, loaded on first use
