@@ -136,14 +136,11 @@ class EmitSink {
   size_t next_ = 0;
 };
 
-// Every line of the file in order: keys, limits, flag words, hot key, colours, one block per
-// page, the shelf.
+// The lines before the pages: window position, limits, flag words, hot key, colours.
 template <class Sink>
-void WriteLines(App& app, const Settings& s, Sink& out) {
-  const Model& m = app.model;
+void WriteKeys(const Model& m, const Settings& s, int32_t pages, Sink& out) {
   out.Ascii("X=", FormatSingle(m.WindowLeft));
   out.Ascii("Y=", FormatSingle(m.WindowTop));
-  const int32_t pages = m.PageCount > kMaxPageCount ? kMaxPageCount : m.PageCount;
   out.Number("MaxPage=", pages);
   out.Number("MaxButton=", s.MaxButton);
   out.Number("MaxDrawer=", s.MaxDrawer);
@@ -168,35 +165,47 @@ void WriteLines(App& app, const Settings& s, Sink& out) {
   out.Number("ColRunBack=", c.ColRunBack);
   out.Number("ColStorageFore=", c.ColStorageFore);
   out.Number("ColStorageBack=", c.ColStorageBack);
+}
 
+// One slot: its path (even when empty, so that slot positions survive), and for a set path its
+// other fields and drawer items.
+template <class Sink>
+void WriteButton(const Button& b, int drawers, Sink& out) {
+  out.Text("P=", b.Path);
+  if (b.Path.empty()) return;
+  if (!b.ToolTip.empty()) out.Text("T=", b.ToolTip);
+  if (!b.Params.empty()) out.Text("R=", b.Params);
+  if (b.ShowCmd > 1) out.Number("S=", b.ShowCmd);
+  if (!b.IconFile.empty()) {
+    char index[8];
+    index[0] = ',';
+    const auto [end, ec] = std::to_chars(index + 1, index + sizeof index, b.IconIndex);
+    out.Text("I=", b.IconFile, std::string_view(index, ec == std::errc() ? end - index : 1));
+  }
+  for (int k = 0; k < drawers; ++k) {
+    const std::string& item = b.Drawer[static_cast<size_t>(k)];
+    if (!item.empty()) out.Text("M=", item);  // gaps close up on the next load
+  }
+}
+
+// Every line of the file in order: the keys, one block per page, the shelf.
+template <class Sink>
+void WriteLines(App& app, const Settings& s, Sink& out) {
+  const Model& m = app.model;
+  const int32_t pages = m.PageCount > kMaxPageCount ? kMaxPageCount : m.PageCount;
+  WriteKeys(m, s, pages, out);
   const int buttons =
       s.MaxButton < 0 ? 0 : (s.MaxButton > kButtonSlots ? kButtonSlots : s.MaxButton);
   const int drawers =
       s.MaxDrawer < 0 ? 0 : (s.MaxDrawer > kDrawerSlots ? kDrawerSlots : s.MaxDrawer);
-  static const Page kEmptyPage;
+  static const Page kEmptyPage;  // for a page count beyond the table
   for (int32_t i = 0; i < pages; ++i) {
     const Page* found = PageAt(m, i);
     const Page& page = found ? *found : kEmptyPage;
     out.Number("G=", i);
     out.Text("C=", page.Caption);
-    for (int j = 0; j < buttons; ++j) {
-      const Button& b = page.Buttons[static_cast<size_t>(j)];
-      out.Text("P=", b.Path);  // even when empty, so that slot positions survive
-      if (b.Path.empty()) continue;
-      if (!b.ToolTip.empty()) out.Text("T=", b.ToolTip);
-      if (!b.Params.empty()) out.Text("R=", b.Params);
-      if (b.ShowCmd > 1) out.Number("S=", b.ShowCmd);
-      if (!b.IconFile.empty()) {
-        char index[8];
-        index[0] = ',';
-        const auto [end, ec] = std::to_chars(index + 1, index + sizeof index, b.IconIndex);
-        out.Text("I=", b.IconFile, std::string_view(index, ec == std::errc() ? end - index : 1));
-      }
-      for (int k = 0; k < drawers; ++k) {
-        const std::string& item = b.Drawer[static_cast<size_t>(k)];
-        if (!item.empty()) out.Text("M=", item);  // gaps close up on the next load
-      }
-    }
+    for (int j = 0; j < buttons; ++j)
+      WriteButton(page.Buttons[static_cast<size_t>(j)], drawers, out);
   }
   IShelfList* shelf = app.platform.shelf;
   if (s.options.StorageKeepItems && shelf) {
