@@ -40,16 +40,19 @@ uint8_t Scan(std::string_view s) {
     high |= word;
     breaks |= zeroBytes(word ^ (kOnes * '\r')) | zeroBytes(word ^ (kOnes * '\n'));
   };
-  size_t i = 0;
-  for (; i + 8 <= s.size(); i += 8) {
-    uint64_t word;
-    std::memcpy(&word, s.data() + i, 8);
-    take(word);
-  }
-  if (i < s.size()) {
+  if (s.size() >= 8) {
+    // The last eight bytes are read once more: overlapping does not change what is found.
+    for (size_t i = 0;; i += 8) {
+      const size_t at = i + 8 <= s.size() ? i : s.size() - 8;
+      uint64_t word;
+      std::memcpy(&word, s.data() + at, 8);
+      take(word);
+      if (at + 8 >= s.size()) break;
+    }
+  } else {
     uint64_t word = 0;  // padded with zero bytes, which are neither CR, LF nor high
-    for (size_t k = 0; i + k < s.size(); ++k)
-      word |= static_cast<uint64_t>(static_cast<unsigned char>(s[i + k])) << (8 * k);
+    for (size_t k = 0; k < s.size(); ++k)
+      word |= static_cast<uint64_t>(static_cast<unsigned char>(s[k])) << (8 * k);
     take(word);
   }
   return static_cast<uint8_t>(((high & kHighBits) ? kHigh : 0) |
