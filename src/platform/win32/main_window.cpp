@@ -26,6 +26,11 @@ MainWindow::~MainWindow() {
   for (auto& [id, bitmap] : faces_) {
     if (bitmap) DeleteObject(bitmap);
   }
+  for (auto& [path, icons] : libraries_) {
+    for (HICON icon : icons) {
+      if (icon) ::DestroyIcon(icon);
+    }
+  }
 }
 
 void MainWindow::SetFaceResources(int imageList1First, int imageList2First) {
@@ -150,7 +155,13 @@ void MainWindow::SetVisible(ControlId id, bool visible) {
 }
 
 void MainWindow::AcceptDrops(ControlId id, bool accept) {
-  if (HWND control = ControlHandle(id)) DragAcceptFiles(control, accept ? TRUE : FALSE);
+  HWND control = ControlHandle(id);
+  if (!control) return;
+  // What DragAcceptFiles does, without loading the shell at start-up.
+  LONG_PTR style = GetWindowLongPtrW(control, GWL_EXSTYLE);
+  style =
+      accept ? (style | WS_EX_ACCEPTFILES) : (style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES));
+  SetWindowLongPtrW(control, GWL_EXSTYLE, style);
 }
 
 void MainWindow::SetFace(ControlId id, FaceList list, int picture) {
@@ -178,9 +189,38 @@ void MainWindow::SetFace(ControlId id, FaceList list, int picture) {
   DrawEdge(dc, &rc, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 }
 
+HICON MainWindow::LibraryIcon(const std::wstring& path, int index) {
+  auto found = libraries_.find(path);
+  if (found == libraries_.end()) {
+    // The whole library in one reading: the layout asks for seven of its icons in a row.
+    std::vector<HICON> icons;
+    const UINT count = PrivateExtractIconsW(path.c_str(), 0, 0, 0, nullptr, nullptr, 0, 0);
+    if (count != 0 && count != 0xFFFFFFFF && count <= 256) {
+      icons.assign(count, nullptr);
+      std::vector<UINT> ids(count);
+      const UINT got = PrivateExtractIconsW(path.c_str(), 0, GetSystemMetrics(SM_CXICON),
+                                            GetSystemMetrics(SM_CYICON), icons.data(), ids.data(),
+                                            count, LR_DEFAULTCOLOR);
+      if (got == 0xFFFFFFFF) icons.clear();
+    }
+    found = libraries_.emplace(path, std::move(icons)).first;
+  }
+  const std::vector<HICON>& icons = found->second;
+  if (index < 0 || static_cast<size_t>(index) >= icons.size() || !icons[index]) return nullptr;
+  return CopyIcon(icons[index]);
+}
+
 IconHandle MainWindow::ExtractAssociatedIconFrom(const std::string& source, int index) {
-  wchar_t path[MAX_PATH] = {};
   const std::wstring wide = Widen(source);
+  // An icon the file holds itself is what the shell's call would give first; only for other
+  // files does the shell look for the icon of the program they open with.
+  if (wide.size() > 4 && _wcsicmp(wide.c_str() + wide.size() - 4, L".icl") == 0) {
+    if (HICON icon = LibraryIcon(wide, index)) {
+      lastError_ = 0;
+      return reinterpret_cast<IconHandle>(icon);
+    }
+  }
+  wchar_t path[MAX_PATH] = {};
   if (wide.size() >= MAX_PATH) {
     lastError_ = ERROR_FILE_NOT_FOUND;
     return 0;

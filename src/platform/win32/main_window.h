@@ -7,6 +7,8 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/app.h"
 #include "platform/controls.h"
@@ -59,6 +61,8 @@ class MainWindow : public IControls {
   bool CreateCell(std::unique_ptr<CellWindow>& cell, HINSTANCE instance, int controlId);
   void OnCellMouse(ControlId id, CellMouse what, int button);
   HBITMAP FaceBitmap(FaceList list, int picture);
+  // A copy of icon `index` of an icon library, read whole on first use; nullptr when missing.
+  HICON LibraryIcon(const std::wstring& path, int index);
 
   App& app_;
   HINSTANCE instance_ = nullptr;
@@ -75,7 +79,8 @@ class MainWindow : public IControls {
   bool storagePlaced_ = false;
   int imageList1First_ = 0;
   int imageList2First_ = 0;
-  std::map<int, HBITMAP> faces_;  // by resource id, loaded on first use
+  std::map<int, HBITMAP> faces_;                          // by resource id, loaded on first use
+  std::map<std::wstring, std::vector<HICON>> libraries_;  // icon libraries by path
 };
 
 }  // namespace velmarin::win32
