@@ -98,6 +98,58 @@ void SetShelfState(App& app, bool firstTime) {
   toggle.SetPicture(app);
 }
 
+// A window without a kept position takes the designed one; either way it is brought back onto
+// the screen.
+void KeepOnScreen(App& app) {
+  Model& m = app.model;
+  if (!m.hasWindowLeft) m.WindowLeft = kDesignedLeft;
+  if (!m.hasWindowTop) m.WindowTop = kDesignedTop;
+  if (IScreen* screen = app.platform.screen) {
+    m.WindowLeft =
+        static_cast<float>(WrapOnScreen(m.WindowLeft, screen->WidthPixels() * TwipsX(app)));
+    m.WindowTop =
+        static_cast<float>(WrapOnScreen(m.WindowTop, screen->HeightPixels() * TwipsY(app)));
+  }
+  m.hasWindowLeft = true;
+  m.hasWindowTop = true;
+}
+
+// The window kept on the screen at its open-shelf size, and every control where the table puts
+// it: the shelf, the row of cells, the title and small cells, the Run box.
+void PlaceEverything(App& app) {
+  Model& m = app.model;
+  Settings& s = m.settings;
+  IControls* controls = app.platform.controls;
+  const int n = ClampedMaxButton(app);
+  const WindowGeometry g = ComputeGeometry(n, s.ButtonWidth, s.ButtonHeight);
+  Guarded([&] {
+    s.PanelLeft = 0;
+    s.TitleTop = kTitleHeight * TwipsY(app);
+  });
+  Guarded([&] {
+    KeepOnScreen(app);
+    if (app.platform.system) app.platform.system->MoveMainWindow(OuterRect(app, true));
+  });
+  Guarded([&] {
+    if (controls) controls->Place({ControlKind::Storage, 0}, g.storage);
+  });
+  Guarded([&] {
+    if (!controls) return;
+    for (int k = 0; k < kButtonSlots; ++k) controls->SetVisible({ControlKind::Picture1, k}, k < n);
+  });
+  Guarded([&] {
+    if (app.seams.LayoutButtons) {
+      app.seams.LayoutButtons();
+    } else {
+      PlaceCells(app, g);
+    }
+  });
+  Guarded([&] { PlaceFromTable(app, g); });
+  Guarded([&] {
+    if (controls) controls->Place({ControlKind::Run, 0}, g.run);
+  });
+}
+
 }  // namespace
 
 WindowGeometry ComputeGeometry(int maxButton, int buttonWidth, int buttonHeight) {
@@ -143,52 +195,11 @@ int OuterHeight(const App& app, bool shelfOpen) {
 }
 
 void Shape(App& app, bool firstTime) {
-  Model& m = app.model;
-  Settings& s = m.settings;
   ISystem* sys = app.platform.system;
-  IControls* controls = app.platform.controls;
-  const int n = ClampedMaxButton(app);
-  const WindowGeometry g = ComputeGeometry(n, s.ButtonWidth, s.ButtonHeight);
-
   Guarded([&] {
     if (sys) sys->ShowMainWindow(false);
   });
-  Guarded([&] {
-    s.PanelLeft = 0;
-    s.TitleTop = kTitleHeight * TwipsY(app);
-  });
-  Guarded([&] {
-    IScreen* screen = app.platform.screen;
-    if (!m.hasWindowLeft) m.WindowLeft = kDesignedLeft;
-    if (!m.hasWindowTop) m.WindowTop = kDesignedTop;
-    if (screen) {
-      m.WindowLeft =
-          static_cast<float>(WrapOnScreen(m.WindowLeft, screen->WidthPixels() * TwipsX(app)));
-      m.WindowTop =
-          static_cast<float>(WrapOnScreen(m.WindowTop, screen->HeightPixels() * TwipsY(app)));
-    }
-    m.hasWindowLeft = true;
-    m.hasWindowTop = true;
-    if (sys) sys->MoveMainWindow(OuterRect(app, true));
-  });
-  Guarded([&] {
-    if (controls) controls->Place({ControlKind::Storage, 0}, g.storage);
-  });
-  Guarded([&] {
-    if (!controls) return;
-    for (int k = 0; k < kButtonSlots; ++k) controls->SetVisible({ControlKind::Picture1, k}, k < n);
-  });
-  Guarded([&] {
-    if (app.seams.LayoutButtons) {
-      app.seams.LayoutButtons();
-    } else {
-      PlaceCells(app, g);
-    }
-  });
-  Guarded([&] { PlaceFromTable(app, g); });
-  Guarded([&] {
-    if (controls) controls->Place({ControlKind::Run, 0}, g.run);
-  });
+  PlaceEverything(app);
   Guarded([&] { CallSeam(app.seams.ApplyColors); });
   Guarded([&] { CallSeam(app.seams.LoadSkin); });
   Guarded([&] {
