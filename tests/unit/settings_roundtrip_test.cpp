@@ -121,7 +121,7 @@ TEST(SettingsRoundTrip, GoldenFileReadsBackAndWritesTheSameBytes) {
 
 class RandomModel {
  public:
-  explicit RandomModel(uint32_t seed) : rng_(seed) {}
+  explicit RandomModel(uint32_t start) : rng_(start) {}
 
   int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
   bool OneIn(int n) { return Int(1, n) == 1; }
@@ -189,10 +189,10 @@ class RandomModel {
 // field, drawer gaps closed up.
 TEST(SettingsRoundTrip, RandomModelsSurviveWriteReadWrite) {
   int utf8Files = 0;
-  for (uint32_t seed = 1; seed <= 300; ++seed) {
-    const std::string where = "seed " + std::to_string(seed);
+  for (uint32_t trial = 1; trial <= 300; ++trial) {
+    const std::string where = "model " + std::to_string(trial);
     SettingsFixture first;
-    RandomModel random(seed);
+    RandomModel random(trial);
     random.Fill(first.app.model, first.fake.shelf);
     ASSERT_TRUE(SaveSettings(first.app)) << where;
     const std::string bytes = first.Saved();
