@@ -42,21 +42,46 @@ cp resources/sample/velmarin.ini "$folder/velmarin.ini.sample"
 
 now_ms() { date +%s%3N; }
 
+# The waiter catches the window's map event itself (no polling, no processor time taken from the
+# program); without a C compiler and the X11 headers the window is polled for with xdotool.
+waiter="$root/build/bench/wait_window"
+mkdir -p "$(dirname "$waiter")"
+if [ ! -x "$waiter" ] || [ bench/wait_window.c -nt "$waiter" ]; then
+  cc -O2 -o "$waiter" bench/wait_window.c -lX11 2>/dev/null || waiter=""
+fi
+fifo="$folder/ready"
+mkfifo "$fifo"
+
+# Waits for the window titled $1; returns when it is mapped (or after 15 s).
+wait_for_window() {
+  local title=$1 i w
+  if [ -n "$waiter" ]; then
+    wait "$waiter_pid"
+    return
+  fi
+  for ((i = 0; i < 3000; i++)); do
+    w=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
+    if [ -n "$w" ]; then return 0; fi
+    sleep 0.005
+  done
+  return 1
+}
+
 # One start: prints "milliseconds peak-kB". The window counts once it is mapped on the screen.
 measure() {
   local exe=$1 title=$2
   if [ "$exe" = velmarin.exe ]; then cp "$folder/velmarin.ini.sample" "$folder/velmarin.ini"; fi
-  local start end w="" hwm=0 v i
+  local start end hwm=0 v i ready
+  if [ -n "$waiter" ]; then
+    "$waiter" "$title" 15 >"$fifo" &
+    waiter_pid=$!
+    read -r ready <"$fifo"
+  fi
   start=$(now_ms)
   (cd "$folder" && exec "$VELMARIN_WINE" "$exe") &
   program_pid=$!
-  for ((i = 0; i < 3000; i++)); do
-    w=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
-    if [ -n "$w" ]; then break; fi
-    sleep 0.005
-  done
+  wait_for_window "$title" || { echo "bench: $exe showed no window" >&2; exit 1; }
   end=$(now_ms)
-  [ -n "$w" ] || { echo "bench: $exe showed no window" >&2; exit 1; }
   # Peak memory: sampled for a moment after the window shows.
   for ((i = 0; i < 10; i++)); do
     v=$(sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$program_pid/status" 2>/dev/null || true)
@@ -85,9 +110,13 @@ done
 
 v_time=$(cut -d' ' -f1 "$folder/velmarin.txt" | median)
 b_time=$(cut -d' ' -f1 "$folder/bare.txt" | median)
+v_best=$(cut -d' ' -f1 "$folder/velmarin.txt" | sort -n | head -n1)
+b_best=$(cut -d' ' -f1 "$folder/bare.txt" | sort -n | head -n1)
 v_mem=$(cut -d' ' -f2 "$folder/velmarin.txt" | sort -n | tail -n1)
 b_mem=$(cut -d' ' -f2 "$folder/bare.txt" | sort -n | tail -n1)
 echo "velmarin.exe:    median ${v_time} ms to a visible window, peak ${v_mem} kB (runs: $(cut -d' ' -f1 "$folder/velmarin.txt" | tr '\n' ' '))"
 echo "bare_window.exe: median ${b_time} ms to a visible window, peak ${b_mem} kB (runs: $(cut -d' ' -f1 "$folder/bare.txt" | tr '\n' ' '))"
-awk -v a="$v_time" -v b="$b_time" -v c="$v_mem" -v d="$b_mem" \
-  'BEGIN {printf "ratio: time %.2f, memory %.2f (target <= 1.20)\n", a / b, c / d}'
+# The best start of each is the one least disturbed by whatever else the machine does.
+awk -v a="$v_time" -v b="$b_time" -v c="$v_mem" -v d="$b_mem" -v e="$v_best" -v f="$b_best" \
+  'BEGIN {printf "ratio: time %.2f (best starts %d / %d ms: %.2f), memory %.2f (target <= 1.20)\n",
+          a / b, e, f, e / f, c / d}'

@@ -22,7 +22,6 @@ MouseButton ToMouseButton(int button) {
 }  // namespace
 
 MainWindow::~MainWindow() {
-  if (font_) DeleteObject(font_);
   for (auto& [id, bitmap] : faces_) {
     if (bitmap) DeleteObject(bitmap);
   }
@@ -70,10 +69,8 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
   hwnd_ = CreateWindowExW(0, kMainClass, kMainTitle, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, 0, 0,
                           447, 57, nullptr, nullptr, instance, this);
   if (!hwnd_) return false;
-  font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic");
-  HFONT font = font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  // The system's own interface font (a Japanese one on a Japanese system): nothing to create.
+  HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
   bool ok = true;
   for (int k = 1; k <= 6; ++k) ok = CreateCell(titleBar_[k], instance, kFirstCellId + k) && ok;

@@ -68,7 +68,6 @@ class MainWindow : public IControls {
   HINSTANCE instance_ = nullptr;
   HWND hwnd_ = nullptr;
   HWND run_ = nullptr;
-  HFONT font_ = nullptr;
   std::array<std::unique_ptr<CellWindow>, 7> titleBar_;  // 1..6
   std::unique_ptr<CellWindow> storageOpen_;
   std::unique_ptr<CellWindow> ddExecute_;

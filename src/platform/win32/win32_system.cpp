@@ -48,7 +48,6 @@ int Win32System::ClientWidth() {
 
 void Win32System::ShowMainWindow(bool visible) {
   ShowWindow(window_.Handle(), visible ? SW_SHOWNORMAL : SW_HIDE);
-  if (visible) UpdateWindow(window_.Handle());
 }
 
 void Win32System::MoveMainWindow(const PixelRect& outer) {
