@@ -39,11 +39,11 @@ TEST(LaunchShelfRegister, IconsFromTheRealFileSystem) {
   app.model.PageCount = 1;
   ClampLimits(app.model);
 
-  ScratchFolder scratch;
+  TempFolder scratch;
   const std::string folder = scratch / "フォルダ";
   ASSERT_TRUE(CreateDirectoryW(Widen(folder).c_str(), nullptr));
   for (const char* name : {"tool.exe", "applet.cpl", "shortcut.lnk"}) {
-    ASSERT_TRUE(ScratchFolder::MakeFile(scratch / name));
+    ASSERT_TRUE(TempFolder::MakeFile(scratch / name, "x"));
   }
   struct Case {
     std::string item;
@@ -80,8 +80,8 @@ TEST(LaunchShelfRegister, IconsFromTheRealFileSystem) {
 
 TEST(LaunchShelfRegister, AttributeFailuresCarryTheirReason) {
   Win32Files files;
-  ScratchFolder scratch;
-  ASSERT_TRUE(ScratchFolder::MakeFile(scratch / "a.txt"));
+  TempFolder scratch;
+  ASSERT_TRUE(TempFolder::MakeFile(scratch / "a.txt", "x"));
   const AttributeQuery found = files.QueryAttributes(scratch / "a.txt");
   ASSERT_TRUE(found.attributes.has_value());
   EXPECT_EQ(*found.attributes & Attr::kDirectory, 0u);

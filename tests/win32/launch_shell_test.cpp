@@ -43,9 +43,9 @@ bool SameNoCase(const std::string& a, const std::string& b) {
 
 TEST(LaunchShell, ProgramGetsItsParametersAndStartsInDriveC) {
   ShellApp s;
-  ScratchFolder scratch;
+  TempFolder scratch;
   const std::string probe = ProgramFolder() + "launch_probe.exe";
-  ASSERT_TRUE(ScratchFolder::Exists(probe)) << probe;
+  ASSERT_TRUE(PathExists(probe)) << probe;
   const std::string report = scratch / "probe report.txt";
   const std::string params = "\"" + report + "\" alpha \"two words\" 表示";
 
@@ -70,7 +70,7 @@ TEST(LaunchShell, ProgramGetsItsParametersAndStartsInDriveC) {
 
 TEST(LaunchShell, CommandLinesStartWithTheirArguments) {
   Win32Shell shell;
-  ScratchFolder scratch;
+  TempFolder scratch;
   const std::string report = scratch / "command line.txt";
   // Built piece by piece: gcc 12 warns falsely on a chain of + here.
   std::string line = "\"";
@@ -88,13 +88,13 @@ TEST(LaunchShell, CommandLinesStartWithTheirArguments) {
 
 TEST(LaunchShell, FileDeleteTakesFilesOutOfTheirFolder) {
   ShellApp s;
-  ScratchFolder scratch;
+  TempFolder scratch;
   const std::string one = scratch / "削除 one.txt";
   const std::string two = scratch / "two.txt";
   const std::string three = scratch / "three.txt";
   const std::string keep = scratch / "keep.txt";
   for (const std::string& path : {one, two, three, keep}) {
-    ASSERT_TRUE(ScratchFolder::MakeFile(path)) << path;
+    ASSERT_TRUE(TempFolder::MakeFile(path, "x")) << path;
   }
   {
     YesPresser yes;
@@ -103,10 +103,10 @@ TEST(LaunchShell, FileDeleteTakesFilesOutOfTheirFolder) {
     EXPECT_EQ(FileDelete(s.app, two + std::string(1, '\0') + three), 0);
     EXPECT_EQ(yes.pressed(), 2) << "the shell asks before each delete";
   }
-  EXPECT_FALSE(ScratchFolder::Exists(one));
-  EXPECT_FALSE(ScratchFolder::Exists(two));
-  EXPECT_FALSE(ScratchFolder::Exists(three));
-  EXPECT_TRUE(ScratchFolder::Exists(keep));
+  EXPECT_FALSE(PathExists(one));
+  EXPECT_FALSE(PathExists(two));
+  EXPECT_FALSE(PathExists(three));
+  EXPECT_TRUE(PathExists(keep));
 }
 
 TEST(LaunchShell, DeleteListEndsInTwoNuls) {
