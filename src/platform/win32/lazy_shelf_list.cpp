@@ -15,7 +15,7 @@ IShelfList* LazyShelfList::Real() {
 
 ShelfAddResult LazyShelfList::Add(const std::string& key, const std::string& text) {
   IShelfList* list = Real();
-  return list ? list->Add(key, text) : ShelfAddResult::DuplicateKey;
+  return list ? list->Add(key, text) : ShelfAddResult::Failed;
 }
 
 // Before the list exists it has no entries: every index is outside it.
