@@ -9,7 +9,6 @@
 #include "platform/win32/main_window.h"
 #include "platform/win32/shelf_list.h"
 #include "platform/win32/win32_platform.h"
-#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system.h"
 #include "resource_ids.h"
 
@@ -58,6 +57,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   window.SetFaceResources(IDB_IMAGELIST1, IDB_IMAGELIST2);
   if (!window.Create(instance, IDI_VELMARIN)) return 1;
   platform.messageBox.SetOwner(window.Handle());
+  platform.shell.SetOwner(window.Handle());
+  app.platform.runList = &window.RunList();
   // The shelf's list view (and the common controls) wait until the shelf is opened or filled.
   static win32::LazyShelfList shelf([instance]() -> std::unique_ptr<IShelfList> {
     auto list = std::make_unique<win32::Win32ShelfList>(window.Handle(), win32::kStorageControlId,
@@ -66,8 +67,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return list;
   });
   app.platform.shelf = &shelf;
-  static win32::Win32Shell shell(window.Handle());
-  app.platform.shell = &shell;
 
   if (Form_Load(app) != StartResult::Running) {
     // A second instance, or a Cancel in a settings-file question: end at once, nothing saved.

@@ -21,6 +21,22 @@ MouseButton ToMouseButton(int button) {
 
 }  // namespace
 
+int RunBoxList::Count() const {
+  if (!combo_) return 0;
+  const LRESULT count = SendMessageW(combo_, CB_GETCOUNT, 0, 0);
+  return count < 0 ? 0 : static_cast<int>(count);
+}
+
+void RunBoxList::RemoveAt(int index) {
+  if (combo_ && index >= 0 && index < Count()) SendMessageW(combo_, CB_DELETESTRING, index, 0);
+}
+
+void RunBoxList::Add(const std::string& text) {
+  if (!combo_) return;
+  const std::wstring wide = Widen(text);
+  SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
 MainWindow::~MainWindow() {
   for (auto& [id, bitmap] : faces_) {
     if (bitmap) DeleteObject(bitmap);
@@ -64,7 +80,8 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.hIcon = iconId > 0 ? LoadIconW(instance, MAKEINTRESOURCEW(iconId)) : nullptr;
   wc.lpszClassName = kMainClass;
-  if (!RegisterClassW(&wc) || !CellWindow::RegisterWindowClass(instance)) return false;
+  const bool registered = RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  if (!registered || !CellWindow::RegisterWindowClass(instance)) return false;
   // No caption, a thin fixed frame. The layout gives the real size and place.
   hwnd_ = CreateWindowExW(0, kMainClass, kMainTitle, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, 0, 0,
                           447, 57, nullptr, nullptr, instance, this);
@@ -87,6 +104,7 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
       -1, 113, kRunListHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRunControlId)),
       instance, nullptr);
   if (run_) SendMessageW(run_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  runList_.Bind(run_);
   return ok && run_ != nullptr;
 }
 

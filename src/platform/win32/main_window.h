@@ -12,6 +12,7 @@
 
 #include "core/app.h"
 #include "platform/controls.h"
+#include "platform/run_list.h"
 #include "platform/win32/cell_window.h"
 
 namespace velmarin::win32 {
@@ -19,6 +20,18 @@ namespace velmarin::win32 {
 // Control ids of the children.
 inline constexpr int kRunControlId = 1000;
 inline constexpr int kStorageControlId = 1001;
+
+// The Run box's drop-down list.
+class RunBoxList : public IRunList {
+ public:
+  void Bind(HWND comboBox) { combo_ = comboBox; }
+  int Count() const override;
+  void RemoveAt(int index) override;
+  void Add(const std::string& text) override;
+
+ private:
+  HWND combo_ = nullptr;
+};
 
 class MainWindow : public IControls {
  public:
@@ -35,6 +48,7 @@ class MainWindow : public IControls {
   void SetFaceResources(int imageList1First, int imageList2First);
   HWND Handle() const { return hwnd_; }
   HWND RunBox() const { return run_; }
+  IRunList& RunList() { return runList_; }
   // The cell window of a control, or nullptr (the Run box and the shelf are not cells).
   CellWindow* Cell(ControlId id);
   HWND ControlHandle(ControlId id);
@@ -68,6 +82,7 @@ class MainWindow : public IControls {
   HINSTANCE instance_ = nullptr;
   HWND hwnd_ = nullptr;
   HWND run_ = nullptr;
+  RunBoxList runList_;
   std::array<std::unique_ptr<CellWindow>, 7> titleBar_;  // 1..6
   std::unique_ptr<CellWindow> storageOpen_;
   std::unique_ptr<CellWindow> ddExecute_;

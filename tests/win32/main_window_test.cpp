@@ -1,0 +1,103 @@
+// The real main window under wine: its cells, the Run box's list, placing rules and the icon
+// library read through it.
+#include "platform/win32/main_window.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_system.h"
+
+namespace velmarin::win32 {
+namespace {
+
+std::string LibraryNextToThisProgram() {
+  std::wstring path(MAX_PATH, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  path.resize(length);
+  return Narrow(path.substr(0, path.find_last_of(L'\\')) + L"\\velmarin.icl");
+}
+
+struct Window {
+  App app;
+  MainWindow window{app};
+  Win32System system{window};
+  Window() {
+    app.platform.controls = &window;
+    app.platform.system = &system;
+  }
+  ~Window() {
+    if (window.Handle()) DestroyWindow(window.Handle());
+    // The main window ends the message loop when it goes; later tests run modal loops of their
+    // own, which that quit message would end at once.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+};
+
+TEST(MainWindow, CellsRunBoxAndPlacing) {
+  Window w;
+  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+  HWND main = w.window.Handle();
+  EXPECT_FALSE(IsWindowVisible(main)) << "made hidden; start-up shows it";
+  EXPECT_EQ(GetWindowLongW(main, GWL_STYLE) & WS_CAPTION, WS_BORDER) << "a frame, no caption";
+  EXPECT_EQ(w.system.OuterWidth() - w.system.ClientWidth(), 2) << "a one-pixel frame";
+  for (ControlId id : {ControlId{ControlKind::TitleBar, 1}, ControlId{ControlKind::TitleBar, 6},
+                       ControlId{ControlKind::StorageOpen, 0}, ControlId{ControlKind::TClose, 0},
+                       ControlId{ControlKind::Picture1, 11}, ControlId{ControlKind::Run, 0}}) {
+    EXPECT_NE(w.window.ControlHandle(id), nullptr);
+  }
+  EXPECT_EQ(w.window.ControlHandle({ControlKind::Picture1, 12}), nullptr);
+
+  const ControlId title{ControlKind::TitleBar, 1};
+  w.window.Place(title, {75, 0, 183, 17});
+  w.window.Place(title, {20, 0, -50, 17});  // refused size, taken place
+  RECT rc{};
+  GetWindowRect(w.window.ControlHandle(title), &rc);
+  MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rc), 2);
+  EXPECT_EQ(rc.left, 20);
+  EXPECT_EQ(rc.right - rc.left, 183);
+
+  const ControlId mode{ControlKind::DDExecute, 0};
+  w.window.AcceptDrops(mode, true);
+  EXPECT_TRUE(GetWindowLongW(w.window.ControlHandle(mode), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  w.window.AcceptDrops(mode, false);
+  EXPECT_FALSE(GetWindowLongW(w.window.ControlHandle(mode), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+
+  IRunList& list = w.window.RunList();
+  list.Add("メモ帳");
+  list.Add("コマンド");
+  EXPECT_EQ(list.Count(), 2);
+  list.RemoveAt(5);  // outside: nothing
+  list.RemoveAt(0);
+  ASSERT_EQ(list.Count(), 1);
+  wchar_t first[32] = {};
+  SendMessageW(w.window.RunBox(), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+  EXPECT_EQ(Narrow(first), "コマンド") << "kept in the order added";
+}
+
+TEST(MainWindow, IconLibraryAndMissingFiles) {
+  Window w;
+  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+  const std::string library = LibraryNextToThisProgram();
+  for (int index : {0, 10, 13}) {
+    const IconHandle icon = w.window.ExtractAssociatedIconFrom(library, index);
+    EXPECT_GT(icon, 1u) << "library icon " << index;
+    EXPECT_EQ(w.window.LastError(), 0u);
+    w.window.DrawIcon({ControlKind::TClose, 0}, 1, 1, icon);
+    w.window.DestroyIcon(icon);
+  }
+  EXPECT_EQ(w.window.ExtractAssociatedIconFrom(library, 99), 0u) << "past the last icon";
+  // A missing file: the associated-icon call finds nothing and the plain extraction, tried
+  // next, says the file is not there.
+  const std::string gone = "C:\\no such folder\\gone.exe";
+  EXPECT_EQ(w.window.ExtractAssociatedIconFrom(gone, 0), 0u);
+  EXPECT_LE(w.window.ExtractIconFrom(gone, 0), 1u);
+  EXPECT_EQ(w.window.LastError(), 2u) << "file not found";
+}
+
+}  // namespace
+}  // namespace velmarin::win32
