@@ -100,8 +100,9 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
   });
 
   run_ = CreateWindowExW(
-      0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0,
-      -1, 113, kRunListHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRunControlId)),
+      0, L"COMBOBOX", L"",
+      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, -1,
+      113, kRunListHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRunControlId)),
       instance, nullptr);
   if (run_) SendMessageW(run_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   runList_.Bind(run_);
