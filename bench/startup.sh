@@ -10,7 +10,7 @@ cd "$root"
 runs=${1:-10}
 
 cmake --preset win32 >/dev/null
-cmake --build build/win32 -j"${VELMARIN_JOBS:-2}" --target velmarin bare_window >/dev/null
+cmake --build build/win32 -j"${VELMARIN_JOBS:-2}" --target velmarin velmarin_icl bare_window >/dev/null
 
 # shellcheck source=scripts/wine-env
 source "$root/scripts/wine-env"
