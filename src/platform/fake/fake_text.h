@@ -1,5 +1,6 @@
 #pragma once
-// Text services for tests: code page 932 (through iconv) or 1252-free Latin-1, ASCII case rules.
+// Text services for tests: code page 932 as glibc maps it, or bytes passed through; ASCII case
+// rules.
 #include <string>
 
 #include "platform/text.h"
