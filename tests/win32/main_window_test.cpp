@@ -47,25 +47,33 @@ TEST(MainWindow, CellsRunBoxAndPlacing) {
   EXPECT_EQ(w.system.OuterWidth() - w.system.ClientWidth(), 2) << "a one-pixel frame";
   for (ControlId id : {ControlId{ControlKind::TitleBar, 1}, ControlId{ControlKind::TitleBar, 6},
                        ControlId{ControlKind::StorageOpen, 0}, ControlId{ControlKind::TClose, 0},
-                       ControlId{ControlKind::Picture1, 11}, ControlId{ControlKind::Run, 0}}) {
-    EXPECT_NE(w.window.ControlHandle(id), nullptr);
+                       ControlId{ControlKind::Picture1, 11}}) {
+    EXPECT_NE(w.window.Cell(id), nullptr);
   }
-  EXPECT_EQ(w.window.ControlHandle({ControlKind::Picture1, 12}), nullptr);
+  EXPECT_EQ(w.window.Cell({ControlKind::Picture1, 12}), nullptr);
+  EXPECT_EQ(w.window.Cell({ControlKind::Run, 0}), nullptr);
+  EXPECT_NE(w.window.ControlHandle({ControlKind::Run, 0}), nullptr);
 
   const ControlId title{ControlKind::TitleBar, 1};
   w.window.Place(title, {75, 0, 183, 17});
   w.window.Place(title, {20, 0, -50, 17});  // refused size, taken place
   RECT rc{};
-  GetWindowRect(w.window.ControlHandle(title), &rc);
+  ASSERT_TRUE(w.window.ScreenRect(title, rc));
   MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rc), 2);
   EXPECT_EQ(rc.left, 20);
   EXPECT_EQ(rc.right - rc.left, 183);
 
+  // The main window takes files while any of its cells does.
   const ControlId mode{ControlKind::DDExecute, 0};
+  const ControlId toggle{ControlKind::StorageOpen, 0};
   w.window.AcceptDrops(mode, true);
-  EXPECT_TRUE(GetWindowLongW(w.window.ControlHandle(mode), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  w.window.AcceptDrops(toggle, true);
   w.window.AcceptDrops(mode, false);
-  EXPECT_FALSE(GetWindowLongW(w.window.ControlHandle(mode), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  EXPECT_TRUE(w.window.Cell(toggle)->AcceptsDrops());
+  EXPECT_FALSE(w.window.Cell(mode)->AcceptsDrops());
+  w.window.AcceptDrops(toggle, false);
+  EXPECT_FALSE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 
   IRunList& list = w.window.RunList();
   list.Add("メモ帳");
@@ -97,6 +105,49 @@ TEST(MainWindow, IconLibraryAndMissingFiles) {
   EXPECT_EQ(w.window.ExtractAssociatedIconFrom(gone, 0), 0u);
   EXPECT_LE(w.window.ExtractIconFrom(gone, 0), 1u);
   EXPECT_EQ(w.window.LastError(), 2u) << "file not found";
+}
+
+TEST(MainWindow, CellsUnderTheMouseAndOverTheRunBox) {
+  Window w;
+  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+  const ControlId close{ControlKind::TClose, 0};
+  const ControlId cell0{ControlKind::Picture1, 0};
+  const ControlId cell3{ControlKind::Picture1, 3};
+  const ControlId run{ControlKind::Run, 0};
+  w.window.Place(close, {428, 0, 17, 17});
+  w.window.Place(cell0, {0, 17, 37, 37});
+  w.window.Place(cell3, {111, 17, 37, 37});
+  w.window.Place(run, {100, -1, 113, 21});
+  EXPECT_EQ(w.window.CellAt(436, 8), close);
+  EXPECT_EQ(w.window.CellAt(444, 16), close) << "last pixel";
+  EXPECT_EQ(w.window.CellAt(445, 8), std::nullopt) << "just right of it";
+  EXPECT_EQ(w.window.CellAt(0, 17), cell0);
+  w.window.SetVisible(cell0, false);
+  EXPECT_EQ(w.window.CellAt(0, 17), std::nullopt) << "a hidden cell takes no mouse";
+  // An earlier cell lies over a later one where they overlap.
+  w.window.Place({ControlKind::TitleBar, 2}, {420, 10, 20, 20});
+  EXPECT_EQ(w.window.CellAt(430, 12), (ControlId{ControlKind::TitleBar, 2}));
+
+  // Shown, the Run box leaves out the cell it overlaps, and only that.
+  ShowWindow(w.window.Handle(), SW_SHOWNA);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(w.window.RunBox(), region), ERROR);
+  EXPECT_TRUE(PtInRegion(region, 5, 5)) << "the box's own text field";
+  EXPECT_FALSE(PtInRegion(region, 111 - 100 + 2, 17 + 1 + 1)) << "cell 3's top-left corner";
+  EXPECT_TRUE(PtInRegion(region, 111 - 100 + 2, 17)) << "the row above the cell";
+  // Moved away, the box is whole again.
+  w.window.Place(cell3, {300, 17, 37, 37});
+  EXPECT_EQ(GetWindowRgn(w.window.RunBox(), region), ERROR);
+  DeleteObject(region);
+
+  // A press on the close cell reaches its handler, which paints it pushed; the release is for
+  // the same cell wherever it happens, and the capture ends.
+  SendMessageW(w.window.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(436, 8));
+  EXPECT_EQ(w.app.form.pushButtons[kTCloseIndex].Value(), 1);
+  EXPECT_EQ(GetCapture(), w.window.Handle());
+  ReleaseCapture();
+  SendMessageW(w.window.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 30));
+  EXPECT_EQ(GetCapture(), nullptr) << "no cell there, nothing captured";
 }
 
 }  // namespace

@@ -11,9 +11,48 @@ namespace {
 
 constexpr wchar_t kMainClass[] = L"velmarinMForm";
 constexpr wchar_t kMainTitle[] = L"velmarin";
-constexpr int kFirstCellId =
-    1100;  // title cells 1101..1106, small cells 1110.., button cells 1120..
 constexpr int kRunListHeight = 200;  // the drop-down part of the Run box
+
+// The cells in their order: title cells 1..6, the three small cells, button cells 0..11.
+constexpr int kSmallCellsSlot = 6;
+constexpr int kButtonCellsSlot = 9;
+constexpr int kCellSlots = 21;
+
+int CellSlot(ControlId id) {
+  switch (id.kind) {
+    case ControlKind::TitleBar:
+      return id.index >= 1 && id.index <= 6 ? id.index - 1 : -1;
+    case ControlKind::StorageOpen:
+      return kSmallCellsSlot;
+    case ControlKind::DDExecute:
+      return kSmallCellsSlot + 1;
+    case ControlKind::TClose:
+      return kSmallCellsSlot + 2;
+    case ControlKind::Picture1:
+      return id.index >= 0 && id.index < kCellSlots - kButtonCellsSlot ? kButtonCellsSlot + id.index
+                                                                       : -1;
+    default:
+      return -1;
+  }
+}
+
+ControlId CellOfSlot(int slot) {
+  if (slot < kSmallCellsSlot) return {ControlKind::TitleBar, slot + 1};
+  if (slot == kSmallCellsSlot) return {ControlKind::StorageOpen, 0};
+  if (slot == kSmallCellsSlot + 1) return {ControlKind::DDExecute, 0};
+  if (slot == kSmallCellsSlot + 2) return {ControlKind::TClose, 0};
+  return {ControlKind::Picture1, slot - kButtonCellsSlot};
+}
+
+BOOL CALLBACK AddIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR groups) {
+  auto* list = reinterpret_cast<std::vector<std::wstring>*>(groups);
+  if (IS_INTRESOURCE(name)) {
+    list->push_back(L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(name)));
+  } else {
+    list->push_back(name);
+  }
+  return TRUE;
+}
 
 MouseButton ToMouseButton(int button) {
   return button == 0 ? MouseButton::Left : (button == 1 ? MouseButton::Right : MouseButton::Middle);
@@ -41,11 +80,10 @@ MainWindow::~MainWindow() {
   for (auto& [id, bitmap] : faces_) {
     if (bitmap) DeleteObject(bitmap);
   }
-  for (auto& [path, icons] : libraries_) {
-    for (HICON icon : icons) {
-      if (icon) ::DestroyIcon(icon);
-    }
+  for (auto& [path, library] : libraries_) {
+    if (library.module) FreeLibrary(library.module);
   }
+  if (faceDc_) DeleteDC(faceDc_);
 }
 
 void MainWindow::SetFaceResources(int imageList1First, int imageList2First) {
@@ -66,11 +104,6 @@ HBITMAP MainWindow::FaceBitmap(FaceList list, int picture) {
   return found->second;
 }
 
-bool MainWindow::CreateCell(std::unique_ptr<CellWindow>& cell, HINSTANCE instance, int controlId) {
-  cell = std::make_unique<CellWindow>();
-  return cell->Create(hwnd_, instance, controlId);
-}
-
 bool MainWindow::Create(HINSTANCE instance, int iconId) {
   instance_ = instance;
   WNDCLASSW wc{};
@@ -81,32 +114,23 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
   wc.hIcon = iconId > 0 ? LoadIconW(instance, MAKEINTRESOURCEW(iconId)) : nullptr;
   wc.lpszClassName = kMainClass;
   const bool registered = RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  if (!registered || !CellWindow::RegisterWindowClass(instance)) return false;
+  if (!registered) return false;
   // No caption, a thin fixed frame. The layout gives the real size and place.
   hwnd_ = CreateWindowExW(0, kMainClass, kMainTitle, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, 0, 0,
                           447, 57, nullptr, nullptr, instance, this);
   if (!hwnd_) return false;
   // The system's own interface font (a Japanese one on a Japanese system): nothing to create.
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-
-  bool ok = true;
-  for (int k = 1; k <= 6; ++k) ok = CreateCell(titleBar_[k], instance, kFirstCellId + k) && ok;
-  ok = CreateCell(storageOpen_, instance, kFirstCellId + 10) && ok;
-  ok = CreateCell(ddExecute_, instance, kFirstCellId + 11) && ok;
-  ok = CreateCell(tClose_, instance, kFirstCellId + 12) && ok;
-  for (int k = 0; k < 12; ++k) ok = CreateCell(cells_[k], instance, kFirstCellId + 20 + k) && ok;
-  tClose_->SetMouseHandler([this](CellMouse what, int button) {
-    OnCellMouse({ControlKind::TClose, 0}, what, button);
-  });
-
   run_ = CreateWindowExW(
       0, L"COMBOBOX", L"",
       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, -1,
       113, kRunListHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRunControlId)),
       instance, nullptr);
   if (run_) SendMessageW(run_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  runRect_ = {0, -1, 113, kRunListHeight};
+  runRegionStale_ = true;
   runList_.Bind(run_);
-  return ok && run_ != nullptr;
+  return run_ != nullptr;
 }
 
 void MainWindow::OnCellMouse(ControlId id, CellMouse what, int button) {
@@ -118,35 +142,89 @@ void MainWindow::OnCellMouse(ControlId id, CellMouse what, int button) {
   }
 }
 
-CellWindow* MainWindow::Cell(ControlId id) {
-  switch (id.kind) {
-    case ControlKind::TitleBar:
-      return id.index >= 1 && id.index <= 6 ? titleBar_[id.index].get() : nullptr;
-    case ControlKind::StorageOpen:
-      return storageOpen_.get();
-    case ControlKind::DDExecute:
-      return ddExecute_.get();
-    case ControlKind::TClose:
-      return tClose_.get();
-    case ControlKind::Picture1:
-      return id.index >= 0 && id.index < 12 ? cells_[id.index].get() : nullptr;
-    default:
-      return nullptr;
+CellSurface* MainWindow::Cell(ControlId id) {
+  const int slot = CellSlot(id);
+  return slot < 0 ? nullptr : &cells_[static_cast<size_t>(slot)];
+}
+
+std::optional<ControlId> MainWindow::CellAt(int x, int y) const {
+  for (size_t slot = 0; slot < cells_.size(); ++slot) {
+    const CellSurface& cell = cells_[slot];
+    if (cell.Visible() && cell.Contains(x, y)) return CellOfSlot(static_cast<int>(slot));
   }
+  return std::nullopt;
 }
 
 HWND MainWindow::ControlHandle(ControlId id) {
   if (id.kind == ControlKind::Run) return run_;
   if (id.kind == ControlKind::Storage) return GetDlgItem(hwnd_, kStorageControlId);
-  CellWindow* cell = Cell(id);
-  return cell ? cell->Handle() : nullptr;
+  return nullptr;
+}
+
+bool MainWindow::ScreenRect(ControlId id, RECT& rect) {
+  if (const CellSurface* cell = Cell(id)) {
+    if (!hwnd_) return false;
+    rect = cell->ClientRect();
+    MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return true;
+  }
+  HWND control = ControlHandle(id);
+  return control && GetWindowRect(control, &rect);
 }
 
 void MainWindow::PlaceStorageAgain() {
   if (storagePlaced_) Place({ControlKind::Storage, 0}, storageRect_);
 }
 
+void MainWindow::InvalidateCell(const CellSurface& cell) {
+  // A hidden window is painted whole when it is shown.
+  if (!hwnd_ || !IsWindowVisible(hwnd_)) return;
+  const RECT rc = cell.ClientRect();
+  InvalidateRect(hwnd_, &rc, FALSE);
+}
+
+void MainWindow::CellsMoved() {
+  runRegionStale_ = true;
+  if (hwnd_ && IsWindowVisible(hwnd_)) UpdateRunRegion();
+}
+
+void MainWindow::UpdateRunRegion() {
+  runRegionStale_ = false;
+  if (!run_) return;
+  const RECT runRc{runRect_.left, runRect_.top, runRect_.left + runRect_.width,
+                   runRect_.top + runRect_.height};
+  HRGN region = nullptr;
+  for (const CellSurface& cell : cells_) {
+    RECT cellRc = cell.ClientRect();
+    RECT overlap{};
+    if (!cell.Visible() || !IntersectRect(&overlap, &runRc, &cellRc)) continue;
+    if (!region) region = CreateRectRgn(0, 0, runRect_.width, runRect_.height);
+    HRGN hole = CreateRectRgn(overlap.left - runRc.left, overlap.top - runRc.top,
+                              overlap.right - runRc.left, overlap.bottom - runRc.top);
+    if (region && hole) CombineRgn(region, region, hole, RGN_DIFF);
+    if (hole) DeleteObject(hole);
+  }
+  // The window owns the region from here on; none means the whole box.
+  if (!SetWindowRgn(run_, region, TRUE) && region) DeleteObject(region);
+}
+
+void MainWindow::UpdateDropAcceptance() {
+  bool any = false;
+  for (const CellSurface& cell : cells_) any = any || cell.AcceptsDrops();
+  // What DragAcceptFiles does, without loading the shell at start-up.
+  LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
+  style = any ? (style | WS_EX_ACCEPTFILES) : (style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES));
+  SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, style);
+}
+
 void MainWindow::Place(ControlId id, const PixelRect& rect) {
+  if (CellSurface* cell = Cell(id)) {
+    if (cell->Visible()) InvalidateCell(*cell);
+    cell->Place(rect);
+    if (cell->Visible()) InvalidateCell(*cell);
+    CellsMoved();
+    return;
+  }
   if (id.kind == ControlKind::Storage) {
     storageRect_ = rect;
     storagePlaced_ = true;
@@ -161,19 +239,36 @@ void MainWindow::Place(ControlId id, const PixelRect& rect) {
     flags &= ~static_cast<UINT>(SWP_NOZORDER);
     after = HWND_BOTTOM;
     height = kRunListHeight;
+    runRect_.left = rect.left;
+    runRect_.top = rect.top;
+    if (rect.width >= 0 && rect.height >= 0) runRect_.width = rect.width;
+    runRect_.height = height;
+    runRegionStale_ = true;
   }
   if (rect.width < 0 || rect.height < 0) flags |= SWP_NOSIZE;  // refused: keeps its old size
   SetWindowPos(control, after, rect.left, rect.top, rect.width, height, flags);
+  if (id.kind == ControlKind::Run) CellsMoved();
 }
 
 void MainWindow::SetVisible(ControlId id, bool visible) {
+  if (CellSurface* cell = Cell(id)) {
+    if (cell->Visible() == visible) return;
+    cell->SetVisible(visible);
+    InvalidateCell(*cell);
+    CellsMoved();
+    return;
+  }
   if (HWND control = ControlHandle(id)) ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void MainWindow::AcceptDrops(ControlId id, bool accept) {
+  if (CellSurface* cell = Cell(id)) {
+    cell->SetAcceptsDrops(accept);
+    UpdateDropAcceptance();
+    return;
+  }
   HWND control = ControlHandle(id);
   if (!control) return;
-  // What DragAcceptFiles does, without loading the shell at start-up.
   LONG_PTR style = GetWindowLongPtrW(control, GWL_EXSTYLE);
   style =
       accept ? (style | WS_EX_ACCEPTFILES) : (style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES));
@@ -181,7 +276,7 @@ void MainWindow::AcceptDrops(ControlId id, bool accept) {
 }
 
 void MainWindow::SetFace(ControlId id, FaceList list, int picture) {
-  CellWindow* cell = Cell(id);
+  CellSurface* cell = Cell(id);
   if (!cell) return;
   HDC dc = cell->Surface();
   if (!dc) return;
@@ -189,14 +284,13 @@ void MainWindow::SetFace(ControlId id, FaceList list, int picture) {
   FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
   if (HBITMAP face = FaceBitmap(list, picture)) {
     // The picture sits at the cell's top-left corner, as a picture box shows it.
-    HDC source = CreateCompatibleDC(dc);
-    if (source) {
+    if (!faceDc_) faceDc_ = CreateCompatibleDC(dc);
+    if (faceDc_) {
       BITMAP info{};
       GetObjectW(face, sizeof(info), &info);
-      HGDIOBJ old = SelectObject(source, face);
-      BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
-      SelectObject(source, old);
-      DeleteDC(source);
+      HGDIOBJ old = SelectObject(faceDc_, face);
+      BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, faceDc_, 0, 0, SRCCOPY);
+      SelectObject(faceDc_, old);
       return;
     }
   }
@@ -205,25 +299,42 @@ void MainWindow::SetFace(ControlId id, FaceList list, int picture) {
   DrawEdge(dc, &rc, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 }
 
-HICON MainWindow::LibraryIcon(const std::wstring& path, int index) {
+MainWindow::IconLibrary& MainWindow::Library(const std::wstring& path) {
   auto found = libraries_.find(path);
-  if (found == libraries_.end()) {
-    // The whole library in one reading: the layout asks for seven of its icons in a row.
-    std::vector<HICON> icons;
-    const UINT count = PrivateExtractIconsW(path.c_str(), 0, 0, 0, nullptr, nullptr, 0, 0);
-    if (count != 0 && count != 0xFFFFFFFF && count <= 256) {
-      icons.assign(count, nullptr);
-      std::vector<UINT> ids(count);
-      const UINT got = PrivateExtractIconsW(path.c_str(), 0, GetSystemMetrics(SM_CXICON),
-                                            GetSystemMetrics(SM_CYICON), icons.data(), ids.data(),
-                                            count, LR_DEFAULTCOLOR);
-      if (got == 0xFFFFFFFF) icons.clear();
-    }
-    found = libraries_.emplace(path, std::move(icons)).first;
+  if (found != libraries_.end()) return found->second;
+  // Mapped as data, not run; its icon groups listed once in the order ExtractIcon counts them.
+  IconLibrary library;
+  library.module =
+      LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (library.module) {
+    EnumResourceNamesW(library.module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, &AddIconGroup,
+                       reinterpret_cast<LONG_PTR>(&library.groups));
   }
-  const std::vector<HICON>& icons = found->second;
-  if (index < 0 || static_cast<size_t>(index) >= icons.size() || !icons[index]) return nullptr;
-  return CopyIcon(icons[index]);
+  return libraries_.emplace(path, std::move(library)).first->second;
+}
+
+HICON MainWindow::LibraryIcon(const std::wstring& path, int index) {
+  // Only the icon asked for is made: the layout wants seven of the library's icons.
+  const IconLibrary& library = Library(path);
+  if (!library.module || index < 0 || static_cast<size_t>(index) >= library.groups.size()) {
+    return nullptr;
+  }
+  HRSRC group = FindResourceW(library.module, library.groups[static_cast<size_t>(index)].c_str(),
+                              MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
+  HGLOBAL groupData = group ? LoadResource(library.module, group) : nullptr;
+  auto* directory = groupData ? static_cast<BYTE*>(LockResource(groupData)) : nullptr;
+  if (!directory) return nullptr;
+  const int cx = GetSystemMetrics(SM_CXICON);
+  const int cy = GetSystemMetrics(SM_CYICON);
+  const int id = LookupIconIdFromDirectoryEx(directory, TRUE, cx, cy, LR_DEFAULTCOLOR);
+  HRSRC image = id > 0 ? FindResourceW(library.module, MAKEINTRESOURCEW(id),
+                                       MAKEINTRESOURCEW(3) /* RT_ICON */)
+                       : nullptr;
+  HGLOBAL imageData = image ? LoadResource(library.module, image) : nullptr;
+  auto* bits = imageData ? static_cast<BYTE*>(LockResource(imageData)) : nullptr;
+  if (!bits) return nullptr;
+  return CreateIconFromResourceEx(bits, SizeofResource(library.module, image), TRUE, 0x00030000,
+                                  cx, cy, LR_DEFAULTCOLOR);
 }
 
 IconHandle MainWindow::ExtractAssociatedIconFrom(const std::string& source, int index) {
@@ -257,7 +368,7 @@ IconHandle MainWindow::ExtractIconFrom(const std::string& source, int index) {
 }
 
 void MainWindow::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
-  CellWindow* cell = Cell(id);
+  CellSurface* cell = Cell(id);
   if (!cell || icon <= 1) return;
   HDC dc = cell->Surface();
   if (!dc) return;
@@ -270,7 +381,7 @@ void MainWindow::DestroyIcon(IconHandle icon) {
 }
 
 void MainWindow::PrintText(ControlId id, const std::string& text) {
-  CellWindow* cell = Cell(id);
+  CellSurface* cell = Cell(id);
   if (!cell) return;
   HDC dc = cell->Surface();
   if (!dc) return;
@@ -283,7 +394,7 @@ void MainWindow::PrintText(ControlId id, const std::string& text) {
 }
 
 void MainWindow::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
-  CellWindow* cell = Cell(id);
+  CellSurface* cell = Cell(id);
   if (!cell) return;
   HDC dc = cell->Surface();
   if (!dc) return;
@@ -294,7 +405,66 @@ void MainWindow::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
 }
 
 void MainWindow::Refresh(ControlId id) {
-  if (CellWindow* cell = Cell(id)) cell->Refresh();
+  if (CellSurface* cell = Cell(id); cell && cell->Visible()) InvalidateCell(*cell);
+}
+
+void MainWindow::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+  // From the bottom up, so that an earlier cell lies over a later one.
+  for (size_t slot = cells_.size(); slot-- > 0;) {
+    CellSurface& cell = cells_[slot];
+    RECT cellRc = cell.ClientRect();
+    RECT overlap{};
+    if (cell.Visible() && IntersectRect(&overlap, &ps.rcPaint, &cellRc)) cell.PaintOn(dc);
+  }
+  EndPaint(hwnd_, &ps);
+}
+
+// Presses capture the mouse, so the release reaches the pressed cell even off it.
+bool MainWindow::OnMouseMessage(UINT msg, LPARAM lParam) {
+  int button = -1;
+  bool down = false;
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      button = 0, down = true;
+      break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      button = 1, down = true;
+      break;
+    case WM_MBUTTONDOWN:
+      button = 2, down = true;
+      break;
+    case WM_LBUTTONUP:
+      button = 0;
+      break;
+    case WM_RBUTTONUP:
+      button = 1;
+      break;
+    case WM_MBUTTONUP:
+      button = 2;
+      break;
+    default:
+      return false;
+  }
+  std::optional<ControlId> target = mouseCell_;
+  if (!target) {
+    target = CellAt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+  }
+  if (!target) return false;
+  if (down) {
+    mouseCell_ = target;
+    SetCapture(hwnd_);
+  } else {
+    mouseCell_.reset();
+    if (GetCapture() == hwnd_) ReleaseCapture();
+  }
+  // The handler may end the program and destroy this window; nothing touches it afterwards.
+  OnCellMouse(*target, down ? CellMouse::Down : CellMouse::Up, button);
+  return true;
 }
 
 LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -310,6 +480,7 @@ LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (OnMouseMessage(msg, lParam)) return 0;
   switch (msg) {
     case WM_CLOSE:
       // A close request from the system or the task bar: the normal, saving way out.
@@ -319,6 +490,17 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_ENDSESSION:
       if (wParam) EndSession(app_);
+      return 0;
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // painted with the cells
+    case WM_SHOWWINDOW:
+      if (wParam && runRegionStale_) UpdateRunRegion();
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != hwnd_) mouseCell_.reset();
       return 0;
     case WM_DESTROY:
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);

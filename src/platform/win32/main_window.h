@@ -2,18 +2,27 @@
 // The main window: caption-less with a thin frame, holding the title cells, the Run box, the three
 // small cells, the row of button cells and the shelf list. Its window procedure only translates
 // messages into calls of the app logic's handlers; the cells draw what the logic asks.
+//
+// The cells are not windows: the main window keeps their rectangles and surfaces, paints them and
+// gives each mouse message to the cell under it (CellAt), so a start costs two child windows (the
+// Run box, later the shelf) instead of twenty-three. Where the Run box and a cell overlap, the
+// cell lies on top: the Run box's window region leaves the cells out. What later needs a cell of
+// its own goes the same way: a tool tip per cell is one tool per cell rectangle on a tool-tip
+// control owned by this window (moved along in Place), and files dropped on a cell arrive as
+// WM_DROPFILES on this window, whose drop point CellAt turns into the cell (the window accepts
+// files while any cell does).
 #include <windows.h>
 
 #include <array>
 #include <map>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/app.h"
 #include "platform/controls.h"
 #include "platform/run_list.h"
-#include "platform/win32/cell_window.h"
+#include "platform/win32/cell_surface.h"
 
 namespace velmarin::win32 {
 
@@ -49,9 +58,14 @@ class MainWindow : public IControls {
   HWND Handle() const { return hwnd_; }
   HWND RunBox() const { return run_; }
   IRunList& RunList() { return runList_; }
-  // The cell window of a control, or nullptr (the Run box and the shelf are not cells).
-  CellWindow* Cell(ControlId id);
+  // The cell of a control, or nullptr (the Run box and the shelf are windows, not cells).
+  CellSurface* Cell(ControlId id);
+  // The window of the Run box or the shelf list; nullptr for a cell.
   HWND ControlHandle(ControlId id);
+  // Where a control is, in screen pixels; false for a control that does not exist.
+  bool ScreenRect(ControlId id, RECT& rect);
+  // The topmost visible cell at a client point.
+  std::optional<ControlId> CellAt(int x, int y) const;
   // Puts a shelf list made after the layout where the layout last placed the shelf.
   void PlaceStorageAgain();
 
@@ -72,10 +86,23 @@ class MainWindow : public IControls {
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-  bool CreateCell(std::unique_ptr<CellWindow>& cell, HINSTANCE instance, int controlId);
+  enum class CellMouse { Down, Up };
   void OnCellMouse(ControlId id, CellMouse what, int button);
+  bool OnMouseMessage(UINT msg, LPARAM lParam);
+  void Paint();
+  void InvalidateCell(const CellSurface& cell);
+  // The Run box's window region: its rectangle without the visible cells over it. Made when the
+  // window is shown, and at once while it is visible.
+  void CellsMoved();
+  void UpdateRunRegion();
+  void UpdateDropAcceptance();
   HBITMAP FaceBitmap(FaceList list, int picture);
-  // A copy of icon `index` of an icon library, read whole on first use; nullptr when missing.
+  struct IconLibrary {
+    HMODULE module = nullptr;
+    std::vector<std::wstring> groups;  // icon group names ("#id" for numbers) by index
+  };
+  IconLibrary& Library(const std::wstring& path);
+  // Icon `index` of an icon library, made from its resources; nullptr when missing.
   HICON LibraryIcon(const std::wstring& path, int index);
 
   App& app_;
@@ -83,18 +110,20 @@ class MainWindow : public IControls {
   HWND hwnd_ = nullptr;
   HWND run_ = nullptr;
   RunBoxList runList_;
-  std::array<std::unique_ptr<CellWindow>, 7> titleBar_;  // 1..6
-  std::unique_ptr<CellWindow> storageOpen_;
-  std::unique_ptr<CellWindow> ddExecute_;
-  std::unique_ptr<CellWindow> tClose_;
-  std::array<std::unique_ptr<CellWindow>, 12> cells_;
+  // Title cells 1..6, the shelf toggle, the drop-mode cell, the close cell, then button cells
+  // 0..11; an earlier cell lies over a later one.
+  std::array<CellSurface, 21> cells_;
+  std::optional<ControlId> mouseCell_;  // the cell that holds the mouse between press and release
+  PixelRect runRect_;
+  bool runRegionStale_ = false;
   uint32_t lastError_ = 0;
   PixelRect storageRect_;
   bool storagePlaced_ = false;
   int imageList1First_ = 0;
   int imageList2First_ = 0;
   std::map<int, HBITMAP> faces_;                          // by resource id, loaded on first use
-  std::map<std::wstring, std::vector<HICON>> libraries_;  // icon libraries by path
+  std::map<std::wstring, IconLibrary> libraries_;  // icon libraries by path, opened on first use
+  HDC faceDc_ = nullptr;                           // holds a face picture while it is copied
 };
 
 }  // namespace velmarin::win32

@@ -56,10 +56,9 @@ void Win32System::MoveMainWindow(const PixelRect& outer) {
 }
 
 bool Win32System::IsCursorOverControl(ControlId id) {
-  HWND control = window_.ControlHandle(id);
   POINT cursor{};
   RECT rc{};
-  if (!control || !GetCursorPos(&cursor) || !GetWindowRect(control, &rc)) return false;
+  if (!window_.ScreenRect(id, rc) || !GetCursorPos(&cursor)) return false;
   return PtInRect(&rc, cursor) != FALSE;
 }
 

@@ -1,0 +1,80 @@
+#include "platform/win32/cell_surface.h"
+
+namespace velmarin::win32 {
+
+CellSurface::~CellSurface() { Release(); }
+
+void CellSurface::Release() {
+  if (memDc_) {
+    SelectObject(memDc_, oldBitmap_);
+    DeleteDC(memDc_);
+  }
+  if (bitmap_) DeleteObject(bitmap_);
+  memDc_ = nullptr;
+  bitmap_ = nullptr;
+  oldBitmap_ = nullptr;
+}
+
+RECT CellSurface::ClientRect() const {
+  return RECT{rect_.left, rect_.top, rect_.left + Width(), rect_.top + Height()};
+}
+
+void CellSurface::Place(const PixelRect& rect) {
+  rect_.left = rect.left;
+  rect_.top = rect.top;
+  if (rect.width >= 0 && rect.height >= 0) {
+    rect_.width = rect.width;
+    rect_.height = rect.height;
+  }
+}
+
+bool CellSurface::Contains(int x, int y) const {
+  const RECT rc = ClientRect();
+  return x >= rc.left && x < rc.right && y >= rc.top && y < rc.bottom;
+}
+
+HDC CellSurface::Surface() {
+  const int w = Width();
+  const int h = Height();
+  if (memDc_ && w == surfaceWidth_ && h == surfaceHeight_) return memDc_;
+  // A 32-bit picture of its own: nothing to ask of the display to make it.
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!dc || !bitmap) {
+    if (dc) DeleteDC(dc);
+    if (bitmap) DeleteObject(bitmap);
+    return memDc_;  // the old surface, if any, still draws
+  }
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  RECT all{0, 0, w, h};
+  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+  // Keep what was drawn so far, as far as it fits.
+  if (memDc_) BitBlt(dc, 0, 0, w, h, memDc_, 0, 0, SRCCOPY);
+  Release();
+  memDc_ = dc;
+  bitmap_ = bitmap;
+  oldBitmap_ = old;
+  surfaceWidth_ = w;
+  surfaceHeight_ = h;
+  return memDc_;
+}
+
+void CellSurface::PaintOn(HDC target) {
+  if (!memDc_) {
+    RECT rc = ClientRect();
+    FillRect(target, &rc, GetSysColorBrush(COLOR_BTNFACE));
+    return;
+  }
+  HDC dc = Surface();  // resized after a move, keeping its picture
+  BitBlt(target, rect_.left, rect_.top, Width(), Height(), dc, 0, 0, SRCCOPY);
+}
+
+}  // namespace velmarin::win32

@@ -1,0 +1,51 @@
+#pragma once
+// A cell of the main window: a rectangle of its client area with a bitmap of its own (its
+// persistent surface) that keeps what is drawn into it. The main window paints the cells itself
+// and sends them the mouse by rectangle, so the title strip and the row of buttons cost no child
+// windows.
+#include <windows.h>
+
+#include "platform/controls.h"
+
+namespace velmarin::win32 {
+
+class CellSurface {
+ public:
+  CellSurface() = default;
+  ~CellSurface();
+  CellSurface(const CellSurface&) = delete;
+  CellSurface& operator=(const CellSurface&) = delete;
+
+  // Client pixels. A cell starts as a visible 1 x 1 cell in the top-left corner.
+  const PixelRect& Rect() const { return rect_; }
+  RECT ClientRect() const;
+  // Moves the cell; a negative width or height keeps the old size.
+  void Place(const PixelRect& rect);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible) { visible_ = visible; }
+  bool AcceptsDrops() const { return acceptsDrops_; }
+  void SetAcceptsDrops(bool accept) { acceptsDrops_ = accept; }
+  bool Contains(int x, int y) const;
+
+  // The drawing surface, sized to the cell (what was drawn is kept as far as it fits); made on
+  // first use like the window's own device context. nullptr when it cannot be made.
+  HDC Surface();
+  int Width() const { return rect_.width > 0 ? rect_.width : 1; }
+  int Height() const { return rect_.height > 0 ? rect_.height : 1; }
+  // Shows the surface at the cell's place; a cell nothing was drawn into shows the button face.
+  void PaintOn(HDC target);
+
+ private:
+  void Release();
+
+  PixelRect rect_{0, 0, 1, 1};
+  bool visible_ = true;
+  bool acceptsDrops_ = false;
+  HDC memDc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ oldBitmap_ = nullptr;
+  int surfaceWidth_ = 0;
+  int surfaceHeight_ = 0;
+};
+
+}  // namespace velmarin::win32
