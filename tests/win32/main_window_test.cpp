@@ -98,6 +98,14 @@ TEST(MainWindow, IconLibraryAndMissingFiles) {
     w.window.DrawIcon({ControlKind::TClose, 0}, 1, 1, icon);
     w.window.DestroyIcon(icon);
   }
+  // Library icons are made once and kept: painting may destroy what it was given.
+  const IconHandle again = w.window.ExtractAssociatedIconFrom(library, 10);
+  w.window.DestroyIcon(again);
+  EXPECT_EQ(w.window.ExtractAssociatedIconFrom(library, 10), again);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(again), &info)) << "still there after painting";
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
   EXPECT_EQ(w.window.ExtractAssociatedIconFrom(library, 99), 0u) << "past the last icon";
   // A missing file: the associated-icon call finds nothing and the plain extraction, tried
   // next, says the file is not there.

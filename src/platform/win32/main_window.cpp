@@ -81,6 +81,9 @@ MainWindow::~MainWindow() {
     if (bitmap) DeleteObject(bitmap);
   }
   for (auto& [path, library] : libraries_) {
+    for (HICON icon : library.icons) {
+      if (icon) ::DestroyIcon(icon);
+    }
     if (library.module) FreeLibrary(library.module);
   }
   if (faceDc_) DeleteDC(faceDc_);
@@ -314,11 +317,28 @@ MainWindow::IconLibrary& MainWindow::Library(const std::wstring& path) {
 }
 
 HICON MainWindow::LibraryIcon(const std::wstring& path, int index) {
-  // Only the icon asked for is made: the layout wants seven of the library's icons.
-  const IconLibrary& library = Library(path);
+  // Only the icons asked for are made (the layout wants seven of them), each once: the arrow and
+  // small cells show the same ones again on every repaint.
+  IconLibrary& library = Library(path);
   if (!library.module || index < 0 || static_cast<size_t>(index) >= library.groups.size()) {
     return nullptr;
   }
+  library.icons.resize(library.groups.size());
+  HICON& icon = library.icons[static_cast<size_t>(index)];
+  if (!icon) icon = MakeLibraryIcon(library, index);
+  return icon;
+}
+
+bool MainWindow::IsKeptIcon(IconHandle icon) const {
+  for (const auto& [path, library] : libraries_) {
+    for (HICON kept : library.icons) {
+      if (kept && reinterpret_cast<IconHandle>(kept) == icon) return true;
+    }
+  }
+  return false;
+}
+
+HICON MainWindow::MakeLibraryIcon(const IconLibrary& library, int index) {
   HRSRC group = FindResourceW(library.module, library.groups[static_cast<size_t>(index)].c_str(),
                               MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
   HGLOBAL groupData = group ? LoadResource(library.module, group) : nullptr;
@@ -377,7 +397,7 @@ void MainWindow::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
 }
 
 void MainWindow::DestroyIcon(IconHandle icon) {
-  if (icon > 1) ::DestroyIcon(reinterpret_cast<HICON>(icon));
+  if (icon > 1 && !IsKeptIcon(icon)) ::DestroyIcon(reinterpret_cast<HICON>(icon));
 }
 
 void MainWindow::PrintText(ControlId id, const std::string& text) {

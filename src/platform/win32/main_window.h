@@ -100,10 +100,14 @@ class MainWindow : public IControls {
   struct IconLibrary {
     HMODULE module = nullptr;
     std::vector<std::wstring> groups;  // icon group names ("#id" for numbers) by index
+    std::vector<HICON> icons;          // made on first use, by index; kept for the next painting
   };
   IconLibrary& Library(const std::wstring& path);
-  // Icon `index` of an icon library, made from its resources; nullptr when missing.
+  // Icon `index` of an icon library, made from its resources on first use and kept (handed out
+  // to the painting, which cannot destroy it); nullptr when missing.
   HICON LibraryIcon(const std::wstring& path, int index);
+  HICON MakeLibraryIcon(const IconLibrary& library, int index);
+  bool IsKeptIcon(IconHandle icon) const;
 
   App& app_;
   HINSTANCE instance_ = nullptr;

@@ -91,7 +91,15 @@ MbResult Win32MessageBox::Show(const std::string& text, const std::string& title
 
 int Win32Screen::WidthPixels() { return GetSystemMetrics(SM_CXSCREEN); }
 int Win32Screen::HeightPixels() { return GetSystemMetrics(SM_CYSCREEN); }
-int Win32Screen::TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
-int Win32Screen::TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
+// The system's dots per inch are fixed for the session: asked once.
+int Win32Screen::TwipsPerPixelX() {
+  if (twipsX_ == 0) twipsX_ = TwipsPerPixel(LOGPIXELSX);
+  return twipsX_;
+}
+
+int Win32Screen::TwipsPerPixelY() {
+  if (twipsY_ == 0) twipsY_ = TwipsPerPixel(LOGPIXELSY);
+  return twipsY_;
+}
 
 }  // namespace velmarin::win32

@@ -24,6 +24,10 @@ class Win32Screen : public IScreen {
   int HeightPixels() override;
   int TwipsPerPixelX() override;
   int TwipsPerPixelY() override;
+
+ private:
+  int twipsX_ = 0;
+  int twipsY_ = 0;
 };
 
 }  // namespace velmarin::win32
