@@ -44,6 +44,14 @@ ControlId CellOfSlot(int slot) {
   return {ControlKind::Picture1, slot - kButtonCellsSlot};
 }
 
+// What DragAcceptFiles does, without loading the shell at start-up.
+void SetAcceptFiles(HWND window, bool accept) {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  const LONG_PTR wanted =
+      accept ? (style | WS_EX_ACCEPTFILES) : (style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES));
+  if (wanted != style) SetWindowLongPtrW(window, GWL_EXSTYLE, wanted);
+}
+
 BOOL CALLBACK AddIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR groups) {
   auto* list = reinterpret_cast<std::vector<std::wstring>*>(groups);
   if (IS_INTRESOURCE(name)) {
@@ -100,8 +108,10 @@ HBITMAP MainWindow::FaceBitmap(FaceList list, int picture) {
   const int id = first + picture - 1;
   auto found = faces_.find(id);
   if (found == faces_.end()) {
+    // As a picture of its own rather than one of the display's: copying from it then needs
+    // nothing of the display either.
     HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     found = faces_.emplace(id, bitmap).first;
   }
   return found->second;
@@ -181,14 +191,14 @@ void MainWindow::PlaceStorageAgain() {
 
 void MainWindow::InvalidateCell(const CellSurface& cell) {
   // A hidden window is painted whole when it is shown.
-  if (!hwnd_ || !IsWindowVisible(hwnd_)) return;
+  if (!hwnd_ || !shown_) return;
   const RECT rc = cell.ClientRect();
   InvalidateRect(hwnd_, &rc, FALSE);
 }
 
 void MainWindow::CellsMoved() {
   runRegionStale_ = true;
-  if (hwnd_ && IsWindowVisible(hwnd_)) UpdateRunRegion();
+  if (shown_) UpdateRunRegion();
 }
 
 void MainWindow::UpdateRunRegion() {
@@ -214,10 +224,7 @@ void MainWindow::UpdateRunRegion() {
 void MainWindow::UpdateDropAcceptance() {
   bool any = false;
   for (const CellSurface& cell : cells_) any = any || cell.AcceptsDrops();
-  // What DragAcceptFiles does, without loading the shell at start-up.
-  LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
-  style = any ? (style | WS_EX_ACCEPTFILES) : (style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES));
-  SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, style);
+  SetAcceptFiles(hwnd_, any);
 }
 
 void MainWindow::Place(ControlId id, const PixelRect& rect) {
@@ -270,12 +277,7 @@ void MainWindow::AcceptDrops(ControlId id, bool accept) {
     UpdateDropAcceptance();
     return;
   }
-  HWND control = ControlHandle(id);
-  if (!control) return;
-  LONG_PTR style = GetWindowLongPtrW(control, GWL_EXSTYLE);
-  style =
-      accept ? (style | WS_EX_ACCEPTFILES) : (style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES));
-  SetWindowLongPtrW(control, GWL_EXSTYLE, style);
+  if (HWND control = ControlHandle(id)) SetAcceptFiles(control, accept);
 }
 
 void MainWindow::SetFace(ControlId id, FaceList list, int picture) {
@@ -517,8 +519,17 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;  // painted with the cells
     case WM_SHOWWINDOW:
+      // Before the window appears: the Run box must already leave the cells out.
       if (wParam && runRegionStale_) UpdateRunRegion();
       return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    case WM_WINDOWPOSCHANGED: {
+      // Whether the window shows, kept here rather than asked of the system for every cell.
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+      if (pos->flags & SWP_SHOWWINDOW) shown_ = true;
+      if (pos->flags & SWP_HIDEWINDOW) shown_ = false;
+      if (shown_ && runRegionStale_) UpdateRunRegion();
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    }
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != hwnd_) mouseCell_.reset();
       return 0;

@@ -120,6 +120,7 @@ class MainWindow : public IControls {
   std::optional<ControlId> mouseCell_;  // the cell that holds the mouse between press and release
   PixelRect runRect_;
   bool runRegionStale_ = false;
+  bool shown_ = false;  // the window is visible
   uint32_t lastError_ = 0;
   PixelRect storageRect_;
   bool storagePlaced_ = false;

@@ -147,6 +147,16 @@ std::optional<bool> Win32Files::MatchExists(const std::string& pattern, bool fol
     if (foldersToo) return FolderExists(folder);
     *wide = folder + L'*';
   }
+  if (wide->find_first_of(L"*?<>\"") == std::wstring::npos) {
+    // One name, not a pattern: its attributes tell the same as a search for it, at a fraction of
+    // the cost (the painting asks this for every cell's file).
+    const DWORD attributes = GetFileAttributesW(wide->c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+      return foldersToo || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    }
+    if (IsNotFound(GetLastError())) return false;
+    return std::nullopt;
+  }
   bool found = false;
   const DWORD error = ForEachMatch(*wide, [&](const WIN32_FIND_DATAW& data) {
     found = foldersToo || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
