@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_system.h"
@@ -102,10 +103,6 @@ TEST(MainWindow, IconLibraryAndMissingFiles) {
   const IconHandle again = w.window.ExtractAssociatedIconFrom(library, 10);
   w.window.DestroyIcon(again);
   EXPECT_EQ(w.window.ExtractAssociatedIconFrom(library, 10), again);
-  ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(again), &info)) << "still there after painting";
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
   EXPECT_EQ(w.window.ExtractAssociatedIconFrom(library, 99), 0u) << "past the last icon";
   // A missing file: the associated-icon call finds nothing and the plain extraction, tried
   // next, says the file is not there.
@@ -113,6 +110,58 @@ TEST(MainWindow, IconLibraryAndMissingFiles) {
   EXPECT_EQ(w.window.ExtractAssociatedIconFrom(gone, 0), 0u);
   EXPECT_LE(w.window.ExtractIconFrom(gone, 0), 1u);
   EXPECT_EQ(w.window.LastError(), 2u) << "file not found";
+}
+
+// A 37 x 37 button-face square as a cell's surface starts, with a library icon drawn by the
+// system at (2, 1).
+std::vector<COLORREF> DrawnBySystem(const std::string& library, int index) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(info.bmiHeader), 37, -37, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  RECT all{0, 0, 37, 37};
+  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+  HICON icon = nullptr;
+  UINT id = 0;
+  PrivateExtractIconsW(Widen(library).c_str(), index, GetSystemMetrics(SM_CXICON),
+                       GetSystemMetrics(SM_CYICON), &icon, &id, 1, LR_DEFAULTCOLOR);
+  DrawIcon(dc, 2, 1, icon);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < 37; ++y) {
+    for (int x = 0; x < 37; ++x) pixels.push_back(GetPixel(dc, x, y));
+  }
+  DestroyIcon(icon);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return pixels;
+}
+
+TEST(MainWindow, LibraryIconsLookAsTheSystemDrawsThem) {
+  Window w;
+  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+  const std::string library = LibraryNextToThisProgram();
+  const ControlId cell{ControlKind::Picture1, 0};
+  w.window.Place(cell, {0, 17, 37, 37});
+  for (int index = 0; index < 14; ++index) {
+    w.window.SetFace(cell, FaceList::ImageList1, 1);  // no pictures here: a plain raised face
+    RECT all{0, 0, 37, 37};
+    HDC surface = w.window.Cell(cell)->Surface();
+    FillRect(surface, &all, GetSysColorBrush(COLOR_BTNFACE));
+    const IconHandle icon = w.window.ExtractAssociatedIconFrom(library, index);
+    ASSERT_GT(icon, 1u) << index;
+    w.window.DrawIcon(cell, 2, 1, icon);
+    const std::vector<COLORREF> want = DrawnBySystem(library, index);
+    int differing = 0;
+    for (int y = 0; y < 37; ++y) {
+      for (int x = 0; x < 37; ++x) {
+        if (GetPixel(surface, x, y) != want[static_cast<size_t>(y * 37 + x)]) ++differing;
+      }
+    }
+    EXPECT_EQ(differing, 0) << "icon " << index;
+  }
 }
 
 TEST(MainWindow, CellsUnderTheMouseAndOverTheRunBox) {

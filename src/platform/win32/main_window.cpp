@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <cstring>
+
 #include "core/lifecycle.h"
 #include "platform/win32/wide.h"
 
@@ -52,6 +54,50 @@ void SetAcceptFiles(HWND window, bool accept) {
   if (wanted != style) SetWindowLongPtrW(window, GWL_EXSTYLE, wanted);
 }
 
+// The colour picture of a 32-bit icon resource whose pixels carry alpha, as drawing the icon uses
+// it: top-down, each colour multiplied by its alpha. nullptr for any other kind of icon (those
+// become system icons) and for one of another size than asked.
+HBITMAP AlphaPicture(const BYTE* bits, DWORD size, int width, int height) {
+  BITMAPINFOHEADER header{};
+  if (size < sizeof(header)) return nullptr;
+  std::memcpy(&header, bits, sizeof(header));
+  if (header.biSize < sizeof(header) || header.biBitCount != 32 || header.biCompression != BI_RGB ||
+      header.biWidth != width || header.biHeight != 2 * height || header.biClrUsed != 0) {
+    return nullptr;
+  }
+  const size_t stride = static_cast<size_t>(width) * 4;
+  const size_t colours = stride * static_cast<size_t>(height);
+  if (size < header.biSize + colours) return nullptr;
+  const BYTE* source = bits + header.biSize;
+  bool anyAlpha = false;
+  for (size_t i = 3; i < colours && !anyAlpha; i += 4) anyAlpha = source[i] != 0;
+  if (!anyAlpha) return nullptr;  // drawn through its mask instead
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* pixels = nullptr;
+  HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  if (!picture || !pixels) {
+    if (picture) DeleteObject(picture);
+    return nullptr;
+  }
+  auto* target = static_cast<BYTE*>(pixels);
+  for (int row = 0; row < height; ++row) {
+    const BYTE* from = source + stride * static_cast<size_t>(height - 1 - row);  // bottom-up
+    BYTE* to = target + stride * static_cast<size_t>(row);
+    for (size_t i = 0; i < stride; i += 4) {
+      const unsigned alpha = from[i + 3];
+      for (size_t c = 0; c < 3; ++c) to[i + c] = static_cast<BYTE>(from[i + c] * alpha / 255);
+      to[i + 3] = static_cast<BYTE>(alpha);
+    }
+  }
+  return picture;
+}
+
 BOOL CALLBACK AddIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR groups) {
   auto* list = reinterpret_cast<std::vector<std::wstring>*>(groups);
   if (IS_INTRESOURCE(name)) {
@@ -89,8 +135,9 @@ MainWindow::~MainWindow() {
     if (bitmap) DeleteObject(bitmap);
   }
   for (auto& [path, library] : libraries_) {
-    for (HICON icon : library.icons) {
-      if (icon) ::DestroyIcon(icon);
+    for (auto& kept : library.icons) {
+      if (kept && kept->icon) ::DestroyIcon(kept->icon);
+      if (kept && kept->picture) DeleteObject(kept->picture);
     }
     if (library.module) FreeLibrary(library.module);
   }
@@ -318,7 +365,7 @@ MainWindow::IconLibrary& MainWindow::Library(const std::wstring& path) {
   return libraries_.emplace(path, std::move(library)).first->second;
 }
 
-HICON MainWindow::LibraryIcon(const std::wstring& path, int index) {
+const MainWindow::KeptIcon* MainWindow::LibraryIcon(const std::wstring& path, int index) {
   // Only the icons asked for are made (the layout wants seven of them), each once: the arrow and
   // small cells show the same ones again on every repaint.
   IconLibrary& library = Library(path);
@@ -326,21 +373,22 @@ HICON MainWindow::LibraryIcon(const std::wstring& path, int index) {
     return nullptr;
   }
   library.icons.resize(library.groups.size());
-  HICON& icon = library.icons[static_cast<size_t>(index)];
-  if (!icon) icon = MakeLibraryIcon(library, index);
-  return icon;
+  std::unique_ptr<KeptIcon>& kept = library.icons[static_cast<size_t>(index)];
+  if (!kept) kept = MakeLibraryIcon(library, index);
+  return kept.get();
 }
 
-bool MainWindow::IsKeptIcon(IconHandle icon) const {
+const MainWindow::KeptIcon* MainWindow::FindKeptIcon(IconHandle icon) const {
   for (const auto& [path, library] : libraries_) {
-    for (HICON kept : library.icons) {
-      if (kept && reinterpret_cast<IconHandle>(kept) == icon) return true;
+    for (const auto& kept : library.icons) {
+      if (kept && kept->Handle() == icon) return kept.get();
     }
   }
-  return false;
+  return nullptr;
 }
 
-HICON MainWindow::MakeLibraryIcon(const IconLibrary& library, int index) {
+std::unique_ptr<MainWindow::KeptIcon> MainWindow::MakeLibraryIcon(const IconLibrary& library,
+                                                                  int index) {
   HRSRC group = FindResourceW(library.module, library.groups[static_cast<size_t>(index)].c_str(),
                               MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
   HGLOBAL groupData = group ? LoadResource(library.module, group) : nullptr;
@@ -355,8 +403,17 @@ HICON MainWindow::MakeLibraryIcon(const IconLibrary& library, int index) {
   HGLOBAL imageData = image ? LoadResource(library.module, image) : nullptr;
   auto* bits = imageData ? static_cast<BYTE*>(LockResource(imageData)) : nullptr;
   if (!bits) return nullptr;
-  return CreateIconFromResourceEx(bits, SizeofResource(library.module, image), TRUE, 0x00030000,
-                                  cx, cy, LR_DEFAULTCOLOR);
+  const DWORD size = SizeofResource(library.module, image);
+  auto kept = std::make_unique<KeptIcon>();
+  kept->picture = AlphaPicture(bits, size, cx, cy);
+  if (kept->picture) {
+    kept->width = cx;
+    kept->height = cy;
+    return kept;
+  }
+  kept->icon = CreateIconFromResourceEx(bits, size, TRUE, 0x00030000, cx, cy, LR_DEFAULTCOLOR);
+  if (!kept->icon) return nullptr;
+  return kept;
 }
 
 IconHandle MainWindow::ExtractAssociatedIconFrom(const std::string& source, int index) {
@@ -364,9 +421,9 @@ IconHandle MainWindow::ExtractAssociatedIconFrom(const std::string& source, int 
   // An icon the file holds itself is what the shell's call would give first; only for other
   // files does the shell look for the icon of the program they open with.
   if (wide.size() > 4 && _wcsicmp(wide.c_str() + wide.size() - 4, L".icl") == 0) {
-    if (HICON icon = LibraryIcon(wide, index)) {
+    if (const KeptIcon* icon = LibraryIcon(wide, index)) {
       lastError_ = 0;
-      return reinterpret_cast<IconHandle>(icon);
+      return icon->Handle();
     }
   }
   wchar_t path[MAX_PATH] = {};
@@ -395,11 +452,22 @@ void MainWindow::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
   HDC dc = cell->Surface();
   if (!dc) return;
   // Full size, as the icon library's pictures are laid out for it; the cell clips the rest.
+  const KeptIcon* kept = FindKeptIcon(icon);
+  if (kept && kept->picture) {
+    if (!faceDc_) faceDc_ = CreateCompatibleDC(dc);
+    if (!faceDc_) return;
+    HGDIOBJ old = SelectObject(faceDc_, kept->picture);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    GdiAlphaBlend(dc, x, y, kept->width, kept->height, faceDc_, 0, 0, kept->width, kept->height,
+                  blend);
+    SelectObject(faceDc_, old);
+    return;
+  }
   ::DrawIcon(dc, x, y, reinterpret_cast<HICON>(icon));
 }
 
 void MainWindow::DestroyIcon(IconHandle icon) {
-  if (icon > 1 && !IsKeptIcon(icon)) ::DestroyIcon(reinterpret_cast<HICON>(icon));
+  if (icon > 1 && !FindKeptIcon(icon)) ::DestroyIcon(reinterpret_cast<HICON>(icon));
 }
 
 void MainWindow::PrintText(ControlId id, const std::string& text) {

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -97,17 +98,29 @@ class MainWindow : public IControls {
   void UpdateRunRegion();
   void UpdateDropAcceptance();
   HBITMAP FaceBitmap(FaceList list, int picture);
+  // A library icon as painting gets it: its picture with the alpha already applied to the colours
+  // (what drawing an icon of the library does, without making a system icon first), or a system
+  // icon when the picture is of another kind.
+  struct KeptIcon {
+    HBITMAP picture = nullptr;
+    int width = 0;
+    int height = 0;
+    HICON icon = nullptr;
+    IconHandle Handle() const {
+      return icon ? reinterpret_cast<IconHandle>(icon) : reinterpret_cast<IconHandle>(this);
+    }
+  };
   struct IconLibrary {
     HMODULE module = nullptr;
     std::vector<std::wstring> groups;  // icon group names ("#id" for numbers) by index
-    std::vector<HICON> icons;          // made on first use, by index; kept for the next painting
+    std::vector<std::unique_ptr<KeptIcon>> icons;  // made on first use; kept for the next painting
   };
   IconLibrary& Library(const std::wstring& path);
   // Icon `index` of an icon library, made from its resources on first use and kept (handed out
   // to the painting, which cannot destroy it); nullptr when missing.
-  HICON LibraryIcon(const std::wstring& path, int index);
-  HICON MakeLibraryIcon(const IconLibrary& library, int index);
-  bool IsKeptIcon(IconHandle icon) const;
+  const KeptIcon* LibraryIcon(const std::wstring& path, int index);
+  std::unique_ptr<KeptIcon> MakeLibraryIcon(const IconLibrary& library, int index);
+  const KeptIcon* FindKeptIcon(IconHandle icon) const;
 
   App& app_;
   HINSTANCE instance_ = nullptr;
