@@ -15,15 +15,14 @@
 
 #include <array>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "core/app.h"
 #include "platform/controls.h"
 #include "platform/run_list.h"
 #include "platform/win32/cell_surface.h"
+#include "platform/win32/icon_library.h"
 
 namespace velmarin::win32 {
 
@@ -98,29 +97,6 @@ class MainWindow : public IControls {
   void UpdateRunRegion();
   void UpdateDropAcceptance();
   HBITMAP FaceBitmap(FaceList list, int picture);
-  // A library icon as painting gets it: its picture with the alpha already applied to the colours
-  // (what drawing an icon of the library does, without making a system icon first), or a system
-  // icon when the picture is of another kind.
-  struct KeptIcon {
-    HBITMAP picture = nullptr;
-    int width = 0;
-    int height = 0;
-    HICON icon = nullptr;
-    IconHandle Handle() const {
-      return icon ? reinterpret_cast<IconHandle>(icon) : reinterpret_cast<IconHandle>(this);
-    }
-  };
-  struct IconLibrary {
-    HMODULE module = nullptr;
-    std::vector<std::wstring> groups;  // icon group names ("#id" for numbers) by index
-    std::vector<std::unique_ptr<KeptIcon>> icons;  // made on first use; kept for the next painting
-  };
-  IconLibrary& Library(const std::wstring& path);
-  // Icon `index` of an icon library, made from its resources on first use and kept (handed out
-  // to the painting, which cannot destroy it); nullptr when missing.
-  const KeptIcon* LibraryIcon(const std::wstring& path, int index);
-  std::unique_ptr<KeptIcon> MakeLibraryIcon(const IconLibrary& library, int index);
-  const KeptIcon* FindKeptIcon(IconHandle icon) const;
 
   App& app_;
   HINSTANCE instance_ = nullptr;
@@ -139,9 +115,9 @@ class MainWindow : public IControls {
   bool storagePlaced_ = false;
   int imageList1First_ = 0;
   int imageList2First_ = 0;
-  std::map<int, HBITMAP> faces_;                          // by resource id, loaded on first use
-  std::map<std::wstring, IconLibrary> libraries_;  // icon libraries by path, opened on first use
-  HDC faceDc_ = nullptr;                           // holds a face picture while it is copied
+  std::map<int, HBITMAP> faces_;  // by resource id, loaded on first use
+  IconLibraries libraries_;
+  HDC faceDc_ = nullptr;  // holds a face picture while it is copied
 };
 
 }  // namespace velmarin::win32
