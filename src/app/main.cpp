@@ -74,5 +74,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     DestroyWindow(window.Handle());
     return 0;
   }
+  window.FinishStart();
   return RunMessageLoop();
 }

@@ -10,6 +10,7 @@
 
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_system.h"
+#include "resource_ids.h"
 
 namespace velmarin::win32 {
 namespace {
@@ -205,6 +206,72 @@ TEST(MainWindow, CellsUnderTheMouseAndOverTheRunBox) {
   ReleaseCapture();
   SendMessageW(w.window.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 30));
   EXPECT_EQ(GetCapture(), nullptr) << "no cell there, nothing captured";
+}
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+TEST(MainWindow, RunBoxAndIconWaitForTheFirstPaint) {
+  Window w;
+  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr), IDI_VELMARIN));
+  HWND main = w.window.Handle();
+  const ControlId run{ControlKind::Run, 0};
+  // What start-up does to the box before it exists is kept for it.
+  w.window.Place(run, {150, -1, 113, 21});
+  w.window.AcceptDrops(run, true);
+  EXPECT_EQ(w.window.RunList().Count(), 0) << "an empty list, and the box still not made";
+  EXPECT_FALSE(w.window.HasRunBox());
+  EXPECT_EQ(SendMessageW(main, WM_GETICON, ICON_BIG, 0), 0);
+
+  ShowWindow(main, SW_SHOWNA);
+  UpdateWindow(main);  // the first paint draws the box's stand-in
+  EXPECT_FALSE(w.window.HasRunBox()) << "made only after the paint";
+  PumpMessages();
+  ASSERT_TRUE(w.window.HasRunBox());
+  HWND box = w.window.RunBox();
+  EXPECT_EQ(GetParent(box), main);
+  EXPECT_TRUE(IsWindowVisible(box));
+  EXPECT_EQ(GetWindowLongW(box, GWL_STYLE) & 3, CBS_DROPDOWN);
+  EXPECT_TRUE(GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  RECT rc{};
+  GetWindowRect(box, &rc);
+  MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rc), 2);
+  EXPECT_EQ(rc.left, 150);
+  EXPECT_EQ(rc.top, -1);
+  EXPECT_EQ(rc.right - rc.left, 113);
+  EXPECT_NE(SendMessageW(main, WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_NE(SendMessageW(main, WM_GETICON, ICON_SMALL, 0), 0);
+  // Placed again, the real box moves.
+  w.window.Place(run, {40, -1, 113, 21});
+  GetWindowRect(box, &rc);
+  MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rc), 2);
+  EXPECT_EQ(rc.left, 40);
+}
+
+TEST(MainWindow, RunBoxMadeWhenNeededBeforeThePaint) {
+  {
+    // Hidden after start-up: no paint comes, so the box is made at once.
+    Window w;
+    ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+    w.window.SetVisible({ControlKind::Run, 0}, false);
+    w.window.FinishStart();
+    ASSERT_TRUE(w.window.HasRunBox());
+    EXPECT_FALSE(GetWindowLongW(w.window.RunBox(), GWL_STYLE) & WS_VISIBLE) << "kept hidden";
+  }
+  {
+    // The list is filled before the paint: the box is made for it and keeps what was added.
+    Window w;
+    ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+    w.window.RunList().Add("メモ帳");
+    ASSERT_TRUE(w.window.HasRunBox());
+    EXPECT_EQ(w.window.RunList().Count(), 1);
+    ShowWindow(w.window.Handle(), SW_SHOWNA);
+    UpdateWindow(w.window.Handle());
+    PumpMessages();
+    EXPECT_EQ(w.window.RunList().Count(), 1) << "not made a second time";
+  }
 }
 
 }  // namespace

@@ -12,6 +12,8 @@ namespace {
 constexpr wchar_t kMainClass[] = L"velmarinMForm";
 constexpr wchar_t kMainTitle[] = L"velmarin";
 constexpr int kRunListHeight = 200;  // the drop-down part of the Run box
+// Posted by the first paint: make the Run box and set the window's icon.
+constexpr UINT kMsgFinishStart = WM_APP + 1;
 
 // The cells in their order: title cells 1..6, the three small cells, button cells 0..11.
 constexpr int kSmallCellsSlot = 6;
@@ -59,19 +61,20 @@ MouseButton ToMouseButton(int button) {
 }  // namespace
 
 int RunBoxList::Count() const {
-  if (!combo_) return 0;
-  const LRESULT count = SendMessageW(combo_, CB_GETCOUNT, 0, 0);
+  if (!window_.HasRunBox()) return 0;
+  const LRESULT count = SendMessageW(window_.RunBox(), CB_GETCOUNT, 0, 0);
   return count < 0 ? 0 : static_cast<int>(count);
 }
 
 void RunBoxList::RemoveAt(int index) {
-  if (combo_ && index >= 0 && index < Count()) SendMessageW(combo_, CB_DELETESTRING, index, 0);
+  if (index >= 0 && index < Count()) SendMessageW(window_.RunBox(), CB_DELETESTRING, index, 0);
 }
 
 void RunBoxList::Add(const std::string& text) {
-  if (!combo_) return;
+  HWND combo = window_.RunBox();
+  if (!combo) return;
   const std::wstring wide = Widen(text);
-  SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 MainWindow::~MainWindow() {
@@ -79,6 +82,9 @@ MainWindow::~MainWindow() {
     if (bitmap) DeleteObject(bitmap);
   }
   if (faceDc_) DeleteDC(faceDc_);
+  for (HICON icon : icons_) {
+    if (icon) ::DestroyIcon(icon);
+  }
 }
 
 void MainWindow::SetFaceResources(int imageList1First, int imageList2First) {
@@ -108,7 +114,9 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.hIcon = iconId > 0 ? LoadIconW(instance, MAKEINTRESOURCEW(iconId)) : nullptr;
+  // The icon comes with the first paint (a class icon would be converted for the display
+  // before the window could show).
+  iconId_ = iconId;
   wc.lpszClassName = kMainClass;
   const bool registered = RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
   if (!registered) return false;
@@ -116,18 +124,63 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
   hwnd_ = CreateWindowExW(0, kMainClass, kMainTitle, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, 0, 0,
                           447, 57, nullptr, nullptr, instance, this);
   if (!hwnd_) return false;
-  // The system's own interface font (a Japanese one on a Japanese system): nothing to create.
-  HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  run_ = CreateWindowExW(
-      0, L"COMBOBOX", L"",
-      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, -1,
-      113, kRunListHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRunControlId)),
-      instance, nullptr);
-  if (run_) SendMessageW(run_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   runRect_ = {0, -1, 113, kRunListHeight};
+  return true;
+}
+
+void MainWindow::FinishStart() {
+  if (!hwnd_ || deferredMade_) return;
+  if (!IsWindowVisible(hwnd_)) MakeDeferredParts();
+  // Otherwise the first paint is pending, and it posts the message.
+}
+
+void MainWindow::MakeDeferredParts() {
+  if (deferredMade_ || !hwnd_) return;
+  deferredMade_ = true;
+  RunBox();
+  if (iconId_ > 0 && !icons_[0]) {
+    const int sizes[2][2] = {{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
+                             {GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}};
+    for (int k = 0; k < 2; ++k) {
+      icons_[k] = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
+                                                sizes[k][0], sizes[k][1], 0));
+      if (icons_[k]) {
+        SendMessageW(hwnd_, WM_SETICON, k == 0 ? ICON_BIG : ICON_SMALL,
+                     reinterpret_cast<LPARAM>(icons_[k]));
+      }
+    }
+  }
+}
+
+HWND MainWindow::RunBox() {
+  if (run_ || !hwnd_) return run_;
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+  if (runVisible_) style |= WS_VISIBLE;
+  run_ = CreateWindowExW(runAcceptsDrops_ ? WS_EX_ACCEPTFILES : 0, L"COMBOBOX", L"", style,
+                         runRect_.left, runRect_.top, runRect_.width, runRect_.height, hwnd_,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRunControlId)), instance_,
+                         nullptr);
+  if (!run_) return nullptr;
+  // The system's own interface font (a Japanese one on a Japanese system): nothing to create.
+  SendMessageW(run_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
+  // Behind the other controls.
+  SetWindowPos(run_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   runRegionStale_ = true;
-  runList_.Bind(run_);
-  return run_ != nullptr;
+  if (shown_) UpdateRunRegion();
+  return run_;
+}
+
+void MainWindow::PaintRunBoxStandIn(HDC dc) {
+  // The look of an empty drop-down combo box: a sunken white field with the drop button.
+  RECT rc{runRect_.left, runRect_.top, runRect_.left + runRect_.width,
+          runRect_.top + runFieldHeight_};
+  if (rc.right <= rc.left || rc.bottom <= rc.top) return;
+  DrawEdge(dc, &rc, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  FillRect(dc, &rc, GetSysColorBrush(COLOR_WINDOW));
+  RECT button = rc;
+  button.left = button.right - GetSystemMetrics(SM_CXVSCROLL);
+  if (button.left > rc.left) DrawFrameControl(dc, &button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
 }
 
 void MainWindow::OnCellMouse(ControlId id, CellMouse what, int button) {
@@ -153,7 +206,7 @@ std::optional<ControlId> MainWindow::CellAt(int x, int y) const {
 }
 
 HWND MainWindow::ControlHandle(ControlId id) {
-  if (id.kind == ControlKind::Run) return run_;
+  if (id.kind == ControlKind::Run) return RunBox();
   if (id.kind == ControlKind::Storage) return GetDlgItem(hwnd_, kStorageControlId);
   return nullptr;
 }
@@ -223,6 +276,18 @@ void MainWindow::Place(ControlId id, const PixelRect& rect) {
     storageRect_ = rect;
     storagePlaced_ = true;
   }
+  if (id.kind == ControlKind::Run && !run_) {
+    // Kept for the box that is still to be made, and for its stand-in.
+    if (shown_) InvalidateRunBoxArea();
+    runRect_.left = rect.left;
+    runRect_.top = rect.top;
+    if (rect.width >= 0 && rect.height >= 0) {
+      runRect_.width = rect.width;
+      runFieldHeight_ = rect.height;
+    }
+    if (shown_) InvalidateRunBoxArea();
+    return;
+  }
   HWND control = ControlHandle(id);
   if (!control) return;
   UINT flags = SWP_NOACTIVATE | SWP_NOZORDER;
@@ -235,7 +300,10 @@ void MainWindow::Place(ControlId id, const PixelRect& rect) {
     height = kRunListHeight;
     runRect_.left = rect.left;
     runRect_.top = rect.top;
-    if (rect.width >= 0 && rect.height >= 0) runRect_.width = rect.width;
+    if (rect.width >= 0 && rect.height >= 0) {
+      runRect_.width = rect.width;
+      runFieldHeight_ = rect.height;
+    }
     runRect_.height = height;
     runRegionStale_ = true;
   }
@@ -252,6 +320,13 @@ void MainWindow::SetVisible(ControlId id, bool visible) {
     CellsMoved();
     return;
   }
+  if (id.kind == ControlKind::Run) {
+    runVisible_ = visible;
+    if (!run_) {
+      if (shown_) InvalidateRunBoxArea();
+      return;
+    }
+  }
   if (HWND control = ControlHandle(id)) ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -260,6 +335,10 @@ void MainWindow::AcceptDrops(ControlId id, bool accept) {
     cell->SetAcceptsDrops(accept);
     UpdateDropAcceptance();
     return;
+  }
+  if (id.kind == ControlKind::Run) {
+    runAcceptsDrops_ = accept;
+    if (!run_) return;  // made with it
   }
   if (HWND control = ControlHandle(id)) SetAcceptFiles(control, accept);
 }
@@ -363,6 +442,7 @@ void MainWindow::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
   FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+  if (!run_ && runVisible_) PaintRunBoxStandIn(dc);
   // From the bottom up, so that an earlier cell lies over a later one.
   for (size_t slot = cells_.size(); slot-- > 0;) {
     CellSurface& cell = cells_[slot];
@@ -371,6 +451,15 @@ void MainWindow::Paint() {
     if (cell.Visible() && IntersectRect(&overlap, &ps.rcPaint, &cellRc)) cell.PaintOn(dc);
   }
   EndPaint(hwnd_, &ps);
+  if (!deferredMade_ && !deferredPosted_) {
+    deferredPosted_ = PostMessageW(hwnd_, kMsgFinishStart, 0, 0) != FALSE;
+  }
+}
+
+void MainWindow::InvalidateRunBoxArea() {
+  const RECT rc{runRect_.left, runRect_.top, runRect_.left + runRect_.width,
+                runRect_.top + runFieldHeight_};
+  InvalidateRect(hwnd_, &rc, FALSE);
 }
 
 // Presses capture the mouse, so the release reaches the pressed cell even off it.
@@ -459,6 +548,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (shown_ && runRegionStale_) UpdateRunRegion();
       return DefWindowProcW(hwnd_, msg, wParam, lParam);
     }
+    case kMsgFinishStart:
+      MakeDeferredParts();
+      return 0;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != hwnd_) mouseCell_.reset();
       return 0;

@@ -4,8 +4,9 @@
 // messages into calls of the app logic's handlers; the cells draw what the logic asks.
 //
 // The cells are not windows: the main window keeps their rectangles and surfaces, paints them and
-// gives each mouse message to the cell under it (CellAt), so a start costs two child windows (the
-// Run box, later the shelf) instead of twenty-three. Where the Run box and a cell overlap, the
+// gives each mouse message to the cell under it (CellAt), so the window has two children (the
+// Run box, made after the first paint, and the shelf, made when first needed) instead of
+// twenty-three. Where the Run box and a cell overlap, the
 // cell lies on top: the Run box's window region leaves the cells out. What later needs a cell of
 // its own goes the same way: a tool tip per cell is one tool per cell rectangle on a tool-tip
 // control owned by this window (moved along in Place), and files dropped on a cell arrive as
@@ -30,33 +31,42 @@ namespace velmarin::win32 {
 inline constexpr int kRunControlId = 1000;
 inline constexpr int kStorageControlId = 1001;
 
-// The Run box's drop-down list.
+class MainWindow;
+
+// The Run box's drop-down list. A box not made yet has an empty list; adding to it makes the box.
 class RunBoxList : public IRunList {
  public:
-  void Bind(HWND comboBox) { combo_ = comboBox; }
+  explicit RunBoxList(MainWindow& window) : window_(window) {}
   int Count() const override;
   void RemoveAt(int index) override;
   void Add(const std::string& text) override;
 
  private:
-  HWND combo_ = nullptr;
+  MainWindow& window_;
 };
 
 class MainWindow : public IControls {
  public:
-  explicit MainWindow(App& app) : app_(app) {}
+  explicit MainWindow(App& app) : app_(app), runList_(*this) {}
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Creates the window hidden, with all its cells and the Run box; iconId names the program's
-  // icon resource (0: none).
+  // Creates the window hidden, with all its cells; iconId names the program's icon resource (0:
+  // none). The Run box and the window's icon come just after the window is first painted
+  // (FinishStart), or earlier when something needs the box.
   bool Create(HINSTANCE instance, int iconId = 0);
+  // Makes what waited for the first paint: at once when the window is not shown after start-up
+  // (no paint would come), otherwise once that paint is done.
+  void FinishStart();
   // The program's bitmaps of the cell faces: picture n of a list is the bitmap resource
   // first + n - 1. Without them the faces are drawn as plain raised and sunken edges.
   void SetFaceResources(int imageList1First, int imageList2First);
   HWND Handle() const { return hwnd_; }
-  HWND RunBox() const { return run_; }
+  // The Run box, made now if it does not exist yet (nullptr only when it cannot be made).
+  HWND RunBox();
+  // Whether the Run box exists yet.
+  bool HasRunBox() const { return run_ != nullptr; }
   IRunList& RunList() { return runList_; }
   // The cell of a control, or nullptr (the Run box and the shelf are windows, not cells).
   CellSurface* Cell(ControlId id);
@@ -96,6 +106,11 @@ class MainWindow : public IControls {
   void CellsMoved();
   void UpdateRunRegion();
   void UpdateDropAcceptance();
+  // The Run box, a drop-down combo box: a real one from the first paint on, drawn in its place
+  // before that (making it costs as much as a third of a bare window's start under Wine).
+  void PaintRunBoxStandIn(HDC dc);
+  void MakeDeferredParts();
+  void InvalidateRunBoxArea();
   HBITMAP FaceBitmap(FaceList list, int picture);
 
   App& app_;
@@ -107,8 +122,15 @@ class MainWindow : public IControls {
   // 0..11; an earlier cell lies over a later one.
   std::array<CellSurface, 21> cells_;
   std::optional<ControlId> mouseCell_;  // the cell that holds the mouse between press and release
-  PixelRect runRect_;
+  PixelRect runRect_;  // its height includes the drop-down list
+  int runFieldHeight_ = 21;  // the edit field's height as placed
+  bool runVisible_ = true;
+  bool runAcceptsDrops_ = false;
   bool runRegionStale_ = false;
+  bool deferredPosted_ = false;  // the message that makes the deferred parts is on its way
+  bool deferredMade_ = false;
+  int iconId_ = 0;
+  HICON icons_[2] = {};  // the window's big and small icons
   bool shown_ = false;  // the window is visible
   uint32_t lastError_ = 0;
   PixelRect storageRect_;
