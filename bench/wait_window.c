@@ -1,7 +1,9 @@
 /* Waits until a top-level window with the given title is mapped on the X display, then exits.
    Started before the program it waits for, it catches the map event itself instead of polling,
-   so it costs no processor time while the program starts.
-     wait_window TITLE [SECONDS]      exit status 0 when seen, 1 on time-out */
+   so it costs no processor time while the program starts. With a file name it writes there the
+   wall-clock time (milliseconds since 1970) at which it saw the window, so that what the program
+   does after showing its window cannot delay the reading.
+     wait_window TITLE [SECONDS [TIME-FILE]]      exit status 0 when seen, 1 on time-out */
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -29,6 +31,18 @@ static int HasTitle(Display* display, Window window, const char* title) {
   return 0;
 }
 
+static int Seen(const char* timeFile) {
+  struct timespec now;
+  clock_gettime(CLOCK_REALTIME, &now);
+  if (timeFile) {
+    FILE* out = fopen(timeFile, "w");
+    if (!out) return 2;
+    fprintf(out, "%lld\n", (long long)now.tv_sec * 1000 + now.tv_nsec / 1000000);
+    fclose(out);
+  }
+  return 0;
+}
+
 static int Quiet(Display* display, XErrorEvent* error) {
   (void)display;
   (void)error;
@@ -41,6 +55,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const double limit = argc > 2 ? atof(argv[2]) : 30.0;
+  const char* timeFile = argc > 3 ? argv[3] : NULL;
   Display* display = XOpenDisplay(NULL);
   if (!display) return 2;
   XSetErrorHandler(Quiet);
@@ -55,7 +70,9 @@ int main(int argc, char** argv) {
     while (XPending(display)) {
       XEvent event;
       XNextEvent(display, &event);
-      if (event.type == MapNotify && HasTitle(display, event.xmap.window, argv[1])) return 0;
+      if (event.type == MapNotify && HasTitle(display, event.xmap.window, argv[1])) {
+        return Seen(timeFile);
+      }
     }
     clock_gettime(CLOCK_MONOTONIC, &now);
     double left = limit - (now.tv_sec - start.tv_sec) - (now.tv_nsec - start.tv_nsec) / 1e9;
