@@ -6,12 +6,11 @@
 // The cells are not windows: the main window keeps their rectangles and surfaces, paints them and
 // gives each mouse message to the cell under it (CellAt), so the window has two children (the
 // Run box, made after the first paint, and the shelf, made when first needed) instead of
-// twenty-three. Where the Run box and a cell overlap, the
-// cell lies on top: the Run box's window region leaves the cells out. What later needs a cell of
-// its own goes the same way: a tool tip per cell is one tool per cell rectangle on a tool-tip
-// control owned by this window (moved along in Place), and files dropped on a cell arrive as
-// WM_DROPFILES on this window, whose drop point CellAt turns into the cell (the window accepts
-// files while any cell does).
+// twenty-three. Where the Run box and a cell overlap, the cell lies on top: the Run box's window
+// region leaves the cells out. What later needs a cell of its own goes the same way: a tool tip
+// per cell is one tool per cell rectangle on a tool-tip control owned by this window (moved along
+// in Place), and files dropped on a cell arrive as WM_DROPFILES on this window, whose drop point
+// CellAt turns into the cell (the window accepts files while any cell does).
 #include <windows.h>
 
 #include <array>
