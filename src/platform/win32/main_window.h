@@ -121,8 +121,8 @@ class MainWindow : public IControls {
   // 0..11; an earlier cell lies over a later one.
   std::array<CellSurface, 21> cells_;
   std::optional<ControlId> mouseCell_;  // the cell that holds the mouse between press and release
-  PixelRect runRect_;  // its height includes the drop-down list
-  int runFieldHeight_ = 21;  // the edit field's height as placed
+  PixelRect runRect_;                   // its height includes the drop-down list
+  int runFieldHeight_ = 21;             // the edit field's height as placed
   bool runVisible_ = true;
   bool runAcceptsDrops_ = false;
   bool runRegionStale_ = false;
@@ -130,7 +130,7 @@ class MainWindow : public IControls {
   bool deferredMade_ = false;
   int iconId_ = 0;
   HICON icons_[2] = {};  // the window's big and small icons
-  bool shown_ = false;  // the window is visible
+  bool shown_ = false;   // the window is visible
   uint32_t lastError_ = 0;
   PixelRect storageRect_;
   bool storagePlaced_ = false;
