@@ -162,8 +162,7 @@ HWND MainWindow::RunBox() {
                          nullptr);
   if (!run_) return nullptr;
   // The system's own interface font (a Japanese one on a Japanese system): nothing to create.
-  SendMessageW(run_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
+  SendMessageW(run_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   // Behind the other controls.
   SetWindowPos(run_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   runRegionStale_ = true;
