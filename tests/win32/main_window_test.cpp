@@ -208,6 +208,54 @@ TEST(MainWindow, CellsUnderTheMouseAndOverTheRunBox) {
   EXPECT_EQ(GetCapture(), nullptr) << "no cell there, nothing captured";
 }
 
+RECT WindowRect(HWND window) {
+  RECT rc{};
+  GetWindowRect(window, &rc);
+  return rc;
+}
+
+TEST(MainWindow, MovesOfTheHiddenWindowGoWithItsShowing) {
+  Window w;
+  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+  HWND main = w.window.Handle();
+  const RECT made = WindowRect(main);
+  // Start-up moves the hidden window with the shelf open, then closed: only the last one counts,
+  // and it is made when the window shows.
+  w.system.MoveMainWindow({30, 40, 300, 160});
+  w.system.MoveMainWindow({50, 60, 449, 59});
+  const RECT waiting = WindowRect(main);
+  EXPECT_TRUE(EqualRect(&made, &waiting)) << "still waiting";
+  w.system.ShowMainWindow(true);
+  RECT rc = WindowRect(main);
+  EXPECT_EQ(rc.left, 50);
+  EXPECT_EQ(rc.top, 60);
+  EXPECT_EQ(rc.right - rc.left, 449);
+  EXPECT_EQ(rc.bottom - rc.top, 59);
+  // Shown, a move is made at once.
+  w.system.MoveMainWindow({70, 80, 449, 100});
+  rc = WindowRect(main);
+  EXPECT_EQ(rc.left, 70);
+  EXPECT_EQ(rc.bottom - rc.top, 100);
+
+  // Hidden again: whoever asks for the window's size or a cell's place gets the waiting move.
+  w.system.ShowMainWindow(false);
+  w.system.MoveMainWindow({10, 20, 500, 70});
+  EXPECT_EQ(w.system.OuterWidth(), 500);
+  w.system.MoveMainWindow({15, 25, 500, 70});
+  w.window.Place({ControlKind::TClose, 0}, {428, 0, 17, 17});
+  ASSERT_TRUE(w.window.ScreenRect({ControlKind::TClose, 0}, rc));
+  EXPECT_EQ(rc.left, 15 + 1 + 428) << "window, frame, cell";
+
+  // A placing call of someone else's on the hidden window: the waiting move came first, so what
+  // the call leaves alone (here the size) is what the move made.
+  w.system.MoveMainWindow({10, 20, 420, 90});
+  SetWindowPos(main, nullptr, 5, 6, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  rc = WindowRect(main);
+  EXPECT_EQ(rc.left, 5);
+  EXPECT_EQ(rc.right - rc.left, 420);
+  EXPECT_EQ(rc.bottom - rc.top, 90);
+}
+
 void PumpMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);

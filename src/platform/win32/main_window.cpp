@@ -213,12 +213,48 @@ HWND MainWindow::ControlHandle(ControlId id) {
 bool MainWindow::ScreenRect(ControlId id, RECT& rect) {
   if (const CellSurface* cell = Cell(id)) {
     if (!hwnd_) return false;
+    ApplyPendingMove();
     rect = cell->ClientRect();
     MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return true;
   }
   HWND control = ControlHandle(id);
   return control && GetWindowRect(control, &rect);
+}
+
+void MainWindow::MoveTo(const PixelRect& outer) {
+  if (!hwnd_) return;
+  if (!IsWindowVisible(hwnd_)) {
+    pendingMove_ = outer;
+    return;
+  }
+  pendingMove_.reset();
+  SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.width, outer.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::ApplyPendingMove() {
+  if (!pendingMove_ || !hwnd_) return;
+  const PixelRect outer = *pendingMove_;
+  pendingMove_.reset();
+  SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.width, outer.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::TakePendingMove(WINDOWPOS& pos) {
+  if (!pendingMove_) return;
+  // The waiting move came first: what this call leaves as it is, it leaves where that put it.
+  if (pos.flags & SWP_NOMOVE) {
+    pos.x = pendingMove_->left;
+    pos.y = pendingMove_->top;
+    pos.flags &= ~static_cast<UINT>(SWP_NOMOVE);
+  }
+  if (pos.flags & SWP_NOSIZE) {
+    pos.cx = pendingMove_->width;
+    pos.cy = pendingMove_->height;
+    pos.flags &= ~static_cast<UINT>(SWP_NOSIZE);
+  }
+  pendingMove_.reset();
 }
 
 void MainWindow::PlaceStorageAgain() {
@@ -538,6 +574,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW:
       // Before the window appears: the Run box must already leave the cells out.
       if (wParam && runRegionStale_) UpdateRunRegion();
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    case WM_WINDOWPOSCHANGING:
+      TakePendingMove(*reinterpret_cast<WINDOWPOS*>(lParam));
       return DefWindowProcW(hwnd_, msg, wParam, lParam);
     case WM_WINDOWPOSCHANGED: {
       // Whether the window shows, kept here rather than asked of the system for every cell.

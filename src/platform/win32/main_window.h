@@ -77,6 +77,12 @@ class MainWindow : public IControls {
   std::optional<ControlId> CellAt(int x, int y) const;
   // Puts a shelf list made after the layout where the layout last placed the shelf.
   void PlaceStorageAgain();
+  // Moves and sizes the whole window (outer rectangle, screen pixels). While the window is hidden
+  // the move waits and goes with the call that next places or shows it, which saves a round of
+  // window placing per move under Wine (start-up moves the hidden window twice).
+  void MoveTo(const PixelRect& outer);
+  // Makes a waiting move now, for whoever reads the window's place or size.
+  void ApplyPendingMove();
 
   // IControls
   void Place(ControlId id, const PixelRect& rect) override;
@@ -110,6 +116,7 @@ class MainWindow : public IControls {
   void PaintRunBoxStandIn(HDC dc);
   void MakeDeferredParts();
   void InvalidateRunBoxArea();
+  void TakePendingMove(WINDOWPOS& pos);
   HBITMAP FaceBitmap(FaceList list, int picture);
 
   App& app_;
@@ -126,7 +133,8 @@ class MainWindow : public IControls {
   bool runVisible_ = true;
   bool runAcceptsDrops_ = false;
   bool runRegionStale_ = false;
-  bool deferredPosted_ = false;  // the message that makes the deferred parts is on its way
+  std::optional<PixelRect> pendingMove_;  // a move of the hidden window, still to be made
+  bool deferredPosted_ = false;           // the message that makes the deferred parts is on its way
   bool deferredMade_ = false;
   int iconId_ = 0;
   HICON icons_[2] = {};  // the window's big and small icons

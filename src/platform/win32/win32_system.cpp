@@ -35,25 +35,26 @@ bool Win32System::AcquireSingleInstance() {
 }
 
 int Win32System::OuterWidth() {
+  window_.ApplyPendingMove();
   RECT rc{};
   GetWindowRect(window_.Handle(), &rc);
   return rc.right - rc.left;
 }
 
 int Win32System::ClientWidth() {
+  window_.ApplyPendingMove();
   RECT rc{};
   GetClientRect(window_.Handle(), &rc);
   return rc.right;
 }
 
 void Win32System::ShowMainWindow(bool visible) {
+  // Showing takes a waiting move along; should the system not have asked, the move comes now.
   ShowWindow(window_.Handle(), visible ? SW_SHOWNORMAL : SW_HIDE);
+  if (visible) window_.ApplyPendingMove();
 }
 
-void Win32System::MoveMainWindow(const PixelRect& outer) {
-  SetWindowPos(window_.Handle(), nullptr, outer.left, outer.top, outer.width, outer.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void Win32System::MoveMainWindow(const PixelRect& outer) { window_.MoveTo(outer); }
 
 bool Win32System::IsCursorOverControl(ControlId id) {
   POINT cursor{};
