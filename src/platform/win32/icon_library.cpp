@@ -96,10 +96,10 @@ void IconLibraries::Draw(HDC dc, int x, int y, IconHandle icon) {
 IconLibraries::Library& IconLibraries::Open(const std::wstring& path) {
   auto found = libraries_.find(path);
   if (found != libraries_.end()) return found->second;
-  // Mapped as data, not run; its icon groups listed once in the order ExtractIcon counts them.
+  // Mapped as plain data (not laid out as an image, which costs more), not run; its icon groups
+  // listed once in the order ExtractIcon counts them.
   Library library;
-  library.module = LoadLibraryExW(path.c_str(), nullptr,
-                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  library.module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (library.module) {
     EnumResourceNamesW(library.module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, &AddIconGroup,
                        reinterpret_cast<LONG_PTR>(&library.groups));
