@@ -171,7 +171,8 @@ HWND MainWindow::RunBox() {
 }
 
 void MainWindow::PaintRunBoxStandIn(HDC dc) {
-  // The look of an empty drop-down combo box: a sunken white field with the drop button.
+  // The look of an empty drop-down combo box: a sunken white field with the drop button. Once
+  // the box has colours of its own, its stand-in has to be painted in them too.
   RECT rc{runRect_.left, runRect_.top, runRect_.left + runRect_.width,
           runRect_.top + runFieldHeight_};
   if (rc.right <= rc.left || rc.bottom <= rc.top) return;
