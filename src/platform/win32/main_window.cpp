@@ -170,11 +170,15 @@ HWND MainWindow::RunBox() {
   return run_;
 }
 
+RECT MainWindow::RunFieldRect() const {
+  return RECT{runRect_.left, runRect_.top, runRect_.left + runRect_.width,
+              runRect_.top + runFieldHeight_};
+}
+
 void MainWindow::PaintRunBoxStandIn(HDC dc) {
   // The look of an empty drop-down combo box: a sunken white field with the drop button. Once
   // the box has colours of its own, its stand-in has to be painted in them too.
-  RECT rc{runRect_.left, runRect_.top, runRect_.left + runRect_.width,
-          runRect_.top + runFieldHeight_};
+  RECT rc = RunFieldRect();
   if (rc.right <= rc.left || rc.bottom <= rc.top) return;
   DrawEdge(dc, &rc, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
   FillRect(dc, &rc, GetSysColorBrush(COLOR_WINDOW));
@@ -225,13 +229,8 @@ bool MainWindow::ScreenRect(ControlId id, RECT& rect) {
 
 void MainWindow::MoveTo(const PixelRect& outer) {
   if (!hwnd_) return;
-  if (!IsWindowVisible(hwnd_)) {
-    pendingMove_ = outer;
-    return;
-  }
-  pendingMove_.reset();
-  SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.width, outer.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  pendingMove_ = outer;
+  if (IsWindowVisible(hwnd_)) ApplyPendingMove();
 }
 
 void MainWindow::ApplyPendingMove() {
@@ -493,8 +492,7 @@ void MainWindow::Paint() {
 }
 
 void MainWindow::InvalidateRunBoxArea() {
-  const RECT rc{runRect_.left, runRect_.top, runRect_.left + runRect_.width,
-                runRect_.top + runFieldHeight_};
+  const RECT rc = RunFieldRect();
   InvalidateRect(hwnd_, &rc, FALSE);
 }
 

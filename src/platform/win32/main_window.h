@@ -116,6 +116,7 @@ class MainWindow : public IControls {
   void PaintRunBoxStandIn(HDC dc);
   void MakeDeferredParts();
   void InvalidateRunBoxArea();
+  RECT RunFieldRect() const;  // the Run box's edit field, in client pixels
   void TakePendingMove(WINDOWPOS& pos);
   HBITMAP FaceBitmap(FaceList list, int picture);
 
