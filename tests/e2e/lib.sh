@@ -30,10 +30,30 @@ e2e_cleanup() {
 
 e2e_fail() {
   echo "FAIL: $*" >&2
+  e2e_report >&2
   if [ -n "$dir" ] && [ -n "${DISPLAY:-}" ]; then
     import -window root "$dir/../$(basename "$0" .sh)-failure.png" 2>/dev/null || true
   fi
   exit 1
+}
+
+# What a failure leaves to go on: the programs this test started, the wine processes, and the
+# named windows on the display with their state and geometry.
+e2e_report() {
+  local pid w state
+  for pid in "${e2e_pids[@]}"; do
+    if kill -0 "$pid" 2>/dev/null; then echo "  started program $pid: running"; else
+      wait "$pid" 2>/dev/null
+      echo "  started program $pid: ended ($?)"
+    fi
+  done
+  pgrep -a -f '\.exe' 2>/dev/null | grep -v ' bash ' | sed 's/^/  process /' || true
+  [ -n "${DISPLAY:-}" ] || return 0
+  for w in $(xdotool search --name '.' 2>/dev/null); do
+    state=$(xwininfo -id "$w" 2>/dev/null | sed -n 's/^ *Map State: //p')
+    echo "  window $w \"$(xdotool getwindowname "$w" 2>/dev/null)\" $state" \
+      "$(xdotool getwindowgeometry "$w" 2>/dev/null | sed -n 's/^ *//; 2,3p' | tr '\n' ' ')"
+  done
 }
 
 e2e_init() {
