@@ -12,7 +12,7 @@
 #include <string>
 
 #include "core/settings.h"
-#include "platform/fake/fake_platform.h"
+#include "fake/fake_platform.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "core/model.h"
 #include "core/settings.h"
-#include "platform/fake/fake_platform.h"
+#include "fake/fake_platform.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "core/lifecycle.h"
-#include "platform/win32/lazy_shelf_list.h"
-#include "platform/win32/main_window.h"
-#include "platform/win32/shelf_list.h"
-#include "platform/win32/win32_platform.h"
-#include "platform/win32/win32_system.h"
+#include "win32/lazy_shelf_list.h"
+#include "win32/main_window.h"
+#include "win32/shelf_list_view.h"
+#include "win32/win32_platform.h"
+#include "win32/win32_system.h"
 #include "resource_ids.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "core/app.h"
 #include "launch/cpl_list.h"
 #include "launch/names.h"
-#include "platform/fake/fake_platform.h"
+#include "fake/fake_platform.h"
 
 namespace velmarin {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_platform.h"
+#include "fake/fake_platform.h"
 
 namespace velmarin {
 namespace {

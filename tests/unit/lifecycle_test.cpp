@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "panel/push_button.h"
-#include "platform/fake/fake_platform.h"
+#include "fake/fake_platform.h"
 #include "shell/layout.h"
 
 namespace velmarin {

@@ -2,7 +2,7 @@
 
 #include "launch/cpl_list.h"
 #include "launch/names.h"
-#include "platform/fake/fake_platform.h"
+#include "fake/fake_platform.h"
 
 namespace velmarin {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "core/app.h"
 #include "core/settings.h"
-#include "platform/fake/fake_platform.h"
+#include "fake/fake_platform.h"
 
 namespace velmarin {
 

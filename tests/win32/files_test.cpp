@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "launch/names.h"
-#include "platform/win32/win32_platform.h"
+#include "win32/win32_platform.h"
 #include "temp_folder.h"
 
 namespace velmarin::win32 {

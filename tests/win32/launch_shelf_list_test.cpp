@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/shelf_list.h"
+#include "win32/shelf_list_view.h"
 
 namespace velmarin::win32 {
 namespace {

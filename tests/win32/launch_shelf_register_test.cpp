@@ -10,8 +10,8 @@
 #include "core/app.h"
 #include "launch/shelf_register.h"
 #include "launch_support.h"
-#include "platform/win32/shelf_list.h"
-#include "platform/win32/win32_files.h"
+#include "win32/shelf_list_view.h"
+#include "win32/win32_files.h"
 
 namespace velmarin::win32 {
 namespace {

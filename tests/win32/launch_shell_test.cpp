@@ -13,7 +13,7 @@
 #include "launch/execute.h"
 #include "launch/shelf_register.h"
 #include "launch_support.h"
-#include "platform/win32/win32_shell.h"
+#include "win32/win32_shell.h"
 
 namespace velmarin::win32 {
 namespace {

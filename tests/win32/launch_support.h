@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 #include "temp_folder.h"
 
 namespace velmarin::win32 {

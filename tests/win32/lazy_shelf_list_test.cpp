@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "platform/win32/lazy_shelf_list.h"
-#include "platform/win32/shelf_list.h"
+#include "win32/lazy_shelf_list.h"
+#include "win32/shelf_list_view.h"
 
 namespace velmarin::win32 {
 namespace {

@@ -9,8 +9,8 @@
 #include <thread>
 
 #include "launch/names.h"
-#include "platform/win32/com_scope.h"
-#include "platform/win32/win32_platform.h"
+#include "win32/com_scope.h"
+#include "win32/win32_platform.h"
 #include "temp_folder.h"
 
 namespace velmarin::win32 {

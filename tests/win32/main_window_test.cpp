@@ -1,6 +1,6 @@
 // The real main window under wine: its cells, the Run box's list, placing rules and the icon
 // library read through it.
-#include "platform/win32/main_window.h"
+#include "win32/main_window.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/wide.h"
-#include "platform/win32/win32_system.h"
+#include "win32/wide.h"
+#include "win32/win32_system.h"
 #include "resource_ids.h"
 
 namespace velmarin::win32 {

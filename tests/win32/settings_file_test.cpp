@@ -6,8 +6,8 @@
 
 #include "../unit/settings_golden.h"
 #include "core/settings.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_text.h"
+#include "win32/win32_files.h"
+#include "win32/win32_text.h"
 #include "temp_folder.h"
 
 namespace velmarin::win32 {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 
 namespace velmarin::win32 {
 

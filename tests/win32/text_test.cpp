@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/win32/win32_text.h"
+#include "win32/win32_text.h"
 
 namespace velmarin::win32 {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <thread>
 
-#include "platform/win32/wide.h"
-#include "platform/win32/win32_ui.h"
+#include "win32/wide.h"
+#include "win32/win32_ui.h"
 
 namespace velmarin::win32 {
 namespace {

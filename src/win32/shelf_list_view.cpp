@@ -1,8 +1,8 @@
-#include "platform/win32/shelf_list.h"
+#include "win32/shelf_list_view.h"
 
 #include <vector>
 
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 
 namespace velmarin::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/fake/fake_text.h"
+#include "fake/fake_text.h"
 
 #include <iconv.h>
 

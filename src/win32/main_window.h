@@ -21,8 +21,8 @@
 #include "core/app.h"
 #include "platform/controls.h"
 #include "platform/run_list.h"
-#include "platform/win32/cell_surface.h"
-#include "platform/win32/icon_library.h"
+#include "win32/cell_surface.h"
+#include "win32/icon_library.h"
 
 namespace velmarin::win32 {
 

@@ -1,8 +1,8 @@
-#include "platform/win32/win32_shell.h"
+#include "win32/win32_shell.h"
 
 #include <shellapi.h>
 
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 
 namespace velmarin::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/cell_surface.h"
+#include "win32/cell_surface.h"
 
 namespace velmarin::win32 {
 

@@ -1,9 +1,9 @@
-#include "platform/win32/main_window.h"
+#include "win32/main_window.h"
 
 #include <shellapi.h>
 
 #include "core/lifecycle.h"
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 
 namespace velmarin::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/lazy_shelf_list.h"
+#include "win32/lazy_shelf_list.h"
 
 namespace velmarin::win32 {
 

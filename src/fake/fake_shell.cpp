@@ -1,4 +1,4 @@
-#include "platform/fake/fake_shell.h"
+#include "fake/fake_shell.h"
 
 namespace velmarin {
 

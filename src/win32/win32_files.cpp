@@ -1,4 +1,4 @@
-#include "platform/win32/win32_files.h"
+#include "win32/win32_files.h"
 
 #include <windows.h>
 // After windows.h:
@@ -10,8 +10,8 @@
 #include <atomic>
 #include <cwchar>
 
-#include "platform/win32/com_scope.h"
-#include "platform/win32/wide.h"
+#include "win32/com_scope.h"
+#include "win32/wide.h"
 
 namespace velmarin::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/fake/fake_system.h"
+#include "fake/fake_system.h"
 
 #include "core/strings.h"
 

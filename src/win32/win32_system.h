@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "platform/system.h"
-#include "platform/win32/main_window.h"
+#include "win32/main_window.h"
 
 namespace velmarin::win32 {
 

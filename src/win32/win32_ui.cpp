@@ -1,6 +1,6 @@
-#include "platform/win32/win32_ui.h"
+#include "win32/win32_ui.h"
 
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 
 namespace velmarin::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/win32_system.h"
+#include "win32/win32_system.h"
 
 namespace velmarin::win32 {
 

@@ -1,10 +1,10 @@
-#include "platform/win32/win32_text.h"
+#include "win32/win32_text.h"
 
 #include <windows.h>
 
 #include <climits>
 
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 
 namespace velmarin::win32 {
 

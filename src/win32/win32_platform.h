@@ -2,10 +2,10 @@
 // Every real service in one object, wired into an App by the program at start-up. The shelf
 // list and the Run box's list belong to the main window and are wired in by it.
 #include "core/app.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_shell.h"
-#include "platform/win32/win32_text.h"
-#include "platform/win32/win32_ui.h"
+#include "win32/win32_files.h"
+#include "win32/win32_shell.h"
+#include "win32/win32_text.h"
+#include "win32/win32_ui.h"
 
 namespace velmarin::win32 {
 

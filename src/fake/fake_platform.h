@@ -1,11 +1,11 @@
 #pragma once
 // Every fake service in one object, wired into an App for tests.
 #include "core/app.h"
-#include "platform/fake/fake_files.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_text.h"
-#include "platform/fake/fake_ui.h"
+#include "fake/fake_files.h"
+#include "fake/fake_shell.h"
+#include "fake/fake_system.h"
+#include "fake/fake_text.h"
+#include "fake/fake_ui.h"
 
 namespace velmarin {
 

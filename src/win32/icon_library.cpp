@@ -1,4 +1,4 @@
-#include "platform/win32/icon_library.h"
+#include "win32/icon_library.h"
 
 #include <cstring>
 

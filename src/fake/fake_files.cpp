@@ -1,4 +1,4 @@
-#include "platform/fake/fake_files.h"
+#include "fake/fake_files.h"
 
 #include "core/strings.h"
 

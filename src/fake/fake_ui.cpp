@@ -1,4 +1,4 @@
-#include "platform/fake/fake_ui.h"
+#include "fake/fake_ui.h"
 
 #include <algorithm>
 
