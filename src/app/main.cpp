@@ -4,13 +4,14 @@
 
 #include <memory>
 
-#include "core/lifecycle.h"
+#include "resource_ids.h"
+#include "shell/main_form.h"
+#include "shell/program_commands.h"
 #include "win32/lazy_shelf_list.h"
 #include "win32/main_window.h"
 #include "win32/shelf_list_view.h"
 #include "win32/win32_platform.h"
 #include "win32/win32_system.h"
-#include "resource_ids.h"
 
 namespace {
 
@@ -52,7 +53,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   static win32::Win32System system(window);
   app.platform.system = &system;
   app.platform.controls = &window;
-  WireLifecycle(app);
+  static ProgramCommands commands(app);
+  app.commands = &commands;
 
   window.SetFaceResources(IDB_IMAGELIST1, IDB_IMAGELIST2);
   if (!window.Create(instance, IDI_VELMARIN)) return 1;

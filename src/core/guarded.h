@@ -1,6 +1,6 @@
 #pragma once
 // Start-up, layout and shutdown run their steps one by one: a step that fails is skipped and the
-// next one runs. Seams that no part has filled yet do nothing.
+// next one runs.
 #include <utility>
 
 namespace velmarin {
@@ -12,11 +12,6 @@ void Guarded(Step&& step) noexcept {
   } catch (...) {
     // The step is skipped; the program keeps going with the next one.
   }
-}
-
-template <typename Seam, typename... Args>
-void CallSeam(const Seam& seam, Args&&... args) {
-  if (seam) seam(std::forward<Args>(args)...);
 }
 
 }  // namespace velmarin

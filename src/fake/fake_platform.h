@@ -1,6 +1,7 @@
 #pragma once
 // Every fake service in one object, wired into an App for tests.
 #include "core/app.h"
+#include "fake/fake_commands.h"
 #include "fake/fake_files.h"
 #include "fake/fake_shell.h"
 #include "fake/fake_system.h"
@@ -19,6 +20,7 @@ struct FakePlatform {
   FakeShell shell;
   FakeSystem system;
   FakeControls controls;
+  FakeCommands commands;
 
   void Wire(App& app) {
     app.platform.files = &files;
@@ -30,6 +32,7 @@ struct FakePlatform {
     app.platform.shell = &shell;
     app.platform.system = &system;
     app.platform.controls = &controls;
+    app.commands = &commands;
   }
 };
 

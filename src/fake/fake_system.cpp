@@ -48,27 +48,15 @@ void FakeControls::SetFace(ControlId id, FaceList list, int picture) {
   c.drawn.clear();
 }
 
-IconHandle FakeControls::Extract(const std::string& source, int index) {
+ExtractedIcon FakeControls::ExtractFileIcon(const std::string& source, int index) {
   const auto found = iconFiles.find(UpperAscii(source));
-  if (found == iconFiles.end()) {
-    lastError_ = 2;
-    return 0;
-  }
-  lastError_ = 0;
-  if (found->second == 0) return 1;
-  if (index < 0 || index >= found->second) return 0;
+  if (found == iconFiles.end()) return {IconLookup::NoSuchFile, 0};
+  if (found->second == 0) return {IconLookup::NotIncluded, 0};
+  if (index < 0 || index >= found->second) return {IconLookup::NotFound, 0};
   const IconHandle h = next_++;
   handles_[h] = source + "#" + std::to_string(index);
   ++liveIcons;
-  return h;
-}
-
-IconHandle FakeControls::ExtractAssociatedIconFrom(const std::string& source, int index) {
-  return Extract(source, index);
-}
-
-IconHandle FakeControls::ExtractIconFrom(const std::string& source, int index) {
-  return Extract(source, index);
+  return {IconLookup::Icon, h};
 }
 
 void FakeControls::DrawIcon(ControlId id, int x, int y, IconHandle icon) {

@@ -61,27 +61,23 @@ class FakeControls : public IControls {
   void SetVisible(ControlId id, bool visible) override { controls[id].visible = visible; }
   void AcceptDrops(ControlId id, bool accept) override { controls[id].acceptsDrops = accept; }
   void SetFace(ControlId id, FaceList list, int picture) override;
-  IconHandle ExtractAssociatedIconFrom(const std::string& source, int index) override;
-  IconHandle ExtractIconFrom(const std::string& source, int index) override;
-  uint32_t LastError() override { return lastError_; }
+  ExtractedIcon ExtractFileIcon(const std::string& source, int index) override;
   void DrawIcon(ControlId id, int x, int y, IconHandle icon) override;
   void DestroyIcon(IconHandle icon) override;
   void PrintText(ControlId id, const std::string& text) override;
   void DrawLine(ControlId id, int x1, int y1, int x2, int y2) override;
   void Refresh(ControlId id) override { ++controls[id].refreshes; }
 
-  // Set-up: icon sources the fake extracts from (upper-cased path -> icon count); a source not
-  // listed is a missing file.
+  // Set-up: icon sources the fake extracts from (upper-cased path -> icon count; 0: a file that
+  // holds no icons); a source not listed is a missing file.
   std::map<std::string, int> iconFiles;
 
   std::map<ControlId, Control> controls;
   int liveIcons = 0;  // extracted and not yet destroyed
 
  private:
-  IconHandle Extract(const std::string& source, int index);
   std::map<IconHandle, std::string> handles_;  // handle -> "source#index"
   IconHandle next_ = 100;
-  uint32_t lastError_ = 0;
 };
 
 }  // namespace velmarin

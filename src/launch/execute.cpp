@@ -115,12 +115,12 @@ void VelmExecInChain(App& app, const std::string& cmd, const std::string& path, 
   if (cmd.empty() || cmd[0] != ',') return;
   const std::string rest = cmd.substr(1);
   const std::string word = UpperAscii(rest);
-  const Seams& seams = app.seams;
+  ICommands& commands = app.Commands();
   IShell* shell = app.platform.shell;
   if (word == "EXIT" || word == "QUIT") {
-    if (seams.EndProgram) seams.EndProgram();
+    commands.EndProgram();
   } else if (word == "CONFIG") {
-    if (seams.ShowSettingsDialog) seams.ShowSettingsDialog();
+    commands.ShowSettingsDialog();
   } else if (word == "WINEXIT") {
     if (shell) shell->FindWindowByClassAndClose("ProgMan");
   } else if (word == "DELETE") {
@@ -139,7 +139,7 @@ void VelmExecInChain(App& app, const std::string& cmd, const std::string& path, 
     ExecuteSlot(app, static_cast<int>(*number), chain);
   } else {
     const int16_t page = SearchGroupName(app.model, rest);
-    if (page != -1 && seams.PageChange) seams.PageChange(page, false, false);
+    if (page != -1) commands.PageChange(page, false, false);
   }
 }
 

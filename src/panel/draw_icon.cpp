@@ -9,8 +9,6 @@ namespace velmarin {
 
 namespace {
 
-constexpr uint32_t kErrorFileNotFound = 2;
-
 struct IconSource {
   std::string file;
   int16_t index = 0;
@@ -29,23 +27,21 @@ IconSource ChooseIconSource(App& app, const std::string& path, int16_t iconIndex
 
 // Draws the icon, or prints why there is none.
 void DrawFromSource(IControls& controls, const IconSource& source, int x, int y, ControlId obj) {
-  const bool driveRoot = IsDriveRoot(source.file);
-  IconHandle icon = controls.ExtractAssociatedIconFrom(source.file, source.index);
-  if (icon == 0 || (controls.LastError() == kErrorFileNotFound && !driveRoot)) {
-    if (icon > 1) controls.DestroyIcon(icon);
-    icon = controls.ExtractIconFrom(source.file, source.index);
-  }
-  const uint32_t error = controls.LastError();
-  if (error == kErrorFileNotFound && !driveRoot) {
-    if (icon > 1) controls.DestroyIcon(icon);
-    controls.PrintText(obj, "FILE\r\nNOT\r\nFOUND");
-  } else if (icon == 0) {
-    controls.PrintText(obj, "ICON\r\nNOT\r\nFOUND");
-  } else if (icon == 1) {
-    controls.PrintText(obj, "ICON\r\nNOT\r\nINCLUDED");
-  } else {
-    controls.DrawIcon(obj, x, y, icon);
-    controls.DestroyIcon(icon);
+  const ExtractedIcon found = controls.ExtractFileIcon(source.file, source.index);
+  switch (found.result) {
+    case IconLookup::Icon:
+      controls.DrawIcon(obj, x, y, found.icon);
+      controls.DestroyIcon(found.icon);
+      break;
+    case IconLookup::NoSuchFile:
+      controls.PrintText(obj, "FILE\r\nNOT\r\nFOUND");
+      break;
+    case IconLookup::NotFound:
+      controls.PrintText(obj, "ICON\r\nNOT\r\nFOUND");
+      break;
+    case IconLookup::NotIncluded:
+      controls.PrintText(obj, "ICON\r\nNOT\r\nINCLUDED");
+      break;
   }
 }
 

@@ -37,8 +37,21 @@ struct PixelRect {
 // ImageList2 the small cells' faces (2k + 1 up, 2k + 2 pushed for small cell k).
 enum class FaceList { ImageList1, ImageList2 };
 
-// An extracted icon. 0 means none could be extracted, 1 that the file holds no icon.
+// An extracted icon, to be destroyed after drawing.
 using IconHandle = std::uintptr_t;
+
+// What asking a file for one of its icons gave.
+enum class IconLookup {
+  Icon,         // the icon
+  NotFound,     // the file is there, the icon could not be had
+  NotIncluded,  // the file holds no icons
+  NoSuchFile,
+};
+
+struct ExtractedIcon {
+  IconLookup result = IconLookup::NotFound;
+  IconHandle icon = 0;  // only with IconLookup::Icon
+};
 
 class IControls {
  public:
@@ -52,10 +65,9 @@ class IControls {
 
   // Painting into a cell's persistent surface.
   virtual void SetFace(ControlId id, FaceList list, int picture) = 0;
-  virtual IconHandle ExtractAssociatedIconFrom(const std::string& source, int index) = 0;
-  virtual IconHandle ExtractIconFrom(const std::string& source, int index) = 0;
-  // The platform's error code left by the last extraction (2 = file not found).
-  virtual uint32_t LastError() = 0;
+  // The icon at an index of a file (a drive root gives its drive's icon); any other file gives
+  // the icon of the program it opens with.
+  virtual ExtractedIcon ExtractFileIcon(const std::string& source, int index) = 0;
   virtual void DrawIcon(ControlId id, int x, int y, IconHandle icon) = 0;
   virtual void DestroyIcon(IconHandle icon) = 0;
   // Text lines joined by "\r\n", printed with the cell's font from its top-left corner.

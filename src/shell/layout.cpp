@@ -3,21 +3,14 @@
 #include <cmath>
 
 #include "core/guarded.h"
+#include "core/units.h"
+#include "panel/button_layout.h"
 #include "panel/draw_icon.h"
+#include "panel/push_button.h"
 
 namespace velmarin {
 
 namespace {
-
-int TwipsX(App& app) {
-  const int tpp = app.platform.screen ? app.platform.screen->TwipsPerPixelX() : 15;
-  return tpp > 0 ? tpp : 15;
-}
-
-int TwipsY(App& app) {
-  const int tpp = app.platform.screen ? app.platform.screen->TwipsPerPixelY() : 15;
-  return tpp > 0 ? tpp : 15;
-}
 
 int ClampedMaxButton(const App& app) {
   const int n = app.model.settings.MaxButton;
@@ -34,19 +27,6 @@ void PlaceFromTable(App& app, const WindowGeometry& g) {
   c->Place({ControlKind::TClose, 0}, g.tClose);
 }
 
-// The row of cells where the table puts them, with their up faces, when no panel part lays
-// them out.
-void PlaceCells(App& app, const WindowGeometry& g) {
-  IControls* c = app.platform.controls;
-  if (!c) return;
-  for (int k = 0; k < ClampedMaxButton(app); ++k) {
-    const ControlId cell{ControlKind::Picture1, k};
-    c->Place(cell, g.cells[static_cast<size_t>(k)]);
-    c->SetFace(cell, FaceList::ImageList1, 1);
-    c->Refresh(cell);
-  }
-}
-
 // The four arrow cells: the small cells' normal face, the skin under them, and their icons
 // (history back and forward in their "nothing there" look, previous and next page).
 void PaintArrowCells(App& app) {
@@ -58,7 +38,7 @@ void PaintArrowCells(App& app) {
     Guarded([&] {
       const ControlId id{ControlKind::TitleBar, cells[k]};
       c->SetFace(id, FaceList::ImageList2, 1);
-      CallSeam(app.seams.SkinPaint, id, 1);
+      app.Commands().SkinPaint(id, 1);
       MyDrawIcon(app, IconLibraryPath(app), 0, 2, 1, id, icons[k], "", false);
     });
   }
@@ -68,8 +48,8 @@ void PaintArrowCells(App& app) {
 PixelRect OuterRect(App& app, bool shelfOpen) {
   const Settings& s = app.model.settings;
   const WindowGeometry g = ComputeGeometry(ClampedMaxButton(app), s.ButtonWidth, s.ButtonHeight);
-  return {static_cast<int>(app.model.WindowLeft) / TwipsX(app),
-          static_cast<int>(app.model.WindowTop) / TwipsY(app),
+  return {static_cast<int>(app.model.WindowLeft) / TwipsPerPixelX(app),
+          static_cast<int>(app.model.WindowTop) / TwipsPerPixelY(app),
           2 * app.form.BorderWidth + g.clientWidth, OuterHeight(app, shelfOpen)};
 }
 
@@ -78,7 +58,7 @@ void SetDropMode(App& app, bool firstTime) {
   app.model.DropMode = (firstTime && o.KeepDropMode) ? o.SavedDropMode : o.StartInExecuteMode;
   PushButton& dd = app.form.pushButtons[kDDExecuteIndex];
   dd.SetValue(app.model.DropMode ? 1 : 0);
-  dd.SetPicture(app);
+  PaintPushButton(app, dd);
 }
 
 void SetShelfState(App& app, bool firstTime) {
@@ -95,7 +75,7 @@ void SetShelfState(App& app, bool firstTime) {
   toggle.SetPushed(open);
   if (app.platform.shelf) app.platform.shelf->SetEnabled(open);
   if (!open && app.platform.system) app.platform.system->MoveMainWindow(OuterRect(app, false));
-  toggle.SetPicture(app);
+  PaintPushButton(app, toggle);
 }
 
 // A window without a kept position takes the designed one; either way it is brought back onto
@@ -106,9 +86,9 @@ void KeepOnScreen(App& app) {
   if (!m.hasWindowTop) m.WindowTop = kDesignedTop;
   if (IScreen* screen = app.platform.screen) {
     m.WindowLeft =
-        static_cast<float>(WrapOnScreen(m.WindowLeft, screen->WidthPixels() * TwipsX(app)));
+        static_cast<float>(WrapOnScreen(m.WindowLeft, screen->WidthPixels() * TwipsPerPixelX(app)));
     m.WindowTop =
-        static_cast<float>(WrapOnScreen(m.WindowTop, screen->HeightPixels() * TwipsY(app)));
+        static_cast<float>(WrapOnScreen(m.WindowTop, screen->HeightPixels() * TwipsPerPixelY(app)));
   }
   m.hasWindowLeft = true;
   m.hasWindowTop = true;
@@ -124,7 +104,7 @@ void PlaceEverything(App& app) {
   const WindowGeometry g = ComputeGeometry(n, s.ButtonWidth, s.ButtonHeight);
   Guarded([&] {
     s.PanelLeft = 0;
-    s.TitleTop = kTitleHeight * TwipsY(app);
+    s.TitleTop = kTitleHeight * TwipsPerPixelY(app);
   });
   Guarded([&] {
     KeepOnScreen(app);
@@ -137,13 +117,7 @@ void PlaceEverything(App& app) {
     if (!controls) return;
     for (int k = 0; k < kButtonSlots; ++k) controls->SetVisible({ControlKind::Picture1, k}, k < n);
   });
-  Guarded([&] {
-    if (app.seams.LayoutButtons) {
-      app.seams.LayoutButtons();
-    } else {
-      PlaceCells(app, g);
-    }
-  });
+  Guarded([&] { LayoutButtons(app); });
   Guarded([&] { PlaceFromTable(app, g); });
   Guarded([&] {
     if (controls) controls->Place({ControlKind::Run, 0}, g.run);
@@ -200,25 +174,25 @@ void Shape(App& app, bool firstTime) {
     if (sys) sys->ShowMainWindow(false);
   });
   PlaceEverything(app);
-  Guarded([&] { CallSeam(app.seams.ApplyColors); });
-  Guarded([&] { CallSeam(app.seams.LoadSkin); });
+  Guarded([&] { app.Commands().ApplyColors(); });
+  Guarded([&] { app.Commands().LoadSkin(); });
   Guarded([&] {
-    if (!firstTime) CallSeam(app.seams.RepaintPage);
+    if (!firstTime) app.Commands().RepaintPage();
   });
   Guarded([&] { PaintArrowCells(app); });
   Guarded([&] {
-    CallSeam(app.seams.SkinPaint, ControlId{ControlKind::TitleBar, 1}, 0);
-    CallSeam(app.seams.SkinPaint, ControlId{ControlKind::TitleBar, 2}, 0);
+    app.Commands().SkinPaint(ControlId{ControlKind::TitleBar, 1}, 0);
+    app.Commands().SkinPaint(ControlId{ControlKind::TitleBar, 2}, 0);
   });
   Guarded([&] { SetDropMode(app, firstTime); });
   Guarded([&] { SetShelfState(app, firstTime); });
   Guarded([&] {
     PushButton& close = app.form.pushButtons[kTCloseIndex];
     close.SetValue(0);
-    close.SetPicture(app);
+    PaintPushButton(app, close);
   });
   Guarded([&] {
-    if (firstTime) CallSeam(app.seams.DrawPageCaption);
+    if (firstTime) app.Commands().DrawPageCaption();
   });
   Guarded([&] {
     if (sys) sys->ShowMainWindow(true);

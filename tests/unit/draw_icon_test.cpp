@@ -59,9 +59,10 @@ TEST(MyDrawIcon, FallbackTextsSayWhyThereIsNoIcon) {
   p.fake.files.AddFile("C:\\notes.txt");
   p.fake.controls.iconFiles["C:\\NOTES.TXT"] = 0;  // exists, holds no icon
   EXPECT_EQ(Only(p.Draw("C:\\notes.txt")), "text:ICON\r\nNOT\r\nINCLUDED");
-  // A drive root whose extraction fails is not reported as a missing file.
-  p.fake.files.AddFolder("C:\\");
-  EXPECT_EQ(Only(p.Draw("C:\\")), "text:ICON\r\nNOT\r\nFOUND");
+  // An icon index past the file's last icon.
+  p.fake.files.AddFile("C:\\tools\\one.exe");
+  p.fake.controls.iconFiles["C:\\TOOLS\\ONE.EXE"] = 1;
+  EXPECT_EQ(Only(p.Draw("C:\\tools\\one.exe", 3)), "text:ICON\r\nNOT\r\nFOUND");
   // Without the library, a missing item says the file is not there.
   p.fake.files.Remove(kLibrary);
   p.fake.controls.iconFiles.clear();

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "core/app.h"
+#include "fake/fake_platform.h"
 #include "launch/cpl_list.h"
 #include "launch/names.h"
-#include "fake/fake_platform.h"
 
 namespace velmarin {
 
@@ -26,18 +26,25 @@ struct LaunchFixture {
   int settingsDialogs = 0;
   int endings = 0;
 
+  // The commands a launch may give, counted into the fields above.
+  struct Commands : FakeCommands {
+    LaunchFixture* f = nullptr;
+    void PageChange(int32_t page, bool forceFlg, bool byHFlg) override {
+      f->pageChanges.push_back({page, forceFlg, byHFlg});
+    }
+    void ShowSettingsDialog() override { ++f->settingsDialogs; }
+    void EndProgram() override { ++f->endings; }
+  } commands;
+
   LaunchFixture() {
     fake.Wire(app);
+    commands.f = this;
+    app.commands = &commands;
     CplListLoad(app);
     app.model.PageCount = 3;
     app.model.settings.MaxButton = 10;
     ClampLimits(app.model);
     app.model.Pages[2].Caption = "Tools";
-    app.seams.PageChange = [this](int32_t page, bool forceFlg, bool byHFlg) {
-      pageChanges.push_back({page, forceFlg, byHFlg});
-    };
-    app.seams.ShowSettingsDialog = [this] { ++settingsDialogs; };
-    app.seams.EndProgram = [this] { ++endings; };
   }
 
   // Puts an item on a slot of the current page the way loading does.

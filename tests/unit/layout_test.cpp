@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake/fake_platform.h"
+#include "panel/push_button.h"
 
 namespace velmarin {
 namespace {
@@ -152,18 +153,17 @@ TEST(PushButton, IndexBindsItsCellAndTheFaceFollowsPushed) {
   PushButton button;
   button.SetIndex(5);
   EXPECT_FALSE(button.Picture().has_value());
-  button.SetPicture(app);  // bound to nothing: draws nothing
+  PaintPushButton(app, button);  // bound to nothing: draws nothing
   EXPECT_TRUE(fake.controls.controls.empty());
   button.SetIndex(kDDExecuteIndex);
   EXPECT_EQ(button.Picture(), (ControlId{ControlKind::DDExecute, 0}));
   button.SetValue(1);
   button.SetPushed(true);
-  button.SetPicture(app);
+  PaintPushButton(app, button);
   const auto& cell = fake.controls.controls[{ControlKind::DDExecute, 0}];
   EXPECT_EQ(cell.face, 4);
   ASSERT_EQ(cell.drawn.size(), 1u);
   EXPECT_EQ(cell.drawn[0].detail, "C:\\velmarin\\velmarin.icl#9@1,1");
-  EXPECT_EQ(button.hDC(), 0);
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "resource_ids.h"
 #include "win32/wide.h"
 #include "win32/win32_system.h"
-#include "resource_ids.h"
 
 namespace velmarin::win32 {
 namespace {
@@ -94,23 +94,24 @@ TEST(MainWindow, IconLibraryAndMissingFiles) {
   ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
   const std::string library = LibraryNextToThisProgram();
   for (int index : {0, 10, 13}) {
-    const IconHandle icon = w.window.ExtractAssociatedIconFrom(library, index);
-    EXPECT_GT(icon, 1u) << "library icon " << index;
-    EXPECT_EQ(w.window.LastError(), 0u);
-    w.window.DrawIcon({ControlKind::TClose, 0}, 1, 1, icon);
-    w.window.DestroyIcon(icon);
+    const ExtractedIcon found = w.window.ExtractFileIcon(library, index);
+    EXPECT_EQ(found.result, IconLookup::Icon) << "library icon " << index;
+    EXPECT_NE(found.icon, 0u);
+    w.window.DrawIcon({ControlKind::TClose, 0}, 1, 1, found.icon);
+    w.window.DestroyIcon(found.icon);
   }
   // Library icons are made once and kept: painting may destroy what it was given.
-  const IconHandle again = w.window.ExtractAssociatedIconFrom(library, 10);
+  const IconHandle again = w.window.ExtractFileIcon(library, 10).icon;
   w.window.DestroyIcon(again);
-  EXPECT_EQ(w.window.ExtractAssociatedIconFrom(library, 10), again);
-  EXPECT_EQ(w.window.ExtractAssociatedIconFrom(library, 99), 0u) << "past the last icon";
-  // A missing file: the associated-icon call finds nothing and the plain extraction, tried
-  // next, says the file is not there.
-  const std::string gone = "C:\\no such folder\\gone.exe";
-  EXPECT_EQ(w.window.ExtractAssociatedIconFrom(gone, 0), 0u);
-  EXPECT_LE(w.window.ExtractIconFrom(gone, 0), 1u);
-  EXPECT_EQ(w.window.LastError(), 2u) << "file not found";
+  EXPECT_EQ(w.window.ExtractFileIcon(library, 10).icon, again);
+  EXPECT_EQ(w.window.ExtractFileIcon(library, 99).result, IconLookup::NotFound) << "past the last";
+  // A missing file is told from a file without the icon.
+  EXPECT_EQ(w.window.ExtractFileIcon("C:\\no such folder\\gone.exe", 0).result,
+            IconLookup::NoSuchFile);
+  // A drive root is there, whatever the shell says of it.
+  const ExtractedIcon root = w.window.ExtractFileIcon("C:\\", 0);
+  EXPECT_NE(root.result, IconLookup::NoSuchFile);
+  if (root.result == IconLookup::Icon) w.window.DestroyIcon(root.icon);
 }
 
 // A 37 x 37 button-face square as a cell's surface starts, with a library icon drawn by the
@@ -151,7 +152,7 @@ TEST(MainWindow, LibraryIconsLookAsTheSystemDrawsThem) {
     RECT all{0, 0, 37, 37};
     HDC surface = w.window.Cell(cell)->Surface();
     FillRect(surface, &all, GetSysColorBrush(COLOR_BTNFACE));
-    const IconHandle icon = w.window.ExtractAssociatedIconFrom(library, index);
+    const IconHandle icon = w.window.ExtractFileIcon(library, index).icon;
     ASSERT_GT(icon, 1u) << index;
     w.window.DrawIcon(cell, 2, 1, icon);
     const std::vector<COLORREF> want = DrawnBySystem(library, index);

@@ -1,7 +1,8 @@
 #pragma once
-// Start-up, the normal shutdown and the close cell with its question whether to quit without
-// saving.
+// The main window's load and unload handlers: start-up, the normal shutdown and the close cell with
+// its question whether to quit without saving.
 #include "core/app.h"
+#include "shell/window_events.h"
 
 namespace velmarin {
 
@@ -11,16 +12,11 @@ enum class StartResult {
   Cancelled,       // Cancel in a settings-file question: end at once without saving
 };
 
-enum class MouseButton { Left, Right, Middle };
-
 inline constexpr const char* kAlreadyRunningText = "既にvelmarinが起動しています。";
 inline constexpr const char* kAlreadyRunningTitle = "二重起動";
 inline constexpr const char* kQuitWithoutSavingText = "今の状態を保存せずに終了しますか？";
 inline constexpr const char* kQuitWithoutSavingTitle = "終了の確認";
 inline constexpr const char* kHotKeyAtomName = "velmarinHK";
-
-// Fills app.seams.EndProgram with the saved shutdown (",EXIT", the menus' exit).
-void WireLifecycle(App& app);
 
 // The main window's load handler: the whole start-up in its fixed order.
 StartResult Form_Load(App& app);

@@ -1,8 +1,9 @@
-#include "core/lifecycle.h"
+#include "shell/main_form.h"
 
 #include "core/guarded.h"
 #include "core/settings.h"
 #include "launch/cpl_list.h"
+#include "panel/push_button.h"
 #include "shell/layout.h"
 
 namespace velmarin {
@@ -26,7 +27,7 @@ void SetUpPushButtons(App& app) {
     PushButton& button = app.form.pushButtons[static_cast<size_t>(k)];
     button.SetIndex(k);
     button.SetValue(values[k]);
-    button.SetPicture(app);
+    PaintPushButton(app, button);
   }
 }
 
@@ -40,8 +41,8 @@ void SetDropAcceptance(App& app) {
 // Leaves without the unload handler: the settings file stays as it was.
 void QuitWithoutSaving(App& app) {
   app.form.unloaded = true;
-  Guarded([&] { CallSeam(app.seams.NotifyIcon, false); });
-  Guarded([&] { CallSeam(app.seams.UnhookWindow); });
+  Guarded([&] { app.Commands().NotifyIcon(false); });
+  Guarded([&] { app.Commands().UnhookWindow(); });
   Guarded([&] {
     if (app.platform.system) app.platform.system->CloseOtherWindows();
   });
@@ -54,14 +55,10 @@ void RepaintClose(App& app, bool pushed) {
   PushButton& close = app.form.pushButtons[kTCloseIndex];
   close.SetValue(pushed ? 1 : 0);
   close.SetPushed(pushed);
-  close.SetPicture(app);
+  PaintPushButton(app, close);
 }
 
 }  // namespace
-
-void WireLifecycle(App& app) {
-  app.seams.EndProgram = [&app] { UnloadAndEnd(app); };
-}
 
 StartResult Form_Load(App& app) {
   if (!IsOnlyInstance(app)) return StartResult::SecondInstance;
@@ -70,35 +67,35 @@ StartResult Form_Load(App& app) {
   Guarded([&] {
     if (sys) app.form.BorderWidth = BorderWidthOf(sys->OuterWidth(), sys->ClientWidth());
   });
-  Guarded([&] { CallSeam(app.seams.CreatePageHistory); });
+  Guarded([&] { app.Commands().CreatePageHistory(); });
   Guarded([&] {
     if (sys) sys->ShowMainWindow(false);
   });
   Guarded([&] { CplListLoad(app); });
   Guarded([&] { SetUpPushButtons(app); });
-  Guarded([&] { CallSeam(app.seams.PrepareShelfList); });
+  Guarded([&] { app.Commands().PrepareShelfList(); });
   LoadResult loaded = LoadResult::Loaded;
   Guarded([&] { loaded = LoadSettings(app); });
   if (loaded == LoadResult::Cancelled) return StartResult::Cancelled;
   Guarded([&] { ClampLimits(m); });
   Guarded([&] { UnpackFlags(m.settings); });
   Guarded([&] { Shape(app, true); });
-  Guarded([&] { CallSeam(app.seams.CreateDrawerMenuItems); });
+  Guarded([&] { app.Commands().CreateDrawerMenuItems(); });
   Guarded([&] { m.Pages.resize(static_cast<size_t>(m.PageCount < 1 ? 1 : m.PageCount)); });
   Guarded([&] {
     m.CurrentPage = 0;
-    CallSeam(app.seams.PageChange, 0, true, false);
+    app.Commands().PageChange(0, true, false);
   });
   Guarded([&] { SetDropAcceptance(app); });
-  Guarded([&] { CallSeam(app.seams.HookWindow); });
+  Guarded([&] { app.Commands().HookWindow(); });
   Guarded([&] {
     if (sys) sys->ShowMainWindow(true);
   });
-  Guarded([&] { CallSeam(app.seams.NotifyIcon, m.settings.options.TrayIcon); });
-  Guarded([&] { CallSeam(app.seams.SetTopMost, m.settings.options.AlwaysOnTop); });
+  Guarded([&] { app.Commands().NotifyIcon(m.settings.options.TrayIcon); });
+  Guarded([&] { app.Commands().SetTopMost(m.settings.options.AlwaysOnTop); });
   Guarded([&] {
-    if (m.settings.options.UseHotKey && app.seams.RegisterAppHotKey) {
-      app.seams.RegisterAppHotKey(kHotKeyAtomName, m.settings.HotKeyFlg, m.settings.HotKeyKey);
+    if (m.settings.options.UseHotKey) {
+      app.Commands().RegisterAppHotKey(kHotKeyAtomName, m.settings.HotKeyFlg, m.settings.HotKeyKey);
     }
   });
   return StartResult::Running;
@@ -109,8 +106,8 @@ void Form_Unload(App& app) {
   app.form.unloaded = true;
   // A failed save has shown its own message; the shutdown still completes.
   Guarded([&] { SaveSettings(app); });
-  Guarded([&] { CallSeam(app.seams.NotifyIcon, false); });
-  Guarded([&] { CallSeam(app.seams.UnhookWindow); });
+  Guarded([&] { app.Commands().NotifyIcon(false); });
+  Guarded([&] { app.Commands().UnhookWindow(); });
   Guarded([&] {
     if (app.platform.system) app.platform.system->CloseOtherWindows();
   });

@@ -1,4 +1,4 @@
-#include "core/lifecycle.h"
+#include "shell/main_form.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "panel/push_button.h"
 #include "fake/fake_platform.h"
 #include "shell/layout.h"
+#include "shell/program_commands.h"
+#include "shell/window_events.h"
 
 namespace velmarin {
 namespace {
@@ -19,10 +20,20 @@ const ControlId kClose{ControlKind::TClose, 0};
 const ControlId kToggle{ControlKind::StorageOpen, 0};
 const ControlId kMode{ControlKind::DDExecute, 0};
 
-// A program with every later part's seam recording its name into the same log as the window.
+// The commands of later parts record into the same log as the window; a page change also notes
+// how many pages the table holds by then.
+struct Recorder : FakeCommands {
+  const App* app = nullptr;
+  void PageChange(int32_t page, bool force, bool byHistory) override {
+    FakeCommands::PageChange(page, force, byHistory);
+    log->back() += " pages=" + std::to_string(app->model.Pages.size());
+  }
+};
+
 struct Program {
   App app;
   FakePlatform fake;
+  Recorder commands;
   std::vector<std::string> log;
 
   Program() {
@@ -30,32 +41,14 @@ struct Program {
     fake.system.log = &log;
     fake.files.AddFile(kLibrary, "icons");
     fake.controls.iconFiles["C:\\VELMARIN\\VELMARIN.ICL"] = 14;
-    WireLifecycle(app);
-    Seams& s = app.seams;
-    auto record = [this](const char* name) { return [this, name] { log.push_back(name); }; };
-    s.CreatePageHistory = record("CreatePageHistory");
-    s.PrepareShelfList = record("PrepareShelfList");
-    s.CreateDrawerMenuItems = record("CreateDrawerMenuItems");
-    s.HookWindow = record("HookWindow");
-    s.UnhookWindow = record("UnhookWindow");
-    s.ApplyColors = record("ApplyColors");
-    s.LoadSkin = record("LoadSkin");
-    s.DrawPageCaption = record("DrawPageCaption");
-    s.RepaintPage = record("RepaintPage");
-    s.PageChange = [this](int32_t page, bool force, bool byHistory) {
-      log.push_back("PageChange(" + std::to_string(page) + "," + std::to_string(force) + "," +
-                    std::to_string(byHistory) +
-                    ") pages=" + std::to_string(app.model.Pages.size()));
-    };
-    s.NotifyIcon = [this](bool show) {
-      log.push_back(show ? "NotifyIcon(on)" : "NotifyIcon(off)");
-    };
-    s.SetTopMost = [this](bool on) { log.push_back(on ? "SetTopMost(on)" : "SetTopMost(off)"); };
-    s.RegisterAppHotKey = [this](const std::string& atom, int32_t mods, int32_t key) {
-      log.push_back("RegisterAppHotKey(" + atom + "," + std::to_string(mods) + "," +
-                    std::to_string(key) + ")");
-      return true;
-    };
+    commands.log = &log;
+    commands.app = &app;
+    app.commands = &commands;
+  }
+
+  // A press or release of the close cell, as the window hands it over.
+  void Close(MouseAction action, MouseButton button) {
+    OnControlMouse(app, MouseEvent{action, kClose, button, 0, 5, 5});
   }
 
   void WriteIni(const std::string& text) { fake.files.AddFile(kIni, text); }
@@ -64,10 +57,15 @@ struct Program {
   int Saves() const { return fake.files.writeCount(); }
 };
 
-std::vector<std::string> Without(const std::vector<std::string>& log, const std::string& name) {
+// The log without the entries that begin with one of the names.
+std::vector<std::string> Without(const std::vector<std::string>& log,
+                                 std::initializer_list<std::string> names) {
   std::vector<std::string> out;
   for (const std::string& entry : log) {
-    if (entry != name) out.push_back(entry);
+    if (std::none_of(names.begin(), names.end(),
+                     [&](const std::string& name) { return entry.rfind(name, 0) == 0; })) {
+      out.push_back(entry);
+    }
   }
   return out;
 }
@@ -78,7 +76,7 @@ TEST(Startup, StepsRunInTheirFixedOrder) {
       "MaxPage=3\r\nMaxButton=10\r\nMaxDrawer=4\r\nFlgSystem=7\r\nHotKeyFlg=3\r\n"
       "HotKeyKey=86\r\n\r\n");
   ASSERT_EQ(Form_Load(p.app), StartResult::Running);
-  // Moves of the window are its sizes; they are checked by the layout tests.
+  // Moves of the window and the skin under the cells are checked by the layout tests.
   const std::vector<std::string> expected = {
       "AcquireSingleInstance", "CreatePageHistory", "HideMainWindow", "PrepareShelfList",
       // Shape
@@ -86,7 +84,7 @@ TEST(Startup, StepsRunInTheirFixedOrder) {
       // the rest of start-up
       "CreateDrawerMenuItems", "PageChange(0,1,0) pages=3", "HookWindow", "ShowMainWindow",
       "NotifyIcon(on)", "SetTopMost(on)", "RegisterAppHotKey(velmarinHK,3,86)"};
-  EXPECT_EQ(Without(p.log, "MoveMainWindow"), expected);
+  EXPECT_EQ(Without(p.log, {"MoveMainWindow", "SkinPaint("}), expected);
   EXPECT_FALSE(p.app.CplList.empty());
   EXPECT_TRUE(p.fake.system.visible);
   EXPECT_EQ(p.Saves(), 0) << "start-up writes nothing";
@@ -178,11 +176,11 @@ TEST(Shutdown, LeftClickOnCloseSavesAndEnds) {
   p.WriteIni("MaxButton=10\r\n\r\n");
   ASSERT_EQ(Form_Load(p.app), StartResult::Running);
   p.log.clear();
-  tClose_MouseDown(p.app, MouseButton::Left);
+  p.Close(MouseAction::Press, MouseButton::Left);
   EXPECT_TRUE(p.app.form.pushButtons[kTCloseIndex].Pushed());
   EXPECT_EQ(p.Cell(kClose).face, 6) << "pushed face";
   EXPECT_EQ(p.Cell(kClose).drawn.at(0).detail, std::string(kLibrary) + "#11@1,1");
-  tClose_MouseUp(p.app, MouseButton::Left);
+  p.Close(MouseAction::Release, MouseButton::Left);
   EXPECT_EQ(p.Saves(), 1);
   EXPECT_NE(p.Ini().find("MaxButton=10\r\n"), std::string::npos);
   EXPECT_TRUE(p.fake.messageBox.shown.empty());
@@ -208,8 +206,8 @@ TEST(Shutdown, RightClickAsksAndEachAnswerDoesItsOwnThing) {
     p.log.clear();
     p.app.model.Pages[0].Buttons[0].Path = "C:\\edited.txt";  // an edit since start-up
     p.fake.messageBox.Script(c.answer);
-    tClose_MouseDown(p.app, MouseButton::Right);
-    tClose_MouseUp(p.app, MouseButton::Right);
+    p.Close(MouseAction::Press, MouseButton::Right);
+    p.Close(MouseAction::Release, MouseButton::Right);
     ASSERT_EQ(p.fake.messageBox.shown.size(), 1u);
     const ShownMessage& box = p.fake.messageBox.shown[0];
     EXPECT_EQ(box.text, "今の状態を保存せずに終了しますか？");
@@ -242,9 +240,9 @@ TEST(Shutdown, ReleaseOffTheCellOrWithTheMiddleButtonOnlyRepaints) {
     p.WriteIni("MaxButton=10\r\n\r\n");
     ASSERT_EQ(Form_Load(p.app), StartResult::Running);
     p.fake.system.cursorOver = button == MouseButton::Middle;
-    tClose_MouseDown(p.app, button);
+    p.Close(MouseAction::Press, button);
     EXPECT_EQ(p.Cell(kClose).face, 6);
-    tClose_MouseUp(p.app, button);
+    p.Close(MouseAction::Release, button);
     EXPECT_EQ(p.Cell(kClose).face, 5) << "repainted up";
     EXPECT_EQ(p.Cell(kClose).drawn.at(0).detail, std::string(kLibrary) + "#10@1,1");
     EXPECT_TRUE(p.fake.messageBox.shown.empty());
@@ -258,7 +256,8 @@ TEST(Shutdown, ExitCommandSessionEndAndCloseRequestAllSave) {
     Program p;
     p.WriteIni("MaxButton=10\r\n\r\n");
     ASSERT_EQ(Form_Load(p.app), StartResult::Running);
-    p.app.seams.EndProgram();  // ",EXIT"
+    ProgramCommands real(p.app);
+    real.EndProgram();  // ",EXIT" in the running program
     EXPECT_EQ(p.Saves(), 1);
     EXPECT_TRUE(p.fake.system.ended);
   }

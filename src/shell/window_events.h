@@ -1,0 +1,31 @@
+#pragma once
+// What the window hands the app logic when the mouse acts on a control: a press, a move, a
+// release or a double click, with the control, the button, the shift value and the position.
+// The app logic decides what each means (OnControlMouse).
+#include <cstdint>
+
+#include "core/app.h"
+
+namespace velmarin {
+
+enum class MouseButton { Left, Right, Middle };
+enum class MouseAction { Press, Move, Release, DoubleClick };
+
+// The shift value: Shift, Ctrl and Alt held, summed.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
+struct MouseEvent {
+  MouseAction action = MouseAction::Press;
+  ControlId control;
+  MouseButton button = MouseButton::Left;
+  int shift = 0;
+  int x = 0;  // pixels, from the control's top-left corner
+  int y = 0;
+};
+
+// Hands a mouse event to the handler of its control. The handler may end the program.
+void OnControlMouse(App& app, const MouseEvent& event);
+
+}  // namespace velmarin

@@ -1,0 +1,207 @@
+#include "win32/cell_host.h"
+
+#include <shellapi.h>
+
+#include "win32/wide.h"
+
+namespace velmarin::win32 {
+
+namespace {
+
+// The cells in their order: title cells 1..6, the three small cells, button cells 0..11.
+constexpr int kSmallCellsSlot = 6;
+constexpr int kButtonCellsSlot = 9;
+constexpr int kCellSlots = 21;
+
+int CellSlot(ControlId id) {
+  switch (id.kind) {
+    case ControlKind::TitleBar:
+      return id.index >= 1 && id.index <= 6 ? id.index - 1 : -1;
+    case ControlKind::StorageOpen:
+      return kSmallCellsSlot;
+    case ControlKind::DDExecute:
+      return kSmallCellsSlot + 1;
+    case ControlKind::TClose:
+      return kSmallCellsSlot + 2;
+    case ControlKind::Picture1:
+      return id.index >= 0 && id.index < kCellSlots - kButtonCellsSlot ? kButtonCellsSlot + id.index
+                                                                       : -1;
+    default:
+      return -1;
+  }
+}
+
+ControlId CellOfSlot(int slot) {
+  if (slot < kSmallCellsSlot) return {ControlKind::TitleBar, slot + 1};
+  if (slot == kSmallCellsSlot) return {ControlKind::StorageOpen, 0};
+  if (slot == kSmallCellsSlot + 1) return {ControlKind::DDExecute, 0};
+  if (slot == kSmallCellsSlot + 2) return {ControlKind::TClose, 0};
+  return {ControlKind::Picture1, slot - kButtonCellsSlot};
+}
+
+// "C:" or "C:\": the shell reports such a root as missing even when it gives its icon.
+bool IsDriveRoot(const std::wstring& path) {
+  return !path.empty() && path.size() < 4 && (path.back() == L':' || path.back() == L'\\');
+}
+
+bool IsIconLibrary(const std::wstring& path) {
+  return path.size() > 4 && _wcsicmp(path.c_str() + path.size() - 4, L".icl") == 0;
+}
+
+}  // namespace
+
+CellHost::~CellHost() {
+  for (auto& [id, bitmap] : faces_) {
+    if (bitmap) DeleteObject(bitmap);
+  }
+  if (faceDc_) DeleteDC(faceDc_);
+}
+
+void CellHost::SetFaceResources(HINSTANCE instance, int imageList1First, int imageList2First) {
+  instance_ = instance;
+  imageList1First_ = imageList1First;
+  imageList2First_ = imageList2First;
+}
+
+HBITMAP CellHost::FaceBitmap(FaceList list, int picture) {
+  const int first = list == FaceList::ImageList1 ? imageList1First_ : imageList2First_;
+  if (first <= 0 || picture < 1) return nullptr;
+  const int id = first + picture - 1;
+  auto found = faces_.find(id);
+  if (found == faces_.end()) {
+    // As a picture of its own rather than one of the display's: copying from it then needs
+    // nothing of the display either.
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    found = faces_.emplace(id, bitmap).first;
+  }
+  return found->second;
+}
+
+CellSurface* CellHost::Cell(ControlId id) {
+  const int slot = CellSlot(id);
+  return slot < 0 ? nullptr : &cells_[static_cast<size_t>(slot)];
+}
+
+std::optional<ControlId> CellHost::CellAt(int x, int y) const {
+  for (size_t slot = 0; slot < cells_.size(); ++slot) {
+    const CellSurface& cell = cells_[slot];
+    if (cell.Visible() && cell.Contains(x, y)) return CellOfSlot(static_cast<int>(slot));
+  }
+  return std::nullopt;
+}
+
+bool CellHost::AnyAcceptsDrops() const {
+  for (const CellSurface& cell : cells_) {
+    if (cell.AcceptsDrops()) return true;
+  }
+  return false;
+}
+
+void CellHost::SetFace(ControlId id, FaceList list, int picture) {
+  CellSurface* cell = Cell(id);
+  if (!cell) return;
+  HDC dc = cell->Surface();
+  if (!dc) return;
+  RECT rc{0, 0, cell->Width(), cell->Height()};
+  FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+  if (HBITMAP face = FaceBitmap(list, picture)) {
+    // The picture sits at the cell's top-left corner, as a picture box shows it.
+    if (!faceDc_) faceDc_ = CreateCompatibleDC(dc);
+    if (faceDc_) {
+      BITMAP info{};
+      GetObjectW(face, sizeof(info), &info);
+      HGDIOBJ old = SelectObject(faceDc_, face);
+      BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, faceDc_, 0, 0, SRCCOPY);
+      SelectObject(faceDc_, old);
+      return;
+    }
+  }
+  // Without the pictures: odd pictures are the up faces, even ones the held-down faces.
+  const bool down = picture % 2 == 0;
+  DrawEdge(dc, &rc, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+}
+
+ExtractedIcon CellHost::ExtractFileIcon(const std::string& source, int index) {
+  const std::wstring wide = Widen(source);
+  // An icon the library holds itself is what the shell's call would give first; only for other
+  // files does the shell look for the icon of the program they open with.
+  if (IsIconLibrary(wide)) {
+    if (const IconHandle icon = libraries_.Icon(wide, index)) return {IconLookup::Icon, icon};
+  }
+  const bool driveRoot = IsDriveRoot(wide);
+  HICON icon = nullptr;
+  DWORD error = ERROR_FILE_NOT_FOUND;
+  if (wide.size() < MAX_PATH) {
+    wchar_t path[MAX_PATH] = {};
+    wide.copy(path, wide.size());
+    WORD iconIndex = static_cast<WORD>(index);
+    SetLastError(0);
+    icon = ExtractAssociatedIconW(instance_, path, &iconIndex);
+    error = GetLastError();
+  }
+  // Nothing from the associated program, or a file the shell says is missing: ask the file
+  // itself, which tells an empty file from a missing one.
+  if (!icon || (error == ERROR_FILE_NOT_FOUND && !driveRoot)) {
+    if (icon) ::DestroyIcon(icon);
+    SetLastError(0);
+    icon = ExtractIconW(instance_, wide.c_str(), static_cast<UINT>(index));
+    error = GetLastError();
+  }
+  const auto handle = reinterpret_cast<IconHandle>(icon);
+  if (error == ERROR_FILE_NOT_FOUND && !driveRoot) {
+    if (handle > 1) ::DestroyIcon(icon);
+    return {IconLookup::NoSuchFile, 0};
+  }
+  if (handle == 0) return {IconLookup::NotFound, 0};
+  if (handle == 1) return {IconLookup::NotIncluded, 0};  // ExtractIcon's "not an icon file"
+  return {IconLookup::Icon, handle};
+}
+
+void CellHost::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
+  CellSurface* cell = Cell(id);
+  if (!cell || icon == 0) return;
+  HDC dc = cell->Surface();
+  if (!dc) return;
+  // Full size, as the icon library's pictures are laid out for it; the cell clips the rest.
+  libraries_.Draw(dc, x, y, icon);
+}
+
+void CellHost::DestroyIcon(IconHandle icon) {
+  if (icon != 0 && !libraries_.IsKept(icon)) ::DestroyIcon(reinterpret_cast<HICON>(icon));
+}
+
+void CellHost::PrintText(ControlId id, const std::string& text) {
+  CellSurface* cell = Cell(id);
+  if (!cell) return;
+  HDC dc = cell->Surface();
+  if (!dc) return;
+  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  RECT rc{2, 2, cell->Width(), cell->Height()};
+  const std::wstring wide = Widen(text);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rc, DT_LEFT | DT_NOPREFIX);
+  SelectObject(dc, old);
+}
+
+void CellHost::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
+  CellSurface* cell = Cell(id);
+  if (!cell) return;
+  HDC dc = cell->Surface();
+  if (!dc) return;
+  HGDIOBJ old = SelectObject(dc, GetStockObject(BLACK_PEN));
+  MoveToEx(dc, x1, y1, nullptr);
+  LineTo(dc, x2, y2);
+  SelectObject(dc, old);
+}
+
+void CellHost::PaintOn(HDC dc, const RECT& area) {
+  for (size_t slot = cells_.size(); slot-- > 0;) {
+    CellSurface& cell = cells_[slot];
+    RECT cellRc = cell.ClientRect();
+    RECT overlap{};
+    if (cell.Visible() && IntersectRect(&overlap, &area, &cellRc)) cell.PaintOn(dc);
+  }
+}
+
+}  // namespace velmarin::win32

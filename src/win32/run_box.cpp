@@ -1,0 +1,151 @@
+#include "win32/run_box.h"
+
+#include "win32/wide.h"
+
+namespace velmarin::win32 {
+
+namespace {
+
+constexpr int kRunListHeight = 200;  // the drop-down part of the box
+
+// What DragAcceptFiles does, without loading the shell at start-up.
+void SetAcceptFiles(HWND window, bool accept) {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  const LONG_PTR wanted =
+      accept ? (style | WS_EX_ACCEPTFILES) : (style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES));
+  if (wanted != style) SetWindowLongPtrW(window, GWL_EXSTYLE, wanted);
+}
+
+}  // namespace
+
+int RunBoxList::Count() const {
+  if (!box_.Made()) return 0;
+  const LRESULT count = SendMessageW(box_.Handle(), CB_GETCOUNT, 0, 0);
+  return count < 0 ? 0 : static_cast<int>(count);
+}
+
+void RunBoxList::RemoveAt(int index) {
+  if (index >= 0 && index < Count()) SendMessageW(box_.Handle(), CB_DELETESTRING, index, 0);
+}
+
+void RunBoxList::Add(const std::string& text) {
+  HWND combo = box_.Handle();
+  if (!combo) return;
+  const std::wstring wide = Widen(text);
+  SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void RunBox::Attach(HWND parent, HINSTANCE instance, const bool& parentShown,
+                    const CellHost& cells) {
+  parent_ = parent;
+  parentShown_ = &parentShown;
+  instance_ = instance;
+  cells_ = &cells;
+  rect_ = {0, -1, 113, kRunListHeight};
+}
+
+HWND RunBox::Handle() {
+  if (hwnd_ || !parent_) return hwnd_;
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+  if (visible_) style |= WS_VISIBLE;
+  hwnd_ = CreateWindowExW(acceptsDrops_ ? WS_EX_ACCEPTFILES : 0, L"COMBOBOX", L"", style,
+                          rect_.left, rect_.top, rect_.width, rect_.height, parent_,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRunControlId)), instance_,
+                          nullptr);
+  if (!hwnd_) return nullptr;
+  // The system's own interface font (a Japanese one on a Japanese system): nothing to create.
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
+  // Behind the other controls.
+  SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  CellsMoved();
+  return hwnd_;
+}
+
+RECT RunBox::FieldRect() const {
+  return RECT{rect_.left, rect_.top, rect_.left + rect_.width, rect_.top + fieldHeight_};
+}
+
+void RunBox::InvalidateField() {
+  const RECT rc = FieldRect();
+  InvalidateRect(parent_, &rc, FALSE);
+}
+
+void RunBox::PaintStandIn(HDC dc) {
+  if (hwnd_ || !visible_) return;
+  // The look of an empty drop-down combo box: a sunken white field with the drop button. Once
+  // the box has colours of its own, its stand-in has to be painted in them too.
+  RECT rc = FieldRect();
+  if (rc.right <= rc.left || rc.bottom <= rc.top) return;
+  DrawEdge(dc, &rc, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  FillRect(dc, &rc, GetSysColorBrush(COLOR_WINDOW));
+  RECT button = rc;
+  button.left = button.right - GetSystemMetrics(SM_CXVSCROLL);
+  if (button.left > rc.left) DrawFrameControl(dc, &button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
+}
+
+void RunBox::Place(const PixelRect& rect) {
+  const bool shown = parentShown_ && *parentShown_;
+  if (!hwnd_ && shown) InvalidateField();
+  rect_.left = rect.left;
+  rect_.top = rect.top;
+  if (rect.width >= 0 && rect.height >= 0) {
+    rect_.width = rect.width;
+    fieldHeight_ = rect.height;
+  }
+  rect_.height = kRunListHeight;
+  if (!hwnd_) {
+    // Kept for the box that is still to be made, and for its stand-in.
+    if (shown) InvalidateField();
+    return;
+  }
+  // The box lies behind the other controls; its height includes the drop-down list.
+  UINT flags = SWP_NOACTIVATE;
+  if (rect.width < 0 || rect.height < 0) flags |= SWP_NOSIZE;  // refused: keeps its old size
+  SetWindowPos(hwnd_, HWND_BOTTOM, rect.left, rect.top, rect.width, kRunListHeight, flags);
+  CellsMoved();
+}
+
+void RunBox::SetVisible(bool visible) {
+  visible_ = visible;
+  if (!hwnd_) {
+    if (parentShown_ && *parentShown_) InvalidateField();
+    return;
+  }
+  ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void RunBox::AcceptDrops(bool accept) {
+  acceptsDrops_ = accept;
+  if (hwnd_) SetAcceptFiles(hwnd_, accept);  // otherwise made with it
+}
+
+void RunBox::CellsMoved() {
+  regionStale_ = true;
+  if (parentShown_ && *parentShown_) UpdateRegion();
+}
+
+void RunBox::UpdateRegionIfStale() {
+  if (regionStale_) UpdateRegion();
+}
+
+void RunBox::UpdateRegion() {
+  regionStale_ = false;
+  if (!hwnd_ || !cells_) return;
+  const RECT runRc{rect_.left, rect_.top, rect_.left + rect_.width, rect_.top + rect_.height};
+  HRGN region = nullptr;
+  for (const CellSurface& cell : cells_->Cells()) {
+    RECT cellRc = cell.ClientRect();
+    RECT overlap{};
+    if (!cell.Visible() || !IntersectRect(&overlap, &runRc, &cellRc)) continue;
+    if (!region) region = CreateRectRgn(0, 0, rect_.width, rect_.height);
+    HRGN hole = CreateRectRgn(overlap.left - runRc.left, overlap.top - runRc.top,
+                              overlap.right - runRc.left, overlap.bottom - runRc.top);
+    if (region && hole) CombineRgn(region, region, hole, RGN_DIFF);
+    if (hole) DeleteObject(hole);
+  }
+  // The window owns the region from here on; none means the whole box.
+  if (!SetWindowRgn(hwnd_, region, TRUE) && region) DeleteObject(region);
+}
+
+}  // namespace velmarin::win32

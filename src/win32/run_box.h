@@ -1,0 +1,75 @@
+#pragma once
+// The Run box: a drop-down combo box in the title strip. Making it costs as much as a third of a
+// bare window's start under Wine, so until the window's first paint a picture of an empty box
+// stands in its place (the same pixels), and what the layout did to it meanwhile (place,
+// visibility, drop acceptance) is kept and given to it when it is made. Where cells lie over
+// it, its window region leaves them out.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/run_list.h"
+#include "win32/cell_host.h"
+
+namespace velmarin::win32 {
+
+inline constexpr int kRunControlId = 1000;
+
+class RunBox;
+
+// The box's drop-down list. A box not made yet has an empty list; adding to it makes the box.
+class RunBoxList : public IRunList {
+ public:
+  explicit RunBoxList(RunBox& box) : box_(box) {}
+  int Count() const override;
+  void RemoveAt(int index) override;
+  void Add(const std::string& text) override;
+
+ private:
+  RunBox& box_;
+};
+
+class RunBox {
+ public:
+  RunBox() : list_(*this) {}
+  RunBox(const RunBox&) = delete;
+  RunBox& operator=(const RunBox&) = delete;
+
+  // The window the box belongs to, whether that window is on the screen (a hidden one is
+  // painted whole when shown), and the cells that may lie over the box.
+  void Attach(HWND parent, HINSTANCE instance, const bool& parentShown, const CellHost& cells);
+  // The box, made now if it does not exist yet (nullptr only when it cannot be made).
+  HWND Handle();
+  bool Made() const { return hwnd_ != nullptr; }
+  IRunList& List() { return list_; }
+
+  void Place(const PixelRect& rect);
+  void SetVisible(bool visible);
+  void AcceptDrops(bool accept);
+
+  // The cells over the box moved: its region is made again now or when the window shows.
+  void CellsMoved();
+  void UpdateRegionIfStale();
+  // The stand-in, while there is no box.
+  void PaintStandIn(HDC dc);
+
+ private:
+  RECT FieldRect() const;  // the edit field, in client pixels
+  void InvalidateField();
+  void UpdateRegion();
+
+  HWND parent_ = nullptr;
+  HINSTANCE instance_ = nullptr;
+  const CellHost* cells_ = nullptr;
+  HWND hwnd_ = nullptr;
+  RunBoxList list_;
+  PixelRect rect_;        // its height includes the drop-down list
+  int fieldHeight_ = 21;  // the edit field's height as placed
+  bool visible_ = true;
+  bool acceptsDrops_ = false;
+  bool regionStale_ = false;
+  const bool* parentShown_ = nullptr;
+};
+
+}  // namespace velmarin::win32

@@ -1,0 +1,58 @@
+#include "shell/program_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "fake/fake_platform.h"
+#include "launch/execute.h"
+
+namespace velmarin {
+namespace {
+
+// Every command the running program can be given, once. What no part answers yet is listed;
+// each part that lands takes its lines out, and the last leaves none.
+TEST(ProgramCommands, WhatTheProgramCannotDoYet) {
+  App app;
+  FakePlatform fake;
+  fake.Wire(app);
+  fake.files.AddFile("C:\\velmarin\\velmarin.ini", "MaxButton=10\r\n\r\n");
+  ProgramCommands commands(app);
+  app.commands = &commands;
+  commands.PageChange(0, true, false);
+  commands.CreatePageHistory();
+  commands.DrawPageCaption();
+  commands.RepaintPage();
+  commands.CreateDrawerMenuItems();
+  commands.ApplyColors();
+  commands.LoadSkin();
+  commands.SkinPaint({ControlKind::TitleBar, 1}, 0);
+  commands.PrepareShelfList();
+  commands.HookWindow();
+  commands.UnhookWindow();
+  commands.NotifyIcon(true);
+  commands.SetTopMost(true);
+  commands.RegisterAppHotKey("velmarinHK", 2, 86);
+  commands.ShowSettingsDialog();
+  EXPECT_EQ(commands.NotBuilt(),
+            (std::set<std::string>{
+                // pages
+                "PageChange", "CreatePageHistory", "DrawPageCaption", "RepaintPage",
+                // drawers
+                "CreateDrawerMenuItems",
+                // skin and colours
+                "ApplyColors", "LoadSkin", "SkinPaint",
+                // shelf
+                "PrepareShelfList",
+                // window, tray, top-most, hot key
+                "HookWindow", "UnhookWindow", "NotifyIcon", "SetTopMost", "RegisterAppHotKey",
+                // dialogs
+                "ShowSettingsDialog"}));
+  EXPECT_FALSE(fake.system.ended) << "nothing of the above ends the program";
+
+  // ",EXIT" reaches the real shutdown: the settings are written and the program ends.
+  VelmExec(app, ",EXIT", "");
+  EXPECT_TRUE(fake.system.ended);
+  EXPECT_EQ(fake.files.writeCount(), 1);
+}
+
+}  // namespace
+}  // namespace velmarin
