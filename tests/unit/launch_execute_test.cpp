@@ -192,6 +192,18 @@ TEST(VelmExec, GroupNamesSwitchPagesExactly) {
   EXPECT_TRUE(f.fake.shell.Quiet());
 }
 
+// A button number is 1 to 12 written plainly: ",01", ",1.0", ",+1" and ", 1" name a page
+// captioned so, or nothing.
+TEST(VelmExec, OnlyPlainNumbersNameSlots) {
+  LaunchFixture f;
+  f.SetSlot(0, "C:\\first.exe");
+  f.app.model.Pages[1].Caption = "01";
+  f.app.model.Pages[2].Caption = "1.0";
+  for (const char* name : {",01", ",1.0", ",+1", ", 1"}) VelmExec(f.app, name, "");
+  EXPECT_EQ(f.pageChanges, (std::vector<PageChangeCall>{{1, false, false}, {2, false, false}}));
+  EXPECT_TRUE(f.fake.shell.Quiet());
+}
+
 TEST(VelmExec, SlotNumbersWrapAtMaxButtonAndOpenNormally) {
   LaunchFixture f;
   f.SetSlot(0, "C:\\first.exe", "-a", 3);

@@ -50,15 +50,24 @@ TEST(Limits, ClampedAfterLoading) {
   }
 }
 
-TEST(Limits, ResizeKeepsLoadedPages) {
+// The table grows to the page count keeping its pages; a current page the table does not hold
+// comes back to the first page.
+TEST(Limits, ResizeKeepsLoadedPagesAndTheCurrentPageInside) {
   Model m;
   m.PageCount = 3;
   m.Pages.resize(2);
   m.Pages[1].Caption = "Tools";
+  m.CurrentPage = 2;
   ClampLimits(m);
   ASSERT_EQ(m.Pages.size(), 3u);
   EXPECT_EQ(m.Pages[1].Caption, "Tools");
   EXPECT_EQ(m.Pages[2].Caption, "");
+  EXPECT_EQ(m.CurrentPage, 2);
+  for (int32_t outside : {3, -1, 2000000000}) {
+    m.CurrentPage = outside;
+    ClampLimits(m);
+    EXPECT_EQ(m.CurrentPage, 0) << outside;
+  }
 }
 
 TEST(NumberConversion, DecimalRoundsHalvesToEven) {
