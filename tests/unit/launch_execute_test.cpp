@@ -280,6 +280,17 @@ TEST(VelmExec, SlotReferencesRunOnlyOtherSlotsAndChainsStop) {
     EXPECT_EQ(f.fake.shell.executions.size(), 2u);
     EXPECT_EQ(f.fake.shell.beeps, 2);
   }
+  {  // a group whose caption reads as the slot's own number refers back to it: a beep
+    LaunchFixture f;
+    f.app.model.Pages[1].Caption = "1.0";
+    f.app.model.Pages[2].Caption = "01";
+    f.SetSlot(0, ",1.0");
+    VelmExec(f.app, ",1", "");
+    f.SetSlot(0, ",01");
+    VelmExec(f.app, ",1", "");
+    EXPECT_EQ(f.fake.shell.beeps, 2);
+    EXPECT_TRUE(f.pageChanges.empty());
+  }
   {  // a page captioned with a number is a group, reached through the slot
     LaunchFixture f;
     f.app.model.Pages[1].Caption = "13";
