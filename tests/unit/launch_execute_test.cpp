@@ -93,6 +93,7 @@ TEST(ExecuteItem, AppletsRunByFileNameOnlyWhenListed) {
 
 TEST(ExecuteItem, InternalNamesGoToTheCommandsWithParamsAsArgument) {
   LaunchFixture f;
+  f.app.model.settings.options.ShortPathExecute = true;  // no short form of a command
   Launch(f, ",DELETE", "open", 0, "C:\\old.txt");
   Launch(f, ",Tools", "open", 0);
   Launch(f, "", "open", 0);  // an empty item names nothing
