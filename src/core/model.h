@@ -75,6 +75,8 @@ struct Options {
   bool SavedStorageOpen = false;
   // FlgExecute
   bool ShortPathExecute = false;
+
+  bool operator==(const Options&) const = default;
 };
 
 struct FlagWords {
@@ -97,6 +99,8 @@ struct Colors {
   int32_t ColRunBack = 0;
   int32_t ColStorageFore = 0;
   int32_t ColStorageBack = 0;
+
+  bool operator==(const Colors&) const = default;
 };
 
 struct Settings {

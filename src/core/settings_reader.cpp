@@ -6,6 +6,7 @@
 
 #include "core/number.h"
 #include "core/settings.h"
+#include "core/settings_keys.h"
 #include "core/settings_text.h"
 #include "launch/names.h"
 #include "launch/shelf_register.h"
@@ -129,25 +130,25 @@ Button* ButtonForRecord(Model& m, int32_t taken) {
 void StoreRecord(Model& m, char key, std::string_view value) {
   RecordCursor& c = m.cursor;
   switch (key) {
-    case 'T':
+    case kKeyToolTip.front():
       if (Button* b = ButtonForRecord(m, c.toolTips)) {
         b->ToolTip.assign(value);
         ++c.toolTips;
       }
       break;
-    case 'R':
+    case kKeyParams.front():
       if (Button* b = ButtonForRecord(m, c.params)) {
         b->Params.assign(value);
         ++c.params;
       }
       break;
-    case 'S':
+    case kKeyShowCmd.front():
       if (Button* b = ButtonForRecord(m, c.shows)) {
         if (const auto show = ToInt16(value)) b->ShowCmd = *show;
         ++c.shows;  // counts even when the value does not convert
       }
       break;
-    case 'I': {
+    case kKeyIcon.front(): {
       // The index is the number after the last ",": an icon file whose path holds a comma
       // keeps its whole path.
       const size_t comma = value.rfind(',');
@@ -161,7 +162,7 @@ void StoreRecord(Model& m, char key, std::string_view value) {
       }
       break;
     }
-    case 'M': {
+    case kKeyDrawer.front(): {
       Button* b = RecentButton(m);
       if (!b || b->Path.empty() || c.drawerSlot >= m.settings.MaxDrawer ||
           c.drawerSlot >= kDrawerSlots)
@@ -175,59 +176,24 @@ void StoreRecord(Model& m, char key, std::string_view value) {
   }
 }
 
-struct Int32Field {
-  std::string_view key;
-  int32_t& (*field)(Model&);
-};
-
-// The keys that set one 32-bit field each.
-constexpr Int32Field kInt32Fields[] = {
-    {"FlgAppearance", [](Model& m) -> int32_t& { return m.settings.flags.FlgAppearance; }},
-    {"FlgSystem", [](Model& m) -> int32_t& { return m.settings.flags.FlgSystem; }},
-    {"FlgTitleBar", [](Model& m) -> int32_t& { return m.settings.flags.FlgTitleBar; }},
-    {"FlgRunBehavior", [](Model& m) -> int32_t& { return m.settings.flags.FlgRunBehavior; }},
-    {"FlgStorageBehavior",
-     [](Model& m) -> int32_t& { return m.settings.flags.FlgStorageBehavior; }},
-    {"FlgEdit", [](Model& m) -> int32_t& { return m.settings.flags.FlgEdit; }},
-    {"FlgMode", [](Model& m) -> int32_t& { return m.settings.flags.FlgMode; }},
-    {"FlgExecute", [](Model& m) -> int32_t& { return m.settings.flags.FlgExecute; }},
-    {"HotKeyFlg", [](Model& m) -> int32_t& { return m.settings.HotKeyFlg; }},
-    {"HotKeyKey", [](Model& m) -> int32_t& { return m.settings.HotKeyKey; }},
-    {"ColTitleBarActFore",
-     [](Model& m) -> int32_t& { return m.settings.colors.ColTitleBarActFore; }},
-    {"ColTitleBarActBack",
-     [](Model& m) -> int32_t& { return m.settings.colors.ColTitleBarActBack; }},
-    {"ColTitleBarInActFore",
-     [](Model& m) -> int32_t& { return m.settings.colors.ColTitleBarInActFore; }},
-    {"ColTitleBarInActBack",
-     [](Model& m) -> int32_t& { return m.settings.colors.ColTitleBarInActBack; }},
-    {"ColRunFore", [](Model& m) -> int32_t& { return m.settings.colors.ColRunFore; }},
-    {"ColRunBack", [](Model& m) -> int32_t& { return m.settings.colors.ColRunBack; }},
-    {"ColStorageFore", [](Model& m) -> int32_t& { return m.settings.colors.ColStorageFore; }},
-    {"ColStorageBack", [](Model& m) -> int32_t& { return m.settings.colors.ColStorageBack; }},
-};
-
 // The keys longer than one letter; false when the key is none of them.
 bool SetNamedField(Model& m, std::string_view key, std::string_view value) {
-  Settings& s = m.settings;
-  int16_t* limit = nullptr;
-  if (key == "MaxPage") {
+  if (key == kKeyPageCount) {
     SetMaxPage(m, value);
     return true;
   }
-  if (key == "MaxButton") limit = &s.MaxButton;
-  if (key == "MaxDrawer") limit = &s.MaxDrawer;
-  if (key == "MaxMultiExecute") limit = &s.MaxMultiExecute;
-  if (limit) {
-    if (const auto n = ToInt16(value)) *limit = *n;
+  for (const auto& limit : kLimitKeys) {
+    if (limit.name != key) continue;
+    if (const auto n = ToInt16(value)) m.settings.*limit.field = *n;
     return true;
   }
-  for (const Int32Field& f : kInt32Fields) {
-    if (f.key != key) continue;
-    if (const auto n = ToInt32(value)) f.field(m) = *n;
-    return true;
-  }
-  return false;
+  bool found = false;
+  ForEachNumberKey(m.settings, [&](std::string_view name, int32_t& field) {
+    if (found || name != key) return;
+    found = true;
+    if (const auto n = ToInt32(value)) field = *n;
+  });
+  return found;
 }
 
 LoadResult ReadPairs(App& app, std::string_view text, IText* ansi) {
@@ -284,29 +250,29 @@ ParseResult ParseSettingLine(App& app, std::string_view key, std::string_view va
   if (!key.empty() && key.front() == ';') return ParseResult::Continue;  // a comment
   if (key.size() == 1) {
     switch (key.front()) {
-      case 'X':
+      case kKeyWindowLeft.front():
         SetWindowEdge(app, value, true);
         return ParseResult::Continue;
-      case 'Y':
+      case kKeyWindowTop.front():
         SetWindowEdge(app, value, false);
         return ParseResult::Continue;
-      case 'G':
+      case kKeyGroup.front():
         SetGroup(m, value);
         return ParseResult::Continue;
-      case 'C':
+      case kKeyCaption.front():
         SetCaption(m, value);
         return ParseResult::Continue;
-      case 'P':
+      case kKeyPath.front():
         StoreButton(app, value);
         return ParseResult::Continue;
-      case 'T':
-      case 'R':
-      case 'S':
-      case 'I':
-      case 'M':
+      case kKeyToolTip.front():
+      case kKeyParams.front():
+      case kKeyShowCmd.front():
+      case kKeyIcon.front():
+      case kKeyDrawer.front():
         StoreRecord(m, key.front(), value);
         return ParseResult::Continue;
-      case 'O':
+      case kKeyShelfItem.front():
         AddToShelf(app, std::string(value));  // whatever StorageKeepItems says
         return ParseResult::Continue;
       default:

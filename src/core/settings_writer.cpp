@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/settings.h"
+#include "core/settings_keys.h"
 #include "core/settings_text.h"
 
 namespace velmarin {
@@ -74,12 +75,12 @@ void AppendOnOneLine(std::string& out, std::string_view value, bool lineBreak) {
 // ASCII joined by LF, so that they reach the ANSI code page in one conversion.
 class MeasureSink {
  public:
-  void Number(std::string_view keyEq, int64_t) { size_ += keyEq.size() + 13; }
-  void Ascii(std::string_view keyEq, std::string_view value) {
-    size_ += keyEq.size() + value.size() + 2;
+  void Number(std::string_view key, int64_t) { size_ += key.size() + 14; }
+  void Ascii(std::string_view key, std::string_view value) {
+    size_ += key.size() + value.size() + 3;
   }
-  void Text(std::string_view keyEq, std::string_view value, std::string_view suffix = {}) {
-    size_ += keyEq.size() + value.size() + suffix.size() + 2;
+  void Text(std::string_view key, std::string_view value, std::string_view suffix = {}) {
+    size_ += key.size() + value.size() + suffix.size() + 3;
     const uint8_t flags = Scan(value);
     flags_.push_back(flags);
     if (!(flags & kHigh)) return;
@@ -105,21 +106,21 @@ class EmitSink {
  public:
   EmitSink(std::string& out, const std::vector<uint8_t>& flags, const std::string* converted)
       : out_(out), flags_(flags), converted_(converted) {}
-  void Number(std::string_view keyEq, int64_t value) {
+  void Number(std::string_view key, int64_t value) {
     char buffer[24];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out_.append(keyEq);
+    Key(key);
     out_.append(buffer, ec == std::errc() ? end : buffer);
     out_.append("\r\n");
   }
-  void Ascii(std::string_view keyEq, std::string_view value) {
-    out_.append(keyEq);
+  void Ascii(std::string_view key, std::string_view value) {
+    Key(key);
     out_.append(value);
     out_.append("\r\n");
   }
-  void Text(std::string_view keyEq, std::string_view value, std::string_view suffix = {}) {
+  void Text(std::string_view key, std::string_view value, std::string_view suffix = {}) {
     const uint8_t flags = flags_[line_++];
-    out_.append(keyEq);
+    Key(key);
     if (converted_ && (flags & kHigh)) {
       const size_t end = converted_->find('\n', next_);
       out_.append(*converted_, next_, end - next_);
@@ -132,6 +133,11 @@ class EmitSink {
   }
 
  private:
+  void Key(std::string_view key) {
+    out_.append(key);
+    out_.push_back('=');
+  }
+
   std::string& out_;
   const std::vector<uint8_t>& flags_;
   const std::string* converted_;
@@ -142,52 +148,31 @@ class EmitSink {
 // The lines before the pages: window position, limits, flag words, hot key, colours.
 template <class Sink>
 void WriteKeys(const Model& m, const Settings& s, int32_t pages, Sink& out) {
-  out.Ascii("X=", FormatSingle(m.WindowLeft));
-  out.Ascii("Y=", FormatSingle(m.WindowTop));
-  out.Number("MaxPage=", pages);
-  out.Number("MaxButton=", s.MaxButton);
-  out.Number("MaxDrawer=", s.MaxDrawer);
-  out.Number("MaxMultiExecute=", s.MaxMultiExecute);
-  const FlagWords& f = s.flags;
-  out.Number("FlgAppearance=", f.FlgAppearance);
-  out.Number("FlgSystem=", f.FlgSystem);
-  out.Number("FlgTitleBar=", f.FlgTitleBar);
-  out.Number("FlgRunBehavior=", f.FlgRunBehavior);
-  out.Number("FlgStorageBehavior=", f.FlgStorageBehavior);
-  out.Number("FlgEdit=", f.FlgEdit);
-  out.Number("FlgMode=", f.FlgMode);
-  out.Number("FlgExecute=", f.FlgExecute);
-  out.Number("HotKeyFlg=", s.HotKeyFlg);
-  out.Number("HotKeyKey=", s.HotKeyKey);
-  const Colors& c = s.colors;
-  out.Number("ColTitleBarActFore=", c.ColTitleBarActFore);
-  out.Number("ColTitleBarActBack=", c.ColTitleBarActBack);
-  out.Number("ColTitleBarInActFore=", c.ColTitleBarInActFore);
-  out.Number("ColTitleBarInActBack=", c.ColTitleBarInActBack);
-  out.Number("ColRunFore=", c.ColRunFore);
-  out.Number("ColRunBack=", c.ColRunBack);
-  out.Number("ColStorageFore=", c.ColStorageFore);
-  out.Number("ColStorageBack=", c.ColStorageBack);
+  out.Ascii(kKeyWindowLeft, FormatSingle(m.WindowLeft));
+  out.Ascii(kKeyWindowTop, FormatSingle(m.WindowTop));
+  out.Number(kKeyPageCount, pages);
+  for (const auto& limit : kLimitKeys) out.Number(limit.name, s.*limit.field);
+  ForEachNumberKey(s, [&](std::string_view name, int32_t value) { out.Number(name, value); });
 }
 
 // One slot: its path (even when empty, so that slot positions survive), and for a set path its
 // other fields and drawer items.
 template <class Sink>
 void WriteButton(const Button& b, int drawers, Sink& out) {
-  out.Text("P=", b.Path);
+  out.Text(kKeyPath, b.Path);
   if (b.Path.empty()) return;
-  if (!b.ToolTip.empty()) out.Text("T=", b.ToolTip);
-  if (!b.Params.empty()) out.Text("R=", b.Params);
-  if (b.ShowCmd > 1) out.Number("S=", b.ShowCmd);
+  if (!b.ToolTip.empty()) out.Text(kKeyToolTip, b.ToolTip);
+  if (!b.Params.empty()) out.Text(kKeyParams, b.Params);
+  if (b.ShowCmd > 1) out.Number(kKeyShowCmd, b.ShowCmd);
   if (!b.IconFile.empty()) {
     char index[8];
     index[0] = ',';
     const auto [end, ec] = std::to_chars(index + 1, index + sizeof index, b.IconIndex);
-    out.Text("I=", b.IconFile, std::string_view(index, ec == std::errc() ? end - index : 1));
+    out.Text(kKeyIcon, b.IconFile, std::string_view(index, ec == std::errc() ? end - index : 1));
   }
   for (int k = 0; k < drawers; ++k) {
     const std::string& item = b.Drawer[static_cast<size_t>(k)];
-    if (!item.empty()) out.Text("M=", item);  // gaps close up on the next load
+    if (!item.empty()) out.Text(kKeyDrawer, item);  // gaps close up on the next load
   }
 }
 
@@ -205,15 +190,15 @@ void WriteLines(App& app, const Settings& s, Sink& out) {
   for (int32_t i = 0; i < pages; ++i) {
     const Page* found = PageAt(m, i);
     const Page& page = found ? *found : kEmptyPage;
-    out.Number("G=", i);
-    out.Text("C=", page.Caption);
+    out.Number(kKeyGroup, i);
+    out.Text(kKeyCaption, page.Caption);
     for (int j = 0; j < buttons; ++j)
       WriteButton(page.Buttons[static_cast<size_t>(j)], drawers, out);
   }
   IShelfList* shelf = app.platform.shelf;
   if (s.options.StorageKeepItems && shelf) {
     const int count = shelf->Count();
-    for (int i = 0; i < count; ++i) out.Text("O=", shelf->Key(i));
+    for (int i = 0; i < count; ++i) out.Text(kKeyShelfItem, shelf->Key(i));
   }
 }
 

@@ -22,10 +22,10 @@ void Beep(App& app) {
   if (app.platform.shell) app.platform.shell->Beep();
 }
 
-// The short (8.3) form of a path; drive roots, internal names and paths the file system does
-// not know come back unchanged.
+// The short (8.3) form of a path; drive roots and paths the file system does not know come back
+// unchanged. Internal names never get here: launching sends them to the commands first.
 std::string ToShortPath(App& app, const std::string& path) {
-  if (path.empty() || IsDriveRoot(path) || isVelmName(app, path) || !app.platform.files) {
+  if (path.empty() || IsDriveRoot(path) || !app.platform.files) {
     return path;
   }
   auto shortPath = app.platform.files->ShortName(path);

@@ -67,7 +67,8 @@ std::string SearchToolTip(App& app, const std::string& name, bool comboFlg) {
     for (int b = 0; b < buttons; ++b) {
       const std::string& tip = app.model.Pages[static_cast<size_t>(p)].Buttons[b].ToolTip;
       if (!app.platform.text->StartsWithNoCase(tip, name)) continue;
-      if (first.empty() && !tip.empty()) {
+      // A match is never empty: name is not, and an empty tip starts with nothing else.
+      if (first.empty()) {
         first = tip;
         if (!comboFlg) return first;
       }

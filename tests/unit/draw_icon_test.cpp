@@ -80,6 +80,12 @@ TEST(MyDrawIcon, DrawerTicksAndSlotRange) {
   ASSERT_EQ(drawn.size(), 2u);
   EXPECT_EQ(drawn[0].detail, "3,0-3,2");
   EXPECT_EQ(drawn[1].detail, "6,0-6,2");
+  // Items in slots beyond MaxDrawer (kept from a larger limit) are not counted.
+  p.fake.controls.controls.clear();
+  p.app.model.settings.MaxDrawer = 2;
+  MyDrawIcon(p.app, "", 3, 2, 2, kCell, 0, "", true);
+  ASSERT_EQ(p.fake.controls.controls[kCell].drawn.size(), 1u);
+  EXPECT_EQ(p.fake.controls.controls[kCell].drawn[0].detail, "3,0-3,2");
   // Off, no ticks; a slot outside 0..MaxButton-1 draws nothing at all.
   p.fake.controls.controls.clear();
   p.app.model.settings.options.ShowDrawerCount = false;

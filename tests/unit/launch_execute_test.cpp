@@ -93,6 +93,7 @@ TEST(ExecuteItem, AppletsRunByFileNameOnlyWhenListed) {
 
 TEST(ExecuteItem, InternalNamesGoToTheCommandsWithParamsAsArgument) {
   LaunchFixture f;
+  f.app.model.settings.options.ShortPathExecute = true;  // no short form of a command
   Launch(f, ",DELETE", "open", 0, "C:\\old.txt");
   Launch(f, ",Tools", "open", 0);
   Launch(f, "", "open", 0);  // an empty item names nothing
@@ -192,6 +193,18 @@ TEST(VelmExec, GroupNamesSwitchPagesExactly) {
   EXPECT_TRUE(f.fake.shell.Quiet());
 }
 
+// A button number is 1 to 12 written plainly: ",01", ",1.0", ",+1" and ", 1" name a page
+// captioned so, or nothing.
+TEST(VelmExec, OnlyPlainNumbersNameSlots) {
+  LaunchFixture f;
+  f.SetSlot(0, "C:\\first.exe");
+  f.app.model.Pages[1].Caption = "01";
+  f.app.model.Pages[2].Caption = "1.0";
+  for (const char* name : {",01", ",1.0", ",+1", ", 1"}) VelmExec(f.app, name, "");
+  EXPECT_EQ(f.pageChanges, (std::vector<PageChangeCall>{{1, false, false}, {2, false, false}}));
+  EXPECT_TRUE(f.fake.shell.Quiet());
+}
+
 TEST(VelmExec, SlotNumbersWrapAtMaxButtonAndOpenNormally) {
   LaunchFixture f;
   f.SetSlot(0, "C:\\first.exe", "-a", 3);
@@ -267,6 +280,17 @@ TEST(VelmExec, SlotReferencesRunOnlyOtherSlotsAndChainsStop) {
     VelmExec(f.app, ",3", "");
     EXPECT_EQ(f.fake.shell.executions.size(), 2u);
     EXPECT_EQ(f.fake.shell.beeps, 2);
+  }
+  {  // a group whose caption reads as the slot's own number refers back to it: a beep
+    LaunchFixture f;
+    f.app.model.Pages[1].Caption = "1.0";
+    f.app.model.Pages[2].Caption = "01";
+    f.SetSlot(0, ",1.0");
+    VelmExec(f.app, ",1", "");
+    f.SetSlot(0, ",01");
+    VelmExec(f.app, ",1", "");
+    EXPECT_EQ(f.fake.shell.beeps, 2);
+    EXPECT_TRUE(f.pageChanges.empty());
   }
   {  // a page captioned with a number is a group, reached through the slot
     LaunchFixture f;

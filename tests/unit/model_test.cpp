@@ -1,69 +1,11 @@
+#include "core/model.h"
+
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#include "core/model.h"
 #include "core/number.h"
 
 namespace velmarin {
 namespace {
-
-// Each option, set alone, lands at its own bit of its own word, and the word reads back.
-TEST(FlagWords, EveryOptionSitsAtItsBitAndRoundTrips) {
-  struct Case {
-    bool Options::*option;
-    int32_t FlagWords::*word;
-    int bit;
-  };
-  const Case cases[] = {
-      {&Options::ShowToolTips, &FlagWords::FlgAppearance, 0},
-      {&Options::ShowDrawerCount, &FlagWords::FlgAppearance, 1},
-      {&Options::MenuNumbers, &FlagWords::FlgAppearance, 2},
-      {&Options::UseSkin, &FlagWords::FlgAppearance, 3},
-      {&Options::PaintRunBox, &FlagWords::FlgAppearance, 4},
-      {&Options::TrayIcon, &FlagWords::FlgSystem, 0},
-      {&Options::AlwaysOnTop, &FlagWords::FlgSystem, 1},
-      {&Options::UseHotKey, &FlagWords::FlgSystem, 2},
-      {&Options::PageButtonsMoveWindow, &FlagWords::FlgTitleBar, 0},
-      {&Options::RunToolTipParams, &FlagWords::FlgRunBehavior, 0},
-      {&Options::RunAutoDropDown, &FlagWords::FlgRunBehavior, 1},
-      {&Options::ClickClearsRun, &FlagWords::FlgRunBehavior, 2},
-      {&Options::TabClearsRun, &FlagWords::FlgRunBehavior, 3},
-      {&Options::StorageMultiExecute, &FlagWords::FlgStorageBehavior, 0},
-      {&Options::StorageDblClickExecute, &FlagWords::FlgStorageBehavior, 1},
-      {&Options::StorageDblClickClose, &FlagWords::FlgStorageBehavior, 2},
-      {&Options::StorageNotifyDuplicate, &FlagWords::FlgStorageBehavior, 3},
-      {&Options::StorageKeepItems, &FlagWords::FlgStorageBehavior, 4},
-      {&Options::StorageExecuteDropped, &FlagWords::FlgStorageBehavior, 5},
-      {&Options::RegisterLinkTarget, &FlagWords::FlgEdit, 0},
-      {&Options::ToolTipWithExt, &FlagWords::FlgEdit, 1},
-      {&Options::CplToolTip, &FlagWords::FlgEdit, 2},
-      {&Options::KeepDropMode, &FlagWords::FlgMode, 0},
-      {&Options::SavedDropMode, &FlagWords::FlgMode, 1},
-      {&Options::StartInExecuteMode, &FlagWords::FlgMode, 2},
-      {&Options::KeepStorageOpen, &FlagWords::FlgMode, 3},
-      {&Options::SavedStorageOpen, &FlagWords::FlgMode, 4},
-      {&Options::ShortPathExecute, &FlagWords::FlgExecute, 0},
-  };
-  for (const Case& c : cases) {
-    Settings s;
-    s.options.*c.option = true;
-    PackAllFlags(s);
-    const FlagWords& f = s.flags;
-    const int32_t total = f.FlgAppearance | f.FlgSystem | f.FlgTitleBar | f.FlgRunBehavior |
-                          f.FlgStorageBehavior | f.FlgEdit | f.FlgMode | f.FlgExecute;
-    EXPECT_EQ(s.flags.*c.word, 1 << c.bit) << "bit " << c.bit;
-    EXPECT_EQ(total, 1 << c.bit) << "only one word carries it";
-
-    Settings back;
-    back.flags.*c.word = 1 << c.bit;
-    UnpackFlags(back);
-    EXPECT_TRUE(back.options.*c.option);
-    Options none;
-    none.*c.option = true;
-    EXPECT_EQ(std::memcmp(&none, &back.options, sizeof none), 0);
-  }
-}
 
 TEST(FlagWords, UnknownBitsAreDroppedOnPack) {
   Settings s;
@@ -85,8 +27,10 @@ TEST(Limits, ClampedAfterLoading) {
     int32_t wantPages;
   };
   const Case cases[] = {
-      {0, 0, -1, 0, 10, 1, 4, 1},       {99, 9, 1000, 3, 12, 4, 4, 3},
-      {12, 4, 999, 1, 12, 4, 999, 1},   {1, 1, 0, -5, 1, 1, 0, 1},
+      {0, 0, -1, 0, 10, 1, 4, 1},
+      {99, 9, 1000, 3, 12, 4, 4, 3},
+      {12, 4, 999, 1, 12, 4, 999, 1},
+      {1, 1, 0, -5, 1, 1, 0, 1},
       {-3, 5, 4, 2000000000, 10, 4, 4, kMaxPageCount},
   };
   for (const Case& c : cases) {
@@ -106,15 +50,24 @@ TEST(Limits, ClampedAfterLoading) {
   }
 }
 
-TEST(Limits, ResizeKeepsLoadedPages) {
+// The table grows to the page count keeping its pages; a current page the table does not hold
+// comes back to the first page.
+TEST(Limits, ResizeKeepsLoadedPagesAndTheCurrentPageInside) {
   Model m;
   m.PageCount = 3;
   m.Pages.resize(2);
   m.Pages[1].Caption = "Tools";
+  m.CurrentPage = 2;
   ClampLimits(m);
   ASSERT_EQ(m.Pages.size(), 3u);
   EXPECT_EQ(m.Pages[1].Caption, "Tools");
   EXPECT_EQ(m.Pages[2].Caption, "");
+  EXPECT_EQ(m.CurrentPage, 2);
+  for (int32_t outside : {3, -1, 2000000000}) {
+    m.CurrentPage = outside;
+    ClampLimits(m);
+    EXPECT_EQ(m.CurrentPage, 0) << outside;
+  }
 }
 
 TEST(NumberConversion, DecimalRoundsHalvesToEven) {

@@ -36,6 +36,8 @@ TEST_F(NamesTest, InternalNamesAreCommandWordsOrExactCaptions) {
   EXPECT_FALSE(isVelmName(app, "EXIT"));
   EXPECT_FALSE(isVelmName(app, ""));
   EXPECT_FALSE(isVelmName(app, ",13"));
+  EXPECT_FALSE(isVelmName(app, ",01"));
+  EXPECT_FALSE(isVelmName(app, ",1.0"));
   EXPECT_TRUE(isVelmName(app, ",Tools"));
   EXPECT_FALSE(isVelmName(app, ",tools"));
   EXPECT_TRUE(isVelmName(app, ","));  // the empty rest names page 0

@@ -226,12 +226,12 @@ TEST(SettingsReader, NumbersAndTheWindowPosition) {
 
   SettingsFixture g;
   g.fake.screen.height = 600;
-  g.Load(CrLf({"X=-100", "Y=20000", "X=abc", "Y=1e400"}) + "\r\n");
-  EXPECT_EQ(g.app.model.WindowLeft, -100);
-  EXPECT_EQ(g.app.model.WindowTop, 2000);  // 20000 modulo 600 x 15 twips
+  g.Load(CrLf({"X=-100", "Y=20000", "X=abc", "X=+-7", "Y=1e400"}) + "\r\n");
+  EXPECT_EQ(g.app.model.WindowLeft, -100);  // a sign after a sign is not a number
+  EXPECT_EQ(g.app.model.WindowTop, 2000);   // 20000 modulo 600 x 15 twips
 
   SettingsFixture none;
-  none.Load(CrLf({"X=", "Y=nan"}) + "\r\n");
+  none.Load(CrLf({"X=", "Y=nan", "X=+-100", "Y=-+100", "X=++1"}) + "\r\n");
   EXPECT_FALSE(none.app.model.hasWindowLeft);
   EXPECT_FALSE(none.app.model.hasWindowTop);
 }

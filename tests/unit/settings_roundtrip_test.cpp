@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <random>
+#include <set>
+#include <type_traits>
+#include <vector>
 
 #include "settings_golden.h"
 #include "settings_test_support.h"
@@ -8,39 +13,16 @@
 namespace velmarin {
 namespace {
 
-constexpr int32_t Colors::*kColors[] = {
-    &Colors::ColTitleBarActFore,   &Colors::ColTitleBarActBack, &Colors::ColTitleBarInActFore,
-    &Colors::ColTitleBarInActBack, &Colors::ColRunFore,         &Colors::ColRunBack,
-    &Colors::ColStorageFore,       &Colors::ColStorageBack};
-
-constexpr bool Options::*kOptions[] = {&Options::ShowToolTips,
-                                       &Options::ShowDrawerCount,
-                                       &Options::MenuNumbers,
-                                       &Options::UseSkin,
-                                       &Options::PaintRunBox,
-                                       &Options::TrayIcon,
-                                       &Options::AlwaysOnTop,
-                                       &Options::UseHotKey,
-                                       &Options::PageButtonsMoveWindow,
-                                       &Options::RunToolTipParams,
-                                       &Options::RunAutoDropDown,
-                                       &Options::ClickClearsRun,
-                                       &Options::TabClearsRun,
-                                       &Options::StorageMultiExecute,
-                                       &Options::StorageDblClickExecute,
-                                       &Options::StorageDblClickClose,
-                                       &Options::StorageNotifyDuplicate,
-                                       &Options::StorageKeepItems,
-                                       &Options::StorageExecuteDropped,
-                                       &Options::RegisterLinkTarget,
-                                       &Options::ToolTipWithExt,
-                                       &Options::CplToolTip,
-                                       &Options::KeepDropMode,
-                                       &Options::SavedDropMode,
-                                       &Options::StartInExecuteMode,
-                                       &Options::KeepStorageOpen,
-                                       &Options::SavedStorageOpen,
-                                       &Options::ShortPathExecute};
+// Every field of a record whose fields are all alike (the options are all bools, the colours
+// all 32-bit numbers) from gen, without naming them one by one.
+template <class Field, class Record, class Gen>
+void FillEach(Record& record, Gen gen) {
+  static_assert(std::has_unique_object_representations_v<Record> &&
+                sizeof(Record) % sizeof(Field) == 0);
+  std::array<Field, sizeof(Record) / sizeof(Field)> fields;
+  for (Field& field : fields) field = gen();
+  record = std::bit_cast<Record>(fields);
+}
 
 // What a written file keeps of a model: slots and drawers within the limits, a button's other
 // fields only when it has a path, ShowCmd only above 1, IconIndex only with an icon file, and
@@ -81,8 +63,8 @@ void ExpectSameSaved(const Model& want, const Model& got, const std::string& whe
   EXPECT_EQ(b.MaxMultiExecute, a.MaxMultiExecute) << where;
   EXPECT_EQ(b.HotKeyFlg, a.HotKeyFlg) << where;
   EXPECT_EQ(b.HotKeyKey, a.HotKeyKey) << where;
-  for (int32_t Colors::*color : kColors) EXPECT_EQ(b.colors.*color, a.colors.*color) << where;
-  for (bool Options::*option : kOptions) EXPECT_EQ(b.options.*option, a.options.*option) << where;
+  EXPECT_TRUE(b.colors == a.colors) << where;
+  EXPECT_TRUE(b.options == a.options) << where;
   EXPECT_EQ(got.WindowLeft, want.WindowLeft) << where;
   EXPECT_EQ(got.WindowTop, want.WindowTop) << where;
   for (size_t i = 0; i < want.Pages.size(); ++i) {
@@ -155,8 +137,8 @@ class RandomModel {
     s.MaxMultiExecute = static_cast<int16_t>(Int(0, 999));
     s.HotKeyFlg = Int(0, 15);
     s.HotKeyKey = Int(-5, 255);
-    for (int32_t Colors::*color : kColors) s.colors.*color = static_cast<int32_t>(rng_());
-    for (bool Options::*option : kOptions) s.options.*option = OneIn(2);
+    FillEach<int32_t>(s.colors, [this] { return static_cast<int32_t>(rng_()); });
+    FillEach<bool>(s.options, [this] { return OneIn(2); });
     m.DropMode = s.options.SavedDropMode;
     m.WindowLeft = static_cast<float>(Int(-15359, 15359));
     m.WindowTop = static_cast<float>(Int(-11519, 11519));
@@ -216,6 +198,66 @@ TEST(SettingsRoundTrip, RandomModelsSurviveWriteReadWrite) {
   // Both encodings had their share.
   EXPECT_GT(utf8Files, 30);
   EXPECT_LT(utf8Files, 270);
+}
+
+// The flag lines of a written file whose word is not 0.
+std::vector<std::string> NonZeroFlagLines(const std::string& file) {
+  std::vector<std::string> lines;
+  for (size_t at = 0; (at = file.find("\nFlg", at)) != std::string::npos;) {
+    const size_t start = at + 1;
+    at = file.find('\r', start);
+    const std::string line = file.substr(start, at - start);
+    if (line.substr(line.find('=') + 1) != "0") lines.push_back(line);
+  }
+  return lines;
+}
+
+// Each option set alone comes back from a save alone, carried by a bit of a flag word that no
+// other option shares. From the file's side, each bit of each flag word set alone either comes
+// back alone or, read by no option, is dropped; as many bits come back as there are options.
+TEST(SettingsRoundTrip, EachOptionAndEachFlagBitSurvivesASaveAlone) {
+  constexpr size_t kOptionCount = sizeof(Options);
+  std::set<std::string> carriers;
+  for (size_t i = 0; i < kOptionCount; ++i) {
+    Options one;
+    size_t n = 0;
+    FillEach<bool>(one, [&] { return n++ == i; });
+    SettingsFixture f;
+    f.app.model.settings.options = one;
+    f.app.model.DropMode = one.SavedDropMode;  // the mode is saved from the window's own
+    ASSERT_TRUE(SaveSettings(f.app));
+    const std::vector<std::string> set = NonZeroFlagLines(f.Saved());
+    ASSERT_EQ(set.size(), 1u) << "option " << i;
+    carriers.insert(set[0]);
+
+    SettingsFixture back;
+    back.LoadAndStart(f.Saved());
+    EXPECT_TRUE(back.app.model.settings.options == one) << "option " << i << ", " << set[0];
+  }
+  EXPECT_EQ(carriers.size(), kOptionCount);
+
+  SettingsFixture blank;
+  ASSERT_TRUE(SaveSettings(blank.app));
+  const std::string written = blank.Saved();
+  std::vector<std::string> words;  // the flag words a file holds, from a written one
+  for (size_t at = 0; (at = written.find("\nFlg", at)) != std::string::npos; ++at)
+    words.push_back(written.substr(at + 1, written.find('=', at) - at - 1));
+  ASSERT_EQ(words.size(), 8u);
+  size_t survivors = 0;
+  for (const std::string& word : words) {
+    for (int bit = 0; bit < 32; ++bit) {
+      const std::string line = word + "=" + std::to_string(static_cast<int32_t>(1u << bit));
+      SettingsFixture f;
+      f.LoadAndStart(CrLf({line}) + "\r\n");
+      f.app.model.DropMode = f.app.model.settings.options.SavedDropMode;
+      ASSERT_TRUE(SaveSettings(f.app));
+      const std::vector<std::string> set = NonZeroFlagLines(f.Saved());
+      if (set.empty()) continue;
+      EXPECT_EQ(set, std::vector<std::string>{line});
+      ++survivors;
+    }
+  }
+  EXPECT_EQ(survivors, kOptionCount);
 }
 
 }  // namespace

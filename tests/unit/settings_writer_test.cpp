@@ -49,6 +49,32 @@ TEST(SettingsWriter, ButtonLines) {
                               "\r\n");
 }
 
+// A page count beyond the most pages there can be is written as that most, so the file reads
+// back as it was written.
+TEST(SettingsWriter, PageCountCappedAtTheMostPages) {
+  SettingsFixture f;
+  Model& m = f.app.model;
+  m.PageCount = kMaxPageCount + 1;
+  m.Pages.resize(2);
+  m.Pages[1].Caption = "second";
+  m.settings.MaxButton = 1;
+  m.settings.MaxDrawer = 1;
+  ASSERT_TRUE(SaveSettings(f.app));
+  const std::string saved = f.Saved();
+  const std::string last = "G=" + std::to_string(kMaxPageCount - 1) + "\r\nC=\r\nP=\r\n\r\n";
+  // The files are long: a failure says where, not every line of the difference.
+  ASSERT_NE(saved.find("\r\nMaxPage=" + std::to_string(kMaxPageCount) + "\r\n"), std::string::npos);
+  ASSERT_GE(saved.size(), last.size());
+  ASSERT_EQ(saved.substr(saved.size() - last.size()), last);
+
+  SettingsFixture again;
+  again.LoadAndStart(saved);
+  EXPECT_EQ(again.app.model.PageCount, kMaxPageCount);
+  EXPECT_EQ(again.app.model.Pages[1].Caption, "second");
+  ASSERT_TRUE(SaveSettings(again.app));
+  EXPECT_TRUE(again.Saved() == saved);
+}
+
 // A CR or LF inside a value is written as a space, so no later line shifts.
 TEST(SettingsWriter, LineBreaksInsideValuesBecomeSpaces) {
   SettingsFixture f;
