@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/settings.h"
+#include "launch/settings_items.h"
 #include "fake/fake_platform.h"
 
 namespace {

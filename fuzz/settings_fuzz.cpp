@@ -6,6 +6,7 @@
 
 #include "core/model.h"
 #include "core/settings.h"
+#include "launch/settings_items.h"
 #include "fake/fake_platform.h"
 
 namespace {

@@ -22,10 +22,18 @@ std::string SettingsPath(App& app);
 // early with more text after it: "velmarin.ini.bak" next to it.
 std::string SettingsBackupPath(App& app);
 
+// What reading does with an item it meets, given by the part that knows items: a button's path
+// gets its derived parts, a shelf line becomes a shelf entry. A step left empty is skipped.
+struct SettingsItemSteps {
+  void (*pathParts)(const App& app, Button& button) = nullptr;
+  void (*shelfItem)(App& app, const std::string& item) = nullptr;
+};
+
 // Reads the file into the model. The limits are not clamped here; start-up does that next.
-LoadResult LoadSettings(App& app);
+LoadResult LoadSettings(App& app, const SettingsItemSteps& items);
 // Acts on one key/value pair (both trimmed, UTF-8) with the load cursor in app.model.cursor.
-ParseResult ParseSettingLine(App& app, std::string_view key, std::string_view value);
+ParseResult ParseSettingLine(App& app, const SettingsItemSteps& items, std::string_view key,
+                             std::string_view value);
 // Writes the whole model; false after the "File Save Error..." message (the old file is whole).
 bool SaveSettings(App& app);
 

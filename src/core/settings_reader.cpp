@@ -8,8 +8,6 @@
 #include "core/settings.h"
 #include "core/settings_keys.h"
 #include "core/settings_text.h"
-#include "launch/names.h"
-#include "launch/shelf_register.h"
 
 namespace velmarin {
 
@@ -97,7 +95,7 @@ void SetCaption(Model& m, std::string_view value) {
   ++m.cursor.captions;
 }
 
-void StoreButton(App& app, std::string_view value) {
+void StoreButton(App& app, const SettingsItemSteps& items, std::string_view value) {
   Model& m = app.model;
   RecordCursor& c = m.cursor;
   if (c.buttons >= m.settings.MaxButton) return;
@@ -107,7 +105,7 @@ void StoreButton(App& app, std::string_view value) {
   if (page && c.buttons < kButtonSlots) {
     Button& b = page->Buttons[static_cast<size_t>(c.buttons)];
     b.Path.assign(value);
-    SetPathParts(app, b);
+    if (items.pathParts) items.pathParts(app, b);
   }
   ++c.buttons;
   c.drawerSlot = 0;
@@ -196,7 +194,7 @@ bool SetNamedField(Model& m, std::string_view key, std::string_view value) {
   return found;
 }
 
-LoadResult ReadPairs(App& app, std::string_view text, IText* ansi) {
+LoadResult ReadPairs(App& app, const SettingsItemSteps& items, std::string_view text, IText* ansi) {
   std::optional<AnsiPairDecoder> decoder;
   if (ansi && HasHighByte(text)) decoder.emplace(text, *ansi);
   SettingsLineReader reader(text);
@@ -204,7 +202,7 @@ LoadResult ReadPairs(App& app, std::string_view text, IText* ansi) {
   while (reader.Next(line)) {
     if (line.missingCr && AskReadError(app) == ParseResult::Cancelled) return LoadResult::Cancelled;
     if (decoder) decoder->Decode(line);
-    if (ParseSettingLine(app, line.key, line.value) == ParseResult::Cancelled)
+    if (ParseSettingLine(app, items, line.key, line.value) == ParseResult::Cancelled)
       return LoadResult::Cancelled;
   }
   app.settingsTextUnread = reader.TextLeftUnread();
@@ -220,13 +218,13 @@ std::string SettingsPath(App& app) {
 
 std::string SettingsBackupPath(App& app) { return SettingsPath(app) + ".bak"; }
 
-LoadResult LoadSettings(App& app) {
+LoadResult LoadSettings(App& app, const SettingsItemSteps& items) {
   app.model.cursor = RecordCursor{};
   app.settingsTextUnread = false;
   IFiles* files = app.platform.files;
   if (!files) return LoadResult::CannotOpen;
   const std::string path = SettingsPath(app);
-  if (!FileExist(app, path)) {
+  if (!files->MatchExists(path, true).value_or(false)) {
     Ask(app, files->ProgramFolder() + "\\velmarin.ini がみつかりません",
         "設定ファイルがみつかりません", MbButtons::Ok);
     return LoadResult::FileMissing;
@@ -238,14 +236,15 @@ LoadResult LoadSettings(App& app) {
   // service; everything else is in the ANSI code page.
   if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
     const std::string_view body = text.substr(kUtf8Bom.size());
-    if (!HasHighByte(body)) return ReadPairs(app, body, nullptr);
-    return ReadPairs(app, RepairUtf8(body), nullptr);
+    if (!HasHighByte(body)) return ReadPairs(app, items, body, nullptr);
+    return ReadPairs(app, items, RepairUtf8(body), nullptr);
   }
-  if (!app.platform.text) return ReadPairs(app, RepairUtf8(text), nullptr);
-  return ReadPairs(app, text, app.platform.text);
+  if (!app.platform.text) return ReadPairs(app, items, RepairUtf8(text), nullptr);
+  return ReadPairs(app, items, text, app.platform.text);
 }
 
-ParseResult ParseSettingLine(App& app, std::string_view key, std::string_view value) {
+ParseResult ParseSettingLine(App& app, const SettingsItemSteps& items, std::string_view key,
+                             std::string_view value) {
   Model& m = app.model;
   if (!key.empty() && key.front() == ';') return ParseResult::Continue;  // a comment
   if (key.size() == 1) {
@@ -263,7 +262,7 @@ ParseResult ParseSettingLine(App& app, std::string_view key, std::string_view va
         SetCaption(m, value);
         return ParseResult::Continue;
       case kKeyPath.front():
-        StoreButton(app, value);
+        StoreButton(app, items, value);
         return ParseResult::Continue;
       case kKeyToolTip.front():
       case kKeyParams.front():
@@ -273,7 +272,8 @@ ParseResult ParseSettingLine(App& app, std::string_view key, std::string_view va
         StoreRecord(m, key.front(), value);
         return ParseResult::Continue;
       case kKeyShelfItem.front():
-        AddToShelf(app, std::string(value));  // whatever StorageKeepItems says
+        // whatever StorageKeepItems says
+        if (items.shelfItem) items.shelfItem(app, std::string(value));
         return ParseResult::Continue;
       default:
         break;

@@ -7,6 +7,7 @@
 
 #include "core/app.h"
 #include "core/settings.h"
+#include "launch/settings_items.h"
 #include "fake/fake_platform.h"
 
 namespace velmarin {

@@ -6,6 +6,7 @@
 
 #include "../unit/settings_golden.h"
 #include "core/settings.h"
+#include "launch/settings_items.h"
 #include "win32/win32_files.h"
 #include "win32/win32_text.h"
 #include "temp_folder.h"
