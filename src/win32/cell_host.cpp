@@ -153,14 +153,6 @@ ExtractedIcon CellHost::ExtractFileIcon(const std::string& source, int index) {
     icon = ExtractIconW(instance_, wide.c_str(), static_cast<UINT>(index));
     error = GetLastError();
   }
-  if (!icon && error != ERROR_FILE_NOT_FOUND && index == 0 && !IsIconLibrary(wide)) {
-    // The shell's own picture of the item (a folder, a program without icons of its own): what
-    // the associated icon is where the system gives one for them.
-    SHFILEINFOW info{};
-    if (SHGetFileInfoW(wide.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_LARGEICON)) {
-      icon = info.hIcon;
-    }
-  }
   const auto handle = reinterpret_cast<IconHandle>(icon);
   if (error == ERROR_FILE_NOT_FOUND && !driveRoot) {
     if (handle > 1) ::DestroyIcon(icon);
