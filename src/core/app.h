@@ -8,6 +8,7 @@
 
 #include "core/commands.h"
 #include "core/model.h"
+#include "core/panel_state.h"
 #include "core/push_button.h"
 #include "platform/platform.h"
 
@@ -33,6 +34,8 @@ struct App {
   // Commands into the parts above the caller; none wired: they do nothing.
   ICommands* commands = nullptr;
   MainForm form;
+  // The button row's press and release.
+  PanelState panel;
 
   ICommands& Commands() {
     static NoCommands none;

@@ -29,6 +29,19 @@ void FakeSystem::EndProgram() {
   ended = true;
 }
 
+bool FakeSystem::CursorClientPosition(int& x, int& y) {
+  if (!cursorKnown) return false;
+  x = cursorX;
+  y = cursorY;
+  return true;
+}
+
+std::optional<PixelRect> FakeControls::Bounds(ControlId id) {
+  const auto found = controls.find(id);
+  if (found == controls.end() || !found->second.placed) return std::nullopt;
+  return found->second.rect;
+}
+
 void FakeControls::Place(ControlId id, const PixelRect& rect) {
   Control& c = controls[id];
   // The real window refuses a negative size; the control keeps its old one.

@@ -19,12 +19,16 @@ class FakeSystem : public ISystem {
   bool IsCursorOverControl(ControlId) override { return cursorOver; }
   void CloseOtherWindows() override;
   void EndProgram() override;
+  bool CursorClientPosition(int& x, int& y) override;
 
   // Set-up.
   bool anotherInstance = false;  // the lock is held by another program
   bool cursorOver = true;        // the cursor is over any control asked about
   int frame = 1;                 // frame width on each side
   int clientWidth = 445;
+  bool cursorKnown = true;  // false: reading the cursor fails
+  int cursorX = 0;          // the cursor in client pixels
+  int cursorY = 0;
   // Shared record of calls, in order; may be null.
   std::vector<std::string>* log = nullptr;
 
@@ -55,6 +59,7 @@ class FakeControls : public IControls {
     int face = 0;
     int refreshes = 0;
     std::vector<Drawn> drawn;  // since the last face was set
+    std::string toolTip;
   };
 
   void Place(ControlId id, const PixelRect& rect) override;
@@ -67,6 +72,8 @@ class FakeControls : public IControls {
   void PrintText(ControlId id, const std::string& text) override;
   void DrawLine(ControlId id, int x1, int y1, int x2, int y2) override;
   void Refresh(ControlId id) override { ++controls[id].refreshes; }
+  std::optional<PixelRect> Bounds(ControlId id) override;
+  void SetToolTip(ControlId id, const std::string& text) override { controls[id].toolTip = text; }
 
   // Set-up: icon sources the fake extracts from (upper-cased path -> icon count; 0: a file that
   // holds no icons); a source not listed is a missing file.

@@ -4,6 +4,7 @@
 // pixels. Each cell keeps what is drawn into it (a persistent surface), so a repaint of the window
 // shows the last face, icon and text again.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace velmarin {
@@ -75,6 +76,10 @@ class IControls {
   virtual void DrawLine(ControlId id, int x1, int y1, int x2, int y2) = 0;
   // Shows what was drawn.
   virtual void Refresh(ControlId id) = 0;
+
+  // Where a control is now, in client pixels, and the tool tip a cell shows under the mouse.
+  virtual std::optional<PixelRect> Bounds(ControlId id) = 0;
+  virtual void SetToolTip(ControlId id, const std::string& text) = 0;
 };
 
 }  // namespace velmarin

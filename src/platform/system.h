@@ -22,6 +22,9 @@ class ISystem {
   virtual void CloseOtherWindows() = 0;
   // Destroys the main window and ends the message loop. The unload handler does not run again.
   virtual void EndProgram() = 0;
+
+  // The mouse cursor now, in the main window's client pixels; false when it cannot be read.
+  virtual bool CursorClientPosition(int& x, int& y) = 0;
 };
 
 }  // namespace velmarin

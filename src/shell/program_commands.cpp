@@ -1,5 +1,6 @@
 #include "shell/program_commands.h"
 
+#include "panel/button_paint.h"
 #include "shell/main_form.h"
 
 namespace velmarin {
@@ -7,7 +8,7 @@ namespace velmarin {
 void ProgramCommands::PageChange(int32_t, bool, bool) { Missing("PageChange"); }
 void ProgramCommands::CreatePageHistory() { Missing("CreatePageHistory"); }
 void ProgramCommands::DrawPageCaption() { Missing("DrawPageCaption"); }
-void ProgramCommands::RepaintPage() { Missing("RepaintPage"); }
+void ProgramCommands::RepaintPage() { ::velmarin::RepaintPage(app_); }
 void ProgramCommands::CreateDrawerMenuItems() { Missing("CreateDrawerMenuItems"); }
 void ProgramCommands::ApplyColors() { Missing("ApplyColors"); }
 void ProgramCommands::LoadSkin() { Missing("LoadSkin"); }

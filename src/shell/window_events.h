@@ -8,13 +8,8 @@
 
 namespace velmarin {
 
-enum class MouseButton { Left, Right, Middle };
+// MouseButton and the shift masks come with the App (core/panel_state.h).
 enum class MouseAction { Press, Move, Release, DoubleClick };
-
-// The shift value: Shift, Ctrl and Alt held, summed.
-inline constexpr int kShiftMask = 1;
-inline constexpr int kCtrlMask = 2;
-inline constexpr int kAltMask = 4;
 
 struct MouseEvent {
   MouseAction action = MouseAction::Press;

@@ -78,6 +78,8 @@ HBITMAP CellHost::FaceBitmap(FaceList list, int picture) {
   return found->second;
 }
 
+int CellHost::SlotOf(ControlId id) { return CellSlot(id); }
+
 CellSurface* CellHost::Cell(ControlId id) {
   const int slot = CellSlot(id);
   return slot < 0 ? nullptr : &cells_[static_cast<size_t>(slot)];
@@ -129,6 +131,9 @@ ExtractedIcon CellHost::ExtractFileIcon(const std::string& source, int index) {
   if (IsIconLibrary(wide)) {
     if (const IconHandle icon = libraries_.Icon(wide, index)) return {IconLookup::Icon, icon};
   }
+  if (HICON kept = fileIcons_.Find(wide, index)) {
+    return {IconLookup::Icon, reinterpret_cast<IconHandle>(kept)};
+  }
   const bool driveRoot = IsDriveRoot(wide);
   HICON icon = nullptr;
   DWORD error = ERROR_FILE_NOT_FOUND;
@@ -155,6 +160,7 @@ ExtractedIcon CellHost::ExtractFileIcon(const std::string& source, int index) {
   }
   if (handle == 0) return {IconLookup::NotFound, 0};
   if (handle == 1) return {IconLookup::NotIncluded, 0};  // ExtractIcon's "not an icon file"
+  fileIcons_.Keep(wide, index, icon);
   return {IconLookup::Icon, handle};
 }
 
@@ -168,7 +174,9 @@ void CellHost::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
 }
 
 void CellHost::DestroyIcon(IconHandle icon) {
-  if (icon != 0 && !libraries_.IsKept(icon)) ::DestroyIcon(reinterpret_cast<HICON>(icon));
+  if (icon == 0 || libraries_.IsKept(icon)) return;
+  if (fileIcons_.IsKept(reinterpret_cast<HICON>(icon))) return;
+  ::DestroyIcon(reinterpret_cast<HICON>(icon));
 }
 
 void CellHost::PrintText(ControlId id, const std::string& text) {

@@ -12,6 +12,7 @@
 
 #include "platform/controls.h"
 #include "win32/cell_surface.h"
+#include "win32/icon_cache.h"
 #include "win32/icon_library.h"
 
 namespace velmarin::win32 {
@@ -29,6 +30,8 @@ class CellHost {
 
   // The cell of a control, or nullptr (the Run box and the shelf are windows, not cells).
   CellSurface* Cell(ControlId id);
+  // The cell's place in Cells(), or -1 for a control that is no cell.
+  static int SlotOf(ControlId id);
   // The topmost visible cell at a client point.
   std::optional<ControlId> CellAt(int x, int y) const;
   const std::array<CellSurface, 21>& Cells() const { return cells_; }
@@ -53,6 +56,7 @@ class CellHost {
   int imageList2First_ = 0;
   std::map<int, HBITMAP> faces_;  // by resource id, loaded on first use
   IconLibraries libraries_;
+  IconCache fileIcons_;   // icons of item files, kept for the next painting of their page
   HDC faceDc_ = nullptr;  // holds a face picture while it is copied
 };
 

@@ -98,6 +98,7 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
                           447, 57, nullptr, nullptr, instance, this);
   if (!hwnd_) return false;
   run_.Attach(hwnd_, instance, shown_, cells_);
+  tips_.Attach(hwnd_, instance, cells_);
   return true;
 }
 
@@ -169,7 +170,10 @@ void MainWindow::InvalidateCell(ControlId id) {
   InvalidateRect(hwnd_, &rc, FALSE);
 }
 
-void MainWindow::CellsChanged() { run_.CellsMoved(); }
+void MainWindow::CellsChanged() {
+  run_.CellsMoved();
+  tips_.CellsMoved();
+}
 
 void MainWindow::Place(ControlId id, const PixelRect& rect) {
   if (CellSurface* cell = cells_.Cell(id)) {
@@ -244,6 +248,17 @@ void MainWindow::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
 
 void MainWindow::Refresh(ControlId id) {
   if (const CellSurface* cell = cells_.Cell(id); cell && cell->Visible()) InvalidateCell(id);
+}
+
+std::optional<PixelRect> MainWindow::Bounds(ControlId id) {
+  if (const CellSurface* cell = cells_.Cell(id)) return cell->Rect();
+  if (id.kind == ControlKind::Run) return run_.FieldBounds();
+  if (id.kind == ControlKind::Storage && storagePlaced_) return storageRect_;
+  return std::nullopt;
+}
+
+void MainWindow::SetToolTip(ControlId id, const std::string& text) {
+  tips_.SetText(CellHost::SlotOf(id), text);
 }
 
 void MainWindow::OnPaint() {

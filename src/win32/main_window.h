@@ -16,6 +16,7 @@
 #include "core/app.h"
 #include "platform/controls.h"
 #include "win32/cell_host.h"
+#include "win32/cell_tool_tips.h"
 #include "win32/run_box.h"
 
 namespace velmarin::win32 {
@@ -71,6 +72,10 @@ class MainWindow : public IControls {
   void PrintText(ControlId id, const std::string& text) override;
   void DrawLine(ControlId id, int x1, int y1, int x2, int y2) override;
   void Refresh(ControlId id) override;
+  std::optional<PixelRect> Bounds(ControlId id) override;
+  void SetToolTip(ControlId id, const std::string& text) override;
+  // The cells' tool-tip control, nullptr until a cell got a tool tip.
+  HWND ToolTips() const { return tips_.Handle(); }
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -88,6 +93,7 @@ class MainWindow : public IControls {
   HWND hwnd_ = nullptr;
   CellHost cells_;
   win32::RunBox run_;
+  CellToolTips tips_;
   std::optional<ControlId> mouseCell_;    // the cell that holds the mouse between press and release
   std::optional<PixelRect> pendingMove_;  // a move of the hidden window, still to be made
   bool deferredPosted_ = false;           // the message that makes the deferred parts is on its way

@@ -45,6 +45,8 @@ class RunBox {
   IRunList& List() { return list_; }
 
   void Place(const PixelRect& rect);
+  // The edit field where the layout put it (the drop-down list not counted), client pixels.
+  PixelRect FieldBounds() const { return {rect_.left, rect_.top, rect_.width, fieldHeight_}; }
   void SetVisible(bool visible);
   void AcceptDrops(bool accept);
 

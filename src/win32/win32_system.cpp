@@ -68,6 +68,16 @@ void Win32System::CloseOtherWindows() {
                     reinterpret_cast<LPARAM>(window_.Handle()));
 }
 
+bool Win32System::CursorClientPosition(int& x, int& y) {
+  POINT cursor{};
+  if (!window_.Handle() || !GetCursorPos(&cursor)) return false;
+  window_.ApplyPendingMove();
+  if (!ScreenToClient(window_.Handle(), &cursor)) return false;
+  x = cursor.x;
+  y = cursor.y;
+  return true;
+}
+
 void Win32System::EndProgram() {
   if (window_.Handle() && IsWindow(window_.Handle())) {
     DestroyWindow(window_.Handle());

@@ -22,6 +22,7 @@ class Win32System : public ISystem {
   bool IsCursorOverControl(ControlId id) override;
   void CloseOtherWindows() override;
   void EndProgram() override;
+  bool CursorClientPosition(int& x, int& y) override;
 
  private:
   MainWindow& window_;

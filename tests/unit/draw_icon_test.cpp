@@ -50,6 +50,10 @@ TEST(MyDrawIcon, ChoosesTheIconSourceAndFallsBackToTheLibrary) {
   // An internal name: its icon file at IconIndex (spaces trimmed), or the library's icon 12.
   EXPECT_EQ(Only(p.Draw(",EXIT", 4, "  C:\\icons\\set.dll ")), "icon:C:\\icons\\set.dll#4@2,2");
   EXPECT_EQ(Only(p.Draw(",EXIT")), std::string("icon:") + kLibrary + "#12@2,2");
+  // A drive root is an ordinary item: its own icon.
+  p.fake.files.AddFolder("C:\\");
+  p.fake.controls.iconFiles["C:\\"] = 1;
+  EXPECT_EQ(Only(p.Draw("C:\\")), "icon:C:\\#0@2,2");
   // An empty slot gets no icon and no text.
   EXPECT_TRUE(p.Draw("").empty());
 }

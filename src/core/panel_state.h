@@ -1,0 +1,32 @@
+#pragma once
+// The mouse as the button row remembers it between a press and its release: which cell was
+// pressed, with which button, on which control, and where the release landed.
+#include <cstdint>
+
+#include "platform/controls.h"
+
+namespace velmarin {
+
+enum class MouseButton { Left, Right, Middle };
+
+// The shift value of a mouse event: Shift, Ctrl and Alt held, summed.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
+// Where a release landed, besides a cell index 0..11.
+inline constexpr int16_t TargetShelf = -3;  // over the shelf while it is open
+inline constexpr int16_t TargetRun = -2;    // over the Run box
+inline constexpr int16_t TargetNone = -1;   // anywhere else
+
+struct PanelState {
+  int16_t PressedIndex = 0;
+  MouseButton PressedMouseButton = MouseButton::Left;
+  ControlId PressedControl{ControlKind::Picture1, 0};
+  int16_t ReleaseTarget = TargetNone;
+  // The cursor as last read, in client pixels: kept when reading it fails.
+  int cursorX = -1;
+  int cursorY = -1;
+};
+
+}  // namespace velmarin
