@@ -20,6 +20,8 @@ int ClampedMaxButton(const App& app) {
 void PlaceFromTable(App& app, const WindowGeometry& g) {
   IControls* c = app.platform.controls;
   if (!c) return;
+  // The page caption in bold 10 points.
+  Guarded([&] { c->SetFont({ControlKind::TitleBar, 1}, 10, true); });
   // The title cells first, then the three small cells, as the window has always moved them.
   for (int k = 1; k <= 6; ++k) c->Place({ControlKind::TitleBar, k}, g.titleBar[k]);
   c->Place({ControlKind::StorageOpen, 0}, g.storageOpen);

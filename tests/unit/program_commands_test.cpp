@@ -38,8 +38,6 @@ TEST(ProgramCommands, WhatTheProgramCannotDoYet) {
                 "PageChange", "CreatePageHistory", "DrawPageCaption", "RepaintPage",
                 // drawers
                 "CreateDrawerMenuItems",
-                // skin and colours
-                "ApplyColors", "LoadSkin", "SkinPaint",
                 // shelf
                 "PrepareShelfList",
                 // window, tray, top-most, hot key
