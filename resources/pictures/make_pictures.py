@@ -9,6 +9,7 @@ Writes into DIR:
   shelf_1.ico .. shelf_6.ico         the shelf's small icons (16 x 16)
   cell_1.bmp, cell_2.bmp             ImageList1: launcher cell up, held down (37 x 37)
   small_1.bmp .. small_6.bmp         ImageList2: the small window cells' faces
+  skin.bmp                           the sample skin of the 10-button window (445 x 158)
 With --sheet, also a PNG of everything enlarged, and each icon shown in its cell, to look at.
 The output depends only on this code: the same sources give the same bytes.
 """
@@ -20,6 +21,7 @@ import sys
 import faces
 import formats
 import icons
+import skin
 from palette import FACE, WHITE
 from raster import Canvas
 
@@ -36,6 +38,7 @@ def outputs():
         files.append(("cell_%d.bmp" % number, formats.bmp_file(picture)))
     for number, picture in enumerate(faces.image_list2(), start=1):
         files.append(("small_%d.bmp" % number, formats.bmp_file(picture)))
+    files.append(("skin.bmp", formats.bmp_file(skin.skin())))
     return files
 
 

@@ -142,8 +142,12 @@ class ResourceScripts(unittest.TestCase):
         self.assertEqual(min(v for f, v in entries.items() if f.endswith(".ico")),
                          ids["IDI_VELMARIN"])
         # Every file the scripts name is one the generator writes, and nothing it writes is unused.
+        # The sample skin is the one file that goes to the program folder instead.
         named = set(entries) | {f for _, _, f in _rc_entries("velmarin_icl.rc")}
-        self.assertEqual(named, set(FILES))
+        self.assertEqual(named | {"skin.bmp"}, set(FILES))
+
+    def test_the_sample_skin_covers_the_ten_button_window_with_its_shelf_open(self):
+        self.assertEqual(formats.read_bmp_size(FILES["skin.bmp"]), (445, 158, 24))
 
 
 class Determinism(unittest.TestCase):

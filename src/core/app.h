@@ -25,6 +25,9 @@ struct MainForm {
   // The small window cells: StorageOpen, DDExecute, tClose (by PushButton index).
   std::array<PushButton, 3> pushButtons;
   bool unloaded = false;  // the unload handler ran (or was skipped by a quit without saving)
+  // The part of the skin picture in use, from the client's top-left corner: the picture cut to
+  // the window with its shelf open. Empty when there is no skin.
+  PixelSize skin;
 };
 
 struct App {

@@ -91,4 +91,46 @@ void FakeControls::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
                                             std::to_string(x2) + "," + std::to_string(y2)});
 }
 
+namespace {
+
+std::string RectText(const PixelRect& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) +
+         "x" + std::to_string(r.height);
+}
+
+}  // namespace
+
+void FakeControls::SetBackColor(ControlId id, int32_t color) {
+  Control& c = controls[id];
+  c.back = color;
+  // A cell cleared to its new colour.
+  c.drawn.clear();
+}
+
+void FakeControls::SetFont(ControlId id, int points, bool bold) {
+  controls[id].fontPoints = points;
+  controls[id].bold = bold;
+}
+
+std::optional<PixelSize> FakeControls::LoadSkinPicture(const std::string& path) {
+  ++skinLoads;
+  const auto found = skinFiles.find(path);
+  if (found == skinFiles.end()) {
+    skinPicture.reset();
+  } else {
+    skinPicture = found->second;
+  }
+  return skinPicture;
+}
+
+void FakeControls::CopySkin(ControlId id, const PixelRect& from, int x, int y) {
+  controls[id].drawn.push_back(
+      {"skin", RectText(from) + "@" + std::to_string(x) + "," + std::to_string(y)});
+}
+
+void FakeControls::AndSkin(ControlId id, const PixelRect& from, int x, int y) {
+  controls[id].drawn.push_back(
+      {"and", RectText(from) + "@" + std::to_string(x) + "," + std::to_string(y)});
+}
+
 }  // namespace velmarin

@@ -1,6 +1,8 @@
 #pragma once
 // The main window and its controls in memory: what was placed, shown and drawn, for tests.
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,16 @@ class FakeControls : public IControls {
     int refreshes = 0;
     std::vector<Drawn> drawn;  // since the last face was set
     std::string toolTip;
+    int32_t fore = 0;
+    int32_t back = -1;  // -1: never set
+    int fontPoints = 0;
+    bool bold = false;
+  };
+  struct ShelfBackground {
+    PixelSize size;  // empty: none
+    PixelRect from;
+    int x = 0;
+    int y = 0;
   };
 
   void Place(ControlId id, const PixelRect& rect) override;
@@ -74,13 +86,30 @@ class FakeControls : public IControls {
   void Refresh(ControlId id) override { ++controls[id].refreshes; }
   std::optional<PixelRect> Bounds(ControlId id) override;
   void SetToolTip(ControlId id, const std::string& text) override { controls[id].toolTip = text; }
+  void SetForeColor(ControlId id, int32_t color) override { controls[id].fore = color; }
+  void SetBackColor(ControlId id, int32_t color) override;
+  void SetFont(ControlId id, int points, bool bold) override;
+  std::optional<PixelSize> LoadSkinPicture(const std::string& path) override;
+  void ClearSkinPicture() override { skinPicture.reset(); }
+  void CopySkin(ControlId id, const PixelRect& from, int x, int y) override;
+  void SetShelfBackground(const PixelSize& size, const PixelRect& from, int x, int y) override {
+    shelfBackground = {size, from, x, y};
+  }
+  void AndSkin(ControlId id, const PixelRect& from, int x, int y) override;
 
   // Set-up: icon sources the fake extracts from (upper-cased path -> icon count; 0: a file that
   // holds no icons); a source not listed is a missing file.
   std::map<std::string, int> iconFiles;
 
+  // Set-up: bitmap files the fake can load as the skin (path as given -> size); a file not
+  // listed cannot be read as a picture.
+  std::map<std::string, PixelSize> skinFiles;
+
   std::map<ControlId, Control> controls;
-  int liveIcons = 0;  // extracted and not yet destroyed
+  int liveIcons = 0;
+  std::optional<PixelSize> skinPicture;  // the skin picture held
+  int skinLoads = 0;
+  ShelfBackground shelfBackground;  // extracted and not yet destroyed
 
  private:
   std::map<IconHandle, std::string> handles_;  // handle -> "source#index"

@@ -34,6 +34,12 @@ struct PixelRect {
   friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const PixelSize&, const PixelSize&) = default;
+};
+
 // The picture lists of cell faces: ImageList1 holds the button cells' up (1) and down (2) faces,
 // ImageList2 the small cells' faces (2k + 1 up, 2k + 2 pushed for small cell k).
 enum class FaceList { ImageList1, ImageList2 };
@@ -80,6 +86,24 @@ class IControls {
   // Where a control is now, in client pixels, and the tool tip a cell shows under the mouse.
   virtual std::optional<PixelRect> Bounds(ControlId id) = 0;
   virtual void SetToolTip(ControlId id, const std::string& text) = 0;
+  // The look: colours (0x00BBGGRR), the caption font, the skin picture and cuts of it.
+  // A cell's background colour also clears it; the Run box and the shelf draw in theirs.
+  virtual void SetForeColor(ControlId id, int32_t color) = 0;
+  virtual void SetBackColor(ControlId id, int32_t color) = 0;
+  virtual void SetFont(ControlId id, int points, bool bold) = 0;
+  // Loads a bitmap file as the skin picture and gives its size (nullopt: unreadable, and no
+  // picture is held then). Clearing lets the picture go.
+  virtual std::optional<PixelSize> LoadSkinPicture(const std::string& path) = 0;
+  virtual void ClearSkinPicture() = 0;
+  // Copies the rectangle `from` of the skin picture into a cell's persistent surface at (x, y):
+  // it stays as the cell's background under what is drawn later.
+  virtual void CopySkin(ControlId id, const PixelRect& from, int x, int y) = 0;
+  // The shelf's background: a picture of `size` holding the skin's rectangle `from` at (x, y),
+  // the rest in the shelf's background colour. An empty size takes the background away.
+  virtual void SetShelfBackground(const PixelSize& size, const PixelRect& from, int x, int y) = 0;
+  // ANDs the skin's rectangle `from` onto what a window control (the Run box) shows, at (x, y):
+  // its light parts take the skin's colour, dark text stays dark.
+  virtual void AndSkin(ControlId id, const PixelRect& from, int x, int y) = 0;
 };
 
 }  // namespace velmarin

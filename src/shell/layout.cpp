@@ -20,6 +20,8 @@ int ClampedMaxButton(const App& app) {
 void PlaceFromTable(App& app, const WindowGeometry& g) {
   IControls* c = app.platform.controls;
   if (!c) return;
+  // The page caption in bold 10 points.
+  Guarded([&] { c->SetFont({ControlKind::TitleBar, 1}, 10, true); });
   // The title cells first, then the three small cells, as the window has always moved them.
   for (int k = 1; k <= 6; ++k) c->Place({ControlKind::TitleBar, k}, g.titleBar[k]);
   c->Place({ControlKind::StorageOpen, 0}, g.storageOpen);
@@ -61,14 +63,12 @@ void SetDropMode(App& app, bool firstTime) {
   PaintPushButton(app, dd);
 }
 
-void SetShelfState(App& app, bool firstTime) {
+// With KeepStorageOpen the shelf opens as it was left (at start-up and after the settings
+// dialog alike); without it the shelf starts closed and its last state is forgotten.
+void SetShelfState(App& app) {
   Options& o = app.model.settings.options;
-  bool open = false;
-  if (firstTime != o.KeepStorageOpen) {
-    open = o.SavedStorageOpen;
-  } else {
-    o.SavedStorageOpen = false;
-  }
+  const bool open = o.KeepStorageOpen && o.SavedStorageOpen;
+  if (!o.KeepStorageOpen) o.SavedStorageOpen = false;
   app.model.StorageIsOpen = open;
   PushButton& toggle = app.form.pushButtons[kStorageOpenIndex];
   toggle.SetValue(open ? 1 : 0);
@@ -185,7 +185,7 @@ void Shape(App& app, bool firstTime) {
     app.Commands().SkinPaint(ControlId{ControlKind::TitleBar, 2}, 0);
   });
   Guarded([&] { SetDropMode(app, firstTime); });
-  Guarded([&] { SetShelfState(app, firstTime); });
+  Guarded([&] { SetShelfState(app); });
   Guarded([&] {
     PushButton& close = app.form.pushButtons[kTCloseIndex];
     close.SetValue(0);

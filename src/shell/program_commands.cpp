@@ -2,6 +2,7 @@
 
 #include "panel/button_paint.h"
 #include "shell/main_form.h"
+#include "shell/skin.h"
 
 namespace velmarin {
 
@@ -10,9 +11,11 @@ void ProgramCommands::CreatePageHistory() { Missing("CreatePageHistory"); }
 void ProgramCommands::DrawPageCaption() { Missing("DrawPageCaption"); }
 void ProgramCommands::RepaintPage() { ::velmarin::RepaintPage(app_); }
 void ProgramCommands::CreateDrawerMenuItems() { Missing("CreateDrawerMenuItems"); }
-void ProgramCommands::ApplyColors() { Missing("ApplyColors"); }
-void ProgramCommands::LoadSkin() { Missing("LoadSkin"); }
-void ProgramCommands::SkinPaint(ControlId, int) { Missing("SkinPaint"); }
+void ProgramCommands::ApplyColors() { velmarin::ApplyColors(app_); }
+void ProgramCommands::LoadSkin() { velmarin::LoadSkin(app_); }
+void ProgramCommands::SkinPaint(ControlId control, int margin) {
+  velmarin::SkinPaint(app_, control, margin);
+}
 void ProgramCommands::PrepareShelfList() { Missing("PrepareShelfList"); }
 void ProgramCommands::HookWindow() { Missing("HookWindow"); }
 void ProgramCommands::UnhookWindow() { Missing("UnhookWindow"); }

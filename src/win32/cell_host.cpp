@@ -184,8 +184,9 @@ void CellHost::PrintText(ControlId id, const std::string& text) {
   if (!cell) return;
   HDC dc = cell->Surface();
   if (!dc) return;
-  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ old = SelectObject(dc, cell->Font() ? cell->Font() : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, cell->ForeColor());
   RECT rc{2, 2, cell->Width(), cell->Height()};
   const std::wstring wide = Widen(text);
   DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rc, DT_LEFT | DT_NOPREFIX);
@@ -201,6 +202,25 @@ void CellHost::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
   MoveToEx(dc, x1, y1, nullptr);
   LineTo(dc, x2, y2);
   SelectObject(dc, old);
+}
+
+void CellHost::SetForeColor(ControlId id, COLORREF color) {
+  if (CellSurface* cell = Cell(id)) cell->SetForeColor(color);
+}
+
+void CellHost::SetBackColor(ControlId id, COLORREF color) {
+  if (CellSurface* cell = Cell(id)) cell->SetBackColor(color);
+}
+
+void CellHost::SetFont(ControlId id, int points, bool bold) {
+  if (CellSurface* cell = Cell(id)) cell->SetFont(points, bold);
+}
+
+void CellHost::CopySkin(ControlId id, const SkinPicture& skin, const PixelRect& from, int x,
+                        int y) {
+  CellSurface* cell = Cell(id);
+  if (!cell) return;
+  if (HDC dc = cell->Surface()) skin.CopyTo(dc, from, x, y);
 }
 
 void CellHost::PaintOn(HDC dc, const RECT& area) {

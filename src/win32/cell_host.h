@@ -14,6 +14,7 @@
 #include "win32/cell_surface.h"
 #include "win32/icon_cache.h"
 #include "win32/icon_library.h"
+#include "win32/skin_picture.h"
 
 namespace velmarin::win32 {
 
@@ -43,6 +44,12 @@ class CellHost {
   void DestroyIcon(IconHandle icon);
   void PrintText(ControlId id, const std::string& text);
   void DrawLine(ControlId id, int x1, int y1, int x2, int y2);
+
+  // Colours, fonts and the skin of the cells.
+  void SetForeColor(ControlId id, COLORREF color);
+  void SetBackColor(ControlId id, COLORREF color);
+  void SetFont(ControlId id, int points, bool bold);
+  void CopySkin(ControlId id, const SkinPicture& skin, const PixelRect& from, int x, int y);
 
   // Shows the visible cells that meet the rectangle, from the bottom up.
   void PaintOn(HDC dc, const RECT& area);

@@ -2,7 +2,10 @@
 
 namespace velmarin::win32 {
 
-CellSurface::~CellSurface() { Release(); }
+CellSurface::~CellSurface() {
+  Release();
+  if (font_) DeleteObject(font_);
+}
 
 void CellSurface::Release() {
   if (memDc_) {
@@ -55,7 +58,7 @@ HDC CellSurface::Surface() {
   }
   HGDIOBJ old = SelectObject(dc, bitmap);
   RECT all{0, 0, w, h};
-  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+  FillBackground(dc, all);
   // Keep what was drawn so far, as far as it fits.
   if (memDc_) BitBlt(dc, 0, 0, w, h, memDc_, 0, 0, SRCCOPY);
   Release();
@@ -69,12 +72,43 @@ HDC CellSurface::Surface() {
 
 void CellSurface::PaintOn(HDC target) {
   if (!memDc_) {
-    RECT rc = ClientRect();
-    FillRect(target, &rc, GetSysColorBrush(COLOR_BTNFACE));
+    FillBackground(target, ClientRect());
     return;
   }
   HDC dc = Surface();  // resized after a move, keeping its picture
   BitBlt(target, rect_.left, rect_.top, Width(), Height(), dc, 0, 0, SRCCOPY);
+}
+
+void CellSurface::FillBackground(HDC dc, const RECT& rc) const {
+  if (!backColor_) {
+    FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+    return;
+  }
+  // A solid fill without a brush to make and delete.
+  const COLORREF old = SetBkColor(dc, *backColor_);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+  SetBkColor(dc, old);
+}
+
+void CellSurface::SetBackColor(COLORREF color) {
+  backColor_ = color;
+  if (HDC dc = Surface()) FillBackground(dc, RECT{0, 0, Width(), Height()});
+}
+
+void CellSurface::SetFont(int points, bool bold) {
+  // The dialog font's face, at the size and weight asked for.
+  LOGFONTW font{};
+  if (!GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font)) return;
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  font.lfHeight = -MulDiv(points, dpi > 0 ? dpi : 96, 72);
+  font.lfWidth = 0;
+  font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  HFONT made = CreateFontIndirectW(&font);
+  if (!made) return;
+  if (font_) DeleteObject(font_);
+  font_ = made;
 }
 
 }  // namespace velmarin::win32

@@ -5,6 +5,8 @@
 // windows.
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/controls.h"
 
 namespace velmarin::win32 {
@@ -32,8 +34,17 @@ class CellSurface {
   HDC Surface();
   int Width() const { return rect_.width > 0 ? rect_.width : 1; }
   int Height() const { return rect_.height > 0 ? rect_.height : 1; }
-  // Shows the surface at the cell's place; a cell nothing was drawn into shows the button face.
+  // Shows the surface at the cell's place; a cell nothing was drawn into shows its background.
   void PaintOn(HDC target);
+
+  // Text colour and font of what is printed into the cell (nullptr: the dialog font).
+  COLORREF ForeColor() const { return foreColor_; }
+  void SetForeColor(COLORREF color) { foreColor_ = color; }
+  HFONT Font() const { return font_; }
+  void SetFont(int points, bool bold);
+  // The background colour, which also clears the cell; the button face until one is set.
+  void SetBackColor(COLORREF color);
+  void FillBackground(HDC dc, const RECT& rc) const;
 
  private:
   void Release();
@@ -46,6 +57,9 @@ class CellSurface {
   HGDIOBJ oldBitmap_ = nullptr;
   int surfaceWidth_ = 0;
   int surfaceHeight_ = 0;
+  COLORREF foreColor_ = RGB(0, 0, 0);
+  std::optional<COLORREF> backColor_;
+  HFONT font_ = nullptr;
 };
 
 }  // namespace velmarin::win32

@@ -72,6 +72,8 @@ MainWindow::~MainWindow() {
   for (HICON icon : icons_) {
     if (icon) ::DestroyIcon(icon);
   }
+  if (runBrush_) DeleteObject(runBrush_);
+  if (storageBackground_) DeleteObject(storageBackground_);
 }
 
 void MainWindow::SetFaceResources(int imageList1First, int imageList2First) {
@@ -160,6 +162,7 @@ void MainWindow::ApplyPendingMove() {
 
 void MainWindow::PlaceStorageAgain() {
   if (storagePlaced_) Place({ControlKind::Storage, 0}, storageRect_);
+  ApplyStorageLook();
 }
 
 void MainWindow::InvalidateCell(ControlId id) {
@@ -362,6 +365,12 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_WINDOWPOSCHANGED:
       OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
+      break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (auto brush =
+              OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+        return *brush;
       break;
     case kMsgFinishStart:
       MakeDeferredParts();

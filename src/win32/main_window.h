@@ -18,6 +18,7 @@
 #include "win32/cell_host.h"
 #include "win32/cell_tool_tips.h"
 #include "win32/run_box.h"
+#include "win32/skin_picture.h"
 
 namespace velmarin::win32 {
 
@@ -76,6 +77,15 @@ class MainWindow : public IControls {
   void SetToolTip(ControlId id, const std::string& text) override;
   // The cells' tool-tip control, nullptr until a cell got a tool tip.
   HWND ToolTips() const { return tips_.Handle(); }
+  // The look (main_window_look.cpp).
+  void SetForeColor(ControlId id, int32_t color) override;
+  void SetBackColor(ControlId id, int32_t color) override;
+  void SetFont(ControlId id, int points, bool bold) override;
+  std::optional<PixelSize> LoadSkinPicture(const std::string& path) override;
+  void ClearSkinPicture() override;
+  void CopySkin(ControlId id, const PixelRect& from, int x, int y) override;
+  void SetShelfBackground(const PixelSize& size, const PixelRect& from, int x, int y) override;
+  void AndSkin(ControlId id, const PixelRect& from, int x, int y) override;
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -87,6 +97,10 @@ class MainWindow : public IControls {
   void InvalidateCell(ControlId id);
   void CellsChanged();
   void MakeDeferredParts();
+  // The Run box's colours for its field and list; nullopt leaves the default.
+  std::optional<LRESULT> OnControlColor(HDC dc, HWND control);
+  // The shelf's colours and background, given again to a list made after they were set.
+  void ApplyStorageLook();
 
   App& app_;
   HINSTANCE instance_ = nullptr;
@@ -105,6 +119,16 @@ class MainWindow : public IControls {
   bool storagePlaced_ = false;
   int imageList1First_ = 0;
   int imageList2First_ = 0;
+  // The look.
+  SkinPicture skin_;
+  struct Colors {
+    std::optional<COLORREF> fore;
+    std::optional<COLORREF> back;
+  };
+  Colors runColors_;
+  Colors storageColors_;
+  HBRUSH runBrush_ = nullptr;            // the Run box's background
+  HBITMAP storageBackground_ = nullptr;  // the shelf's background picture, cut from the skin
 };
 
 }  // namespace velmarin::win32

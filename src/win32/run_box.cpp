@@ -71,14 +71,29 @@ void RunBox::InvalidateField() {
   InvalidateRect(parent_, &rc, FALSE);
 }
 
+void RunBox::SetBackColor(COLORREF color) {
+  backColor_ = color;
+  if (hwnd_) {
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  } else if (parentShown_ && *parentShown_) {
+    InvalidateField();
+  }
+}
+
 void RunBox::PaintStandIn(HDC dc) {
   if (hwnd_ || !visible_) return;
-  // The look of an empty drop-down combo box: a sunken white field with the drop button. Once
-  // the box has colours of its own, its stand-in has to be painted in them too.
+  // The look of an empty drop-down combo box: a sunken field in the box's background colour
+  // with the drop button.
   RECT rc = FieldRect();
   if (rc.right <= rc.left || rc.bottom <= rc.top) return;
   DrawEdge(dc, &rc, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-  FillRect(dc, &rc, GetSysColorBrush(COLOR_WINDOW));
+  if (backColor_) {
+    const COLORREF old = SetBkColor(dc, *backColor_);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    SetBkColor(dc, old);
+  } else {
+    FillRect(dc, &rc, GetSysColorBrush(COLOR_WINDOW));
+  }
   RECT button = rc;
   button.left = button.right - GetSystemMetrics(SM_CXVSCROLL);
   if (button.left > rc.left) DrawFrameControl(dc, &button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);

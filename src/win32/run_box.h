@@ -6,6 +6,7 @@
 // it, its window region leaves them out.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/controls.h"
@@ -55,6 +56,9 @@ class RunBox {
   void UpdateRegionIfStale();
   // The stand-in, while there is no box.
   void PaintStandIn(HDC dc);
+  // The edit field's place in client pixels (the drop-down list not counted).
+  // The field's background colour, for its stand-in too.
+  void SetBackColor(COLORREF color);
 
  private:
   RECT FieldRect() const;  // the edit field, in client pixels
@@ -72,6 +76,7 @@ class RunBox {
   bool acceptsDrops_ = false;
   bool regionStale_ = false;
   const bool* parentShown_ = nullptr;
+  std::optional<COLORREF> backColor_;
 };
 
 }  // namespace velmarin::win32

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A shelf left open with kept items starts open with its entries, and a left click on the close
-# cell writes the same file back.
+# A shelf left open, with its state and items kept, starts open with its entries, and a left
+# click on the close cell writes the same file back.
 #   shelf_open_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"

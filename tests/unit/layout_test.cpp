@@ -73,7 +73,7 @@ TEST(Shape, PlacesTheControlsAndSizesTheWindow) {
   l.app.model.WindowLeft = 30000;  // beyond the right edge of a 1024-pixel screen
   l.app.model.hasWindowTop = true;
   l.app.model.WindowTop = 1500;
-  l.app.model.settings.options.KeepStorageOpen = false;
+  l.app.model.settings.options.KeepStorageOpen = true;
   l.app.model.settings.options.SavedStorageOpen = true;
   Shape(l.app, true);
   EXPECT_EQ(l.app.model.WindowLeft, 14640.f);
@@ -105,11 +105,11 @@ TEST(Shape, ShelfAndDropModeFollowTheirOptions) {
     bool firstTime, keepOpen, savedOpen;
     bool open, savedAfter;
   };
-  // At start-up a kept state closes the shelf and forgets it; without it the saved state
-  // decides. After the settings dialog it is the other way round.
+  // With the state kept the shelf opens as it was left, at start-up and after the settings
+  // dialog; without it the shelf starts closed and the saved state is forgotten.
   const Case cases[] = {
-      {true, true, true, false, false},   {true, false, true, true, true},
-      {true, false, false, false, false}, {false, true, true, true, true},
+      {true, true, true, true, true},     {true, true, false, false, false},
+      {true, false, true, false, false},  {false, true, true, true, true},
       {false, false, true, false, false},
   };
   for (const Case& c : cases) {

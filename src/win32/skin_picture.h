@@ -1,0 +1,48 @@
+#pragma once
+// The skin picture: a bitmap file loaded once as a device-independent picture and held in a
+// memory device context, the source of every copy of the skin into the window's cells, the
+// shelf's background and the Run box.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/controls.h"
+
+namespace velmarin::win32 {
+
+class SkinPicture {
+ public:
+  SkinPicture() = default;
+  ~SkinPicture();
+  SkinPicture(const SkinPicture&) = delete;
+  SkinPicture& operator=(const SkinPicture&) = delete;
+
+  // Loads the file in place of the picture held; nullopt (and no picture) when it cannot be read.
+  std::optional<PixelSize> Load(const std::wstring& path);
+  void Clear();
+  bool Held() const { return dc_ != nullptr; }
+
+  // Copies the rectangle `from` of the picture into `target` at (x, y) with the raster
+  // operation (SRCCOPY, or SRCAND to darken with it).
+  void CopyTo(HDC target, const PixelRect& from, int x, int y, DWORD rop = SRCCOPY) const;
+  // A new picture of `size` in the colour `fill` with the rectangle `from` at (x, y); the caller
+  // owns it. nullptr when it cannot be made.
+  HBITMAP Cut(const PixelSize& size, const PixelRect& from, int x, int y, COLORREF fill) const;
+
+ private:
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+};
+
+// A 32-bit device-independent picture of the given size, selected into a new memory device
+// context; both nullptr when either cannot be made.
+struct MemoryPicture {
+  HDC dc = nullptr;
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ old = nullptr;
+};
+MemoryPicture MakeMemoryPicture(int width, int height);
+
+}  // namespace velmarin::win32
