@@ -19,12 +19,16 @@ class FakeSystem : public ISystem {
   bool IsCursorOverControl(ControlId) override { return cursorOver; }
   void CloseOtherWindows() override;
   void EndProgram() override;
+  void EnableMainWindow(bool enabled) override;
+  std::optional<ScreenPoint> CursorPosition() override { return cursor; }
+  void MoveMainWindowTo(int left, int top) override;
 
   // Set-up.
   bool anotherInstance = false;  // the lock is held by another program
   bool cursorOver = true;        // the cursor is over any control asked about
   int frame = 1;                 // frame width on each side
   int clientWidth = 445;
+  std::optional<ScreenPoint> cursor = ScreenPoint{};  // where the mouse is, screen pixels
   // Shared record of calls, in order; may be null.
   std::vector<std::string>* log = nullptr;
 
@@ -33,6 +37,8 @@ class FakeSystem : public ISystem {
   PixelRect outer;
   int otherWindowsClosed = 0;
   bool ended = false;
+  bool enabled = true;  // the main window takes input
+  int moves = 0;        // moves of the main window, by the layout or a drag
 
  private:
   void Log(const std::string& what) {
@@ -43,7 +49,7 @@ class FakeSystem : public ISystem {
 class FakeControls : public IControls {
  public:
   struct Drawn {
-    std::string kind;  // "icon", "text", "line"
+    std::string kind;  // "icon", "text", "line", "caption" (text in a font and colour)
     std::string detail;
   };
   struct Control {
@@ -54,6 +60,7 @@ class FakeControls : public IControls {
     FaceList faceList = FaceList::ImageList1;
     int face = 0;
     int refreshes = 0;
+    int32_t clearedTo = -1;    // the colour of the last clearing
     std::vector<Drawn> drawn;  // since the last face was set
   };
 
@@ -67,6 +74,13 @@ class FakeControls : public IControls {
   void PrintText(ControlId id, const std::string& text) override;
   void DrawLine(ControlId id, int x1, int y1, int x2, int y2) override;
   void Refresh(ControlId id) override { ++controls[id].refreshes; }
+  PixelRect PlacedRect(ControlId id) override { return controls[id].rect; }
+  void ClearCell(ControlId id, int32_t color) override;
+  void PrintTextAt(ControlId id, int x, int y, const std::string& text, const TextFont& font,
+                   int32_t color) override;
+  int TextHeight(ControlId, const std::string&, const TextFont& font) override {
+    return font.points > 0 ? font.points + 3 : 12;
+  }
 
   // Set-up: icon sources the fake extracts from (upper-cased path -> icon count; 0: a file that
   // holds no icons); a source not listed is a missing file.

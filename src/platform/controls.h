@@ -16,6 +16,7 @@ enum class ControlKind : uint8_t {
   TClose,       // close cell
   Picture1,     // button cells, index 0..11
   Storage,      // the shelf list
+  Form,         // the main window itself, where no control is
 };
 
 struct ControlId {
@@ -23,6 +24,12 @@ struct ControlId {
   int index = 0;
   friend bool operator==(const ControlId&, const ControlId&) = default;
   friend auto operator<=>(const ControlId&, const ControlId&) = default;
+};
+
+// A font for text drawn into a cell: its size in points (0: the window's own font) and weight.
+struct TextFont {
+  int points = 0;
+  bool bold = false;
 };
 
 struct PixelRect {
@@ -75,6 +82,14 @@ class IControls {
   virtual void DrawLine(ControlId id, int x1, int y1, int x2, int y2) = 0;
   // Shows what was drawn.
   virtual void Refresh(ControlId id) = 0;
+
+  // Where a control was last placed; a cell cleared to a colour; a line of text drawn at a pixel
+  // in a font and a colour (colours 0x00BBGGRR); the height of a line of text in a font.
+  virtual PixelRect PlacedRect(ControlId id) = 0;
+  virtual void ClearCell(ControlId id, int32_t color) = 0;
+  virtual void PrintTextAt(ControlId id, int x, int y, const std::string& text,
+                           const TextFont& font, int32_t color) = 0;
+  virtual int TextHeight(ControlId id, const std::string& text, const TextFont& font) = 0;
 };
 
 }  // namespace velmarin

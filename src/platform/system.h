@@ -1,8 +1,16 @@
 #pragma once
 // The program as a whole and its main window, as start-up and shutdown need them.
+#include <optional>
+
 #include "platform/controls.h"
 
 namespace velmarin {
+
+struct ScreenPoint {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
 
 class ISystem {
  public:
@@ -22,6 +30,12 @@ class ISystem {
   virtual void CloseOtherWindows() = 0;
   // Destroys the main window and ends the message loop. The unload handler does not run again.
   virtual void EndProgram() = 0;
+
+  // The main window taking input or not; the mouse cursor in screen pixels (none when the system
+  // cannot tell); the main window moved to a new outer top-left corner, keeping its size.
+  virtual void EnableMainWindow(bool enabled) = 0;
+  virtual std::optional<ScreenPoint> CursorPosition() = 0;
+  virtual void MoveMainWindowTo(int left, int top) = 0;
 };
 
 }  // namespace velmarin

@@ -1,12 +1,15 @@
 #include "shell/program_commands.h"
 
+#include "panel/pages.h"
 #include "shell/main_form.h"
 
 namespace velmarin {
 
-void ProgramCommands::PageChange(int32_t, bool, bool) { Missing("PageChange"); }
-void ProgramCommands::CreatePageHistory() { Missing("CreatePageHistory"); }
-void ProgramCommands::DrawPageCaption() { Missing("DrawPageCaption"); }
+void ProgramCommands::PageChange(int32_t page, bool forceFlg, bool byHFlg) {
+  velmarin::PageChange(app_, page, forceFlg, byHFlg);
+}
+void ProgramCommands::CreatePageHistory() { velmarin::CreatePageHistory(app_); }
+void ProgramCommands::DrawPageCaption() { velmarin::DrawPageCaption(app_); }
 void ProgramCommands::RepaintPage() { Missing("RepaintPage"); }
 void ProgramCommands::CreateDrawerMenuItems() { Missing("CreateDrawerMenuItems"); }
 void ProgramCommands::ApplyColors() { Missing("ApplyColors"); }
@@ -26,5 +29,10 @@ bool ProgramCommands::RegisterAppHotKey(const std::string&, int32_t, int32_t) {
 void ProgramCommands::ShowSettingsDialog() { Missing("ShowSettingsDialog"); }
 
 void ProgramCommands::EndProgram() { UnloadAndEnd(app_); }
+
+void ProgramCommands::ShowAboutBox() { Missing("ShowAboutBox"); }
+void ProgramCommands::ApplyToolTips() { Missing("ApplyToolTips"); }
+void ProgramCommands::RestoreButtons() { Missing("RestoreButtons"); }
+void ProgramCommands::SkinBltRun() { Missing("SkinBltRun"); }
 
 }  // namespace velmarin

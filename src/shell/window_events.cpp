@@ -1,6 +1,7 @@
 #include "shell/window_events.h"
 
 #include "shell/main_form.h"
+#include "shell/title_bar.h"
 
 namespace velmarin {
 
@@ -9,6 +10,18 @@ void OnControlMouse(App& app, const MouseEvent& event) {
     case ControlKind::TClose:
       if (event.action == MouseAction::Press) tClose_MouseDown(app, event.button);
       if (event.action == MouseAction::Release) tClose_MouseUp(app, event.button);
+      break;
+    case ControlKind::TitleBar:
+      if (event.action == MouseAction::Press) {
+        TitleBar_MouseDown(app, event.control.index, event.button);
+      }
+      if (event.action == MouseAction::Move) TitleBar_MouseMove(app, event.control.index);
+      if (event.action == MouseAction::Release) {
+        TitleBar_MouseUp(app, event.control.index, event.button);
+      }
+      break;
+    case ControlKind::Form:
+      if (event.action == MouseAction::Press) Form_MouseDown(app);
       break;
     default:
       // The other cells have no handlers yet.

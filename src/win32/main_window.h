@@ -71,6 +71,11 @@ class MainWindow : public IControls {
   void PrintText(ControlId id, const std::string& text) override;
   void DrawLine(ControlId id, int x1, int y1, int x2, int y2) override;
   void Refresh(ControlId id) override;
+  PixelRect PlacedRect(ControlId id) override;
+  void ClearCell(ControlId id, int32_t color) override;
+  void PrintTextAt(ControlId id, int x, int y, const std::string& text, const TextFont& font,
+                   int32_t color) override;
+  int TextHeight(ControlId id, const std::string& text, const TextFont& font) override;
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

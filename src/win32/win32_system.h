@@ -22,6 +22,9 @@ class Win32System : public ISystem {
   bool IsCursorOverControl(ControlId id) override;
   void CloseOtherWindows() override;
   void EndProgram() override;
+  void EnableMainWindow(bool enabled) override;
+  std::optional<ScreenPoint> CursorPosition() override;
+  void MoveMainWindowTo(int left, int top) override;
 
  private:
   MainWindow& window_;
