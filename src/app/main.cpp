@@ -60,6 +60,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (!window.Create(instance, IDI_VELMARIN)) return 1;
   platform.messageBox.SetOwner(window.Handle());
   platform.shell.SetOwner(window.Handle());
+  platform.popupMenu.SetOwner(window.Handle());
   app.platform.runList = &window.RunList();
   // The shelf's list view (and the common controls) wait until the shelf is opened or filled.
   static win32::LazyShelfList shelf([instance]() -> std::unique_ptr<IShelfList> {

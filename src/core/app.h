@@ -19,6 +19,24 @@ struct CplEntry {
   std::string displayName;  // the name the control panel shows
 };
 
+// The pages shown, in the order the user went to them, and the position of the page shown now
+// (from 1; 0 while the history is empty). Stepping back and forth moves only the position.
+struct PageHistory {
+  std::vector<int32_t> pages;
+  int32_t HistoryPos = 0;
+};
+
+// The title strip: a drag of the window by a title cell, and the arrow cells held down.
+struct TitleStrip {
+  bool dragging = false;
+  bool moved = false;
+  ScreenPoint grab;    // the cursor when the drag began, screen pixels
+  float grabLeft = 0;  // the window's place then, twips
+  float grabTop = 0;
+  std::array<bool, 7> pressed{};  // by TitleBar index 1..6
+  bool active = true;             // the window is the active one: the title's active colours
+};
+
 // What the main window holds besides the model.
 struct MainForm {
   int32_t BorderWidth = 0;  // window frame on each side, pixels
@@ -28,6 +46,11 @@ struct MainForm {
   // The part of the skin picture in use, from the client's top-left corner: the picture cut to
   // the window with its shelf open. Empty when there is no skin.
   PixelSize skin;
+  PageHistory history;
+  TitleStrip title;
+  // What the item chosen in the last popup menu means, until the code that showed it has acted.
+  std::string MenuResult;
+  int32_t MenuResultIndex = 0;
 };
 
 struct App {

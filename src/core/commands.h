@@ -44,6 +44,13 @@ class ICommands {
 
   // Unloads the main window the normal way (saving) and ends the program.
   virtual void EndProgram() = 0;
+
+  // The About box; the row's tool tips; the row's cells brought up after the window lost the
+  // mouse; the skin under the Run box painted again.
+  virtual void ShowAboutBox() = 0;
+  virtual void ApplyToolTips() = 0;
+  virtual void RestoreButtons() = 0;
+  virtual void SkinBltRun() = 0;
 };
 
 // Does nothing: what an App without wired commands answers.
@@ -65,6 +72,10 @@ class NoCommands final : public ICommands {
   bool RegisterAppHotKey(const std::string&, int32_t, int32_t) override { return false; }
   void ShowSettingsDialog() override {}
   void EndProgram() override {}
+  void ShowAboutBox() override {}
+  void ApplyToolTips() override {}
+  void RestoreButtons() override {}
+  void SkinBltRun() override {}
 };
 
 }  // namespace velmarin

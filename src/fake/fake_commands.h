@@ -25,6 +25,10 @@ class FakeCommands : public ICommands {
   bool RegisterAppHotKey(const std::string& atomName, int32_t modifiers, int32_t key) override;
   void ShowSettingsDialog() override { Log("ShowSettingsDialog"); }
   void EndProgram() override { Log("EndProgram"); }
+  void ShowAboutBox() override { Log("ShowAboutBox"); }
+  void ApplyToolTips() override { Log("ApplyToolTips"); }
+  void RestoreButtons() override { Log("RestoreButtons"); }
+  void SkinBltRun() override { Log("SkinBltRun"); }
 
   // Set-up: what the system answers to the hot key.
   bool hotKeyAccepted = true;

@@ -3,6 +3,7 @@
 #include "core/app.h"
 #include "fake/fake_commands.h"
 #include "fake/fake_files.h"
+#include "fake/fake_popup_menu.h"
 #include "fake/fake_shell.h"
 #include "fake/fake_system.h"
 #include "fake/fake_text.h"
@@ -21,6 +22,7 @@ struct FakePlatform {
   FakeSystem system;
   FakeControls controls;
   FakeCommands commands;
+  FakePopupMenu popupMenu;
 
   void Wire(App& app) {
     app.platform.files = &files;
@@ -33,6 +35,7 @@ struct FakePlatform {
     app.platform.system = &system;
     app.platform.controls = &controls;
     app.commands = &commands;
+    app.platform.popupMenu = &popupMenu;
   }
 };
 

@@ -17,6 +17,7 @@ void FakeSystem::ShowMainWindow(bool show) {
 void FakeSystem::MoveMainWindow(const PixelRect& rect) {
   Log("MoveMainWindow");
   outer = rect;
+  ++moves;
 }
 
 void FakeSystem::CloseOtherWindows() {
@@ -40,6 +41,32 @@ std::optional<PixelRect> FakeControls::Bounds(ControlId id) {
   const auto found = controls.find(id);
   if (found == controls.end() || !found->second.placed) return std::nullopt;
   return found->second.rect;
+}
+
+void FakeSystem::EnableMainWindow(bool on) {
+  Log(on ? "EnableMainWindow" : "DisableMainWindow");
+  enabled = on;
+}
+
+void FakeSystem::MoveMainWindowTo(int left, int top) {
+  Log("MoveMainWindowTo");
+  outer.left = left;
+  outer.top = top;
+  ++moves;
+}
+
+void FakeControls::ClearCell(ControlId id, int32_t color) {
+  Control& c = controls[id];
+  c.clearedTo = color;
+  c.drawn.clear();
+}
+
+void FakeControls::PrintTextAt(ControlId id, int x, int y, const std::string& text,
+                               const TextFont& font, int32_t color) {
+  controls[id].drawn.push_back(
+      {"caption", text + "@" + std::to_string(x) + "," + std::to_string(y) + " " +
+                      std::to_string(font.points) + (font.bold ? "pt bold #" : "pt #") +
+                      std::to_string(color)});
 }
 
 void FakeControls::Place(ControlId id, const PixelRect& rect) {

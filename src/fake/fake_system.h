@@ -22,6 +22,9 @@ class FakeSystem : public ISystem {
   void CloseOtherWindows() override;
   void EndProgram() override;
   bool CursorClientPosition(int& x, int& y) override;
+  void EnableMainWindow(bool enabled) override;
+  std::optional<ScreenPoint> CursorPosition() override { return cursor; }
+  void MoveMainWindowTo(int left, int top) override;
 
   // Set-up.
   bool anotherInstance = false;  // the lock is held by another program
@@ -31,6 +34,7 @@ class FakeSystem : public ISystem {
   bool cursorKnown = true;  // false: reading the cursor fails
   int cursorX = 0;          // the cursor in client pixels
   int cursorY = 0;
+  std::optional<ScreenPoint> cursor = ScreenPoint{};  // where the mouse is, screen pixels
   // Shared record of calls, in order; may be null.
   std::vector<std::string>* log = nullptr;
 
@@ -39,6 +43,8 @@ class FakeSystem : public ISystem {
   PixelRect outer;
   int otherWindowsClosed = 0;
   bool ended = false;
+  bool enabled = true;  // the main window takes input
+  int moves = 0;        // moves of the main window, by the layout or a drag
 
  private:
   void Log(const std::string& what) {
@@ -49,7 +55,7 @@ class FakeSystem : public ISystem {
 class FakeControls : public IControls {
  public:
   struct Drawn {
-    std::string kind;  // "icon", "text", "line"
+    std::string kind;  // "icon", "text", "line", "caption" (text in a font and colour)
     std::string detail;
   };
   struct Control {
@@ -60,6 +66,7 @@ class FakeControls : public IControls {
     FaceList faceList = FaceList::ImageList1;
     int face = 0;
     int refreshes = 0;
+    int32_t clearedTo = -1;    // the colour of the last clearing
     std::vector<Drawn> drawn;  // since the last face was set
     std::string toolTip;
     int32_t fore = 0;
@@ -96,6 +103,12 @@ class FakeControls : public IControls {
     shelfBackground = {size, from, x, y};
   }
   void AndSkin(ControlId id, const PixelRect& from, int x, int y) override;
+  void ClearCell(ControlId id, int32_t color) override;
+  void PrintTextAt(ControlId id, int x, int y, const std::string& text, const TextFont& font,
+                   int32_t color) override;
+  int TextHeight(ControlId, const std::string&, const TextFont& font) override {
+    return font.points > 0 ? font.points + 3 : 12;
+  }
 
   // Set-up: icon sources the fake extracts from (upper-cased path -> icon count; 0: a file that
   // holds no icons); a source not listed is a missing file.

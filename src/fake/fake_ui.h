@@ -35,7 +35,9 @@ class FakeRunList : public IRunList {
   int Count() const override { return static_cast<int>(items.size()); }
   void RemoveAt(int index) override;
   void Add(const std::string& text) override { items.push_back(text); }
+  void SetText(const std::string& value) override { text = value; }
   std::vector<std::string> items;
+  std::string text;  // the box's field
 };
 
 class FakeScreen : public IScreen {

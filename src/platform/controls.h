@@ -17,6 +17,7 @@ enum class ControlKind : uint8_t {
   TClose,       // close cell
   Picture1,     // button cells, index 0..11
   Storage,      // the shelf list
+  Form,         // the main window itself, where no control is
 };
 
 struct ControlId {
@@ -24,6 +25,12 @@ struct ControlId {
   int index = 0;
   friend bool operator==(const ControlId&, const ControlId&) = default;
   friend auto operator<=>(const ControlId&, const ControlId&) = default;
+};
+
+// A font for text drawn into a cell: its size in points (0: the window's own font) and weight.
+struct TextFont {
+  int points = 0;
+  bool bold = false;
 };
 
 struct PixelRect {
@@ -104,6 +111,12 @@ class IControls {
   // ANDs the skin's rectangle `from` onto what a window control (the Run box) shows, at (x, y):
   // its light parts take the skin's colour, dark text stays dark.
   virtual void AndSkin(ControlId id, const PixelRect& from, int x, int y) = 0;
+  // A cell cleared to a colour; a line of text drawn at a pixel
+  // in a font and a colour (colours 0x00BBGGRR); the height of a line of text in a font.
+  virtual void ClearCell(ControlId id, int32_t color) = 0;
+  virtual void PrintTextAt(ControlId id, int x, int y, const std::string& text,
+                           const TextFont& font, int32_t color) = 0;
+  virtual int TextHeight(ControlId id, const std::string& text, const TextFont& font) = 0;
 };
 
 }  // namespace velmarin

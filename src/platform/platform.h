@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/popup_menu.h"
 #include "platform/run_list.h"
 #include "platform/screen.h"
 #include "platform/shelf_list.h"
@@ -23,6 +24,7 @@ struct Platform {
   IShell* shell = nullptr;
   ISystem* system = nullptr;
   IControls* controls = nullptr;
+  IPopupMenu* popupMenu = nullptr;
 };
 
 }  // namespace velmarin

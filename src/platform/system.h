@@ -1,8 +1,16 @@
 #pragma once
 // The program as a whole and its main window, as start-up and shutdown need them.
+#include <optional>
+
 #include "platform/controls.h"
 
 namespace velmarin {
+
+struct ScreenPoint {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const ScreenPoint&, const ScreenPoint&) = default;
+};
 
 class ISystem {
  public:
@@ -25,6 +33,11 @@ class ISystem {
 
   // The mouse cursor now, in the main window's client pixels; false when it cannot be read.
   virtual bool CursorClientPosition(int& x, int& y) = 0;
+  // The main window taking input or not; the mouse cursor in screen pixels (none when the system
+  // cannot tell); the main window moved to a new outer top-left corner, keeping its size.
+  virtual void EnableMainWindow(bool enabled) = 0;
+  virtual std::optional<ScreenPoint> CursorPosition() = 0;
+  virtual void MoveMainWindowTo(int left, int top) = 0;
 };
 
 }  // namespace velmarin

@@ -1,15 +1,18 @@
 #include "shell/program_commands.h"
 
 #include "panel/button_paint.h"
+#include "panel/pages.h"
 #include "shell/main_form.h"
 #include "shell/skin.h"
 
 namespace velmarin {
 
-void ProgramCommands::PageChange(int32_t, bool, bool) { Missing("PageChange"); }
-void ProgramCommands::CreatePageHistory() { Missing("CreatePageHistory"); }
-void ProgramCommands::DrawPageCaption() { Missing("DrawPageCaption"); }
-void ProgramCommands::RepaintPage() { ::velmarin::RepaintPage(app_); }
+void ProgramCommands::PageChange(int32_t page, bool forceFlg, bool byHFlg) {
+  velmarin::PageChange(app_, page, forceFlg, byHFlg);
+}
+void ProgramCommands::CreatePageHistory() { velmarin::CreatePageHistory(app_); }
+void ProgramCommands::DrawPageCaption() { velmarin::DrawPageCaption(app_); }
+void ProgramCommands::RepaintPage() { velmarin::RepaintPage(app_); }
 void ProgramCommands::CreateDrawerMenuItems() { Missing("CreateDrawerMenuItems"); }
 void ProgramCommands::ApplyColors() { velmarin::ApplyColors(app_); }
 void ProgramCommands::LoadSkin() { velmarin::LoadSkin(app_); }
@@ -30,5 +33,10 @@ bool ProgramCommands::RegisterAppHotKey(const std::string&, int32_t, int32_t) {
 void ProgramCommands::ShowSettingsDialog() { Missing("ShowSettingsDialog"); }
 
 void ProgramCommands::EndProgram() { UnloadAndEnd(app_); }
+
+void ProgramCommands::ShowAboutBox() { Missing("ShowAboutBox"); }
+void ProgramCommands::ApplyToolTips() { velmarin::ApplyToolTips(app_); }
+void ProgramCommands::RestoreButtons() { velmarin::RestoreButtons(app_); }
+void ProgramCommands::SkinBltRun() { SkinBlt(app_, {ControlKind::Run, 0}); }
 
 }  // namespace velmarin

@@ -28,6 +28,10 @@ class ProgramCommands final : public ICommands {
   bool RegisterAppHotKey(const std::string& atomName, int32_t modifiers, int32_t key) override;
   void ShowSettingsDialog() override;
   void EndProgram() override;
+  void ShowAboutBox() override;
+  void ApplyToolTips() override;
+  void RestoreButtons() override;
+  void SkinBltRun() override;
 
   // The commands asked for that no part answers yet.
   const std::set<std::string>& NotBuilt() const { return notBuilt_; }

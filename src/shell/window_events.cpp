@@ -2,6 +2,7 @@
 
 #include "panel/button_mouse.h"
 #include "shell/main_form.h"
+#include "shell/title_bar.h"
 
 namespace velmarin {
 
@@ -21,6 +22,18 @@ void OnControlMouse(App& app, const MouseEvent& event) {
       }
       break;
     }
+    case ControlKind::TitleBar:
+      if (event.action == MouseAction::Press) {
+        TitleBar_MouseDown(app, event.control.index, event.button);
+      }
+      if (event.action == MouseAction::Move) TitleBar_MouseMove(app, event.control.index);
+      if (event.action == MouseAction::Release) {
+        TitleBar_MouseUp(app, event.control.index, event.button);
+      }
+      break;
+    case ControlKind::Form:
+      if (event.action == MouseAction::Press) Form_MouseDown(app);
+      break;
     default:
       // The other cells have no handlers yet.
       break;

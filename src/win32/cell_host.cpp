@@ -55,6 +55,9 @@ CellHost::~CellHost() {
     if (bitmap) DeleteObject(bitmap);
   }
   if (faceDc_) DeleteDC(faceDc_);
+  for (auto& [key, font] : fonts_) {
+    if (font) DeleteObject(font);
+  }
 }
 
 void CellHost::SetFaceResources(HINSTANCE instance, int imageList1First, int imageList2First) {
@@ -221,6 +224,63 @@ void CellHost::CopySkin(ControlId id, const SkinPicture& skin, const PixelRect& 
   CellSurface* cell = Cell(id);
   if (!cell) return;
   if (HDC dc = cell->Surface()) skin.CopyTo(dc, from, x, y);
+}
+
+HFONT CellHost::Font(const TextFont& font) {
+  if (font.points <= 0) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  const auto key = std::make_pair(font.points, font.bold);
+  auto found = fonts_.find(key);
+  if (found == fonts_.end()) {
+    LOGFONTW spec{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(spec), &spec);
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    spec.lfHeight = -MulDiv(font.points, dpi, 72);
+    spec.lfWidth = 0;
+    spec.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    found = fonts_.emplace(key, CreateFontIndirectW(&spec)).first;
+  }
+  return found->second ? found->second : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void CellHost::ClearCell(ControlId id, int32_t color) {
+  CellSurface* cell = Cell(id);
+  if (!cell) return;
+  HDC dc = cell->Surface();
+  if (!dc) return;
+  RECT rc{0, 0, cell->Width(), cell->Height()};
+  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(color) & 0x00FFFFFF);
+  if (!brush) return;
+  FillRect(dc, &rc, brush);
+  DeleteObject(brush);
+}
+
+void CellHost::PrintTextAt(ControlId id, int x, int y, const std::string& text,
+                           const TextFont& font, int32_t color) {
+  CellSurface* cell = Cell(id);
+  if (!cell) return;
+  HDC dc = cell->Surface();
+  if (!dc) return;
+  HGDIOBJ old = SelectObject(dc, Font(font));
+  SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldColor = SetTextColor(dc, static_cast<COLORREF>(color) & 0x00FFFFFF);
+  const std::wstring wide = Widen(text);
+  TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
+  SetTextColor(dc, oldColor);
+  SelectObject(dc, old);
+}
+
+int CellHost::TextHeight(ControlId id, const std::string& text, const TextFont& font) {
+  CellSurface* cell = Cell(id);
+  HDC dc = cell ? cell->Surface() : nullptr;
+  if (!dc) return 0;
+  HGDIOBJ old = SelectObject(dc, Font(font));
+  const std::wstring wide = Widen(text);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  SelectObject(dc, old);
+  return size.cy;
 }
 
 void CellHost::PaintOn(HDC dc, const RECT& area) {

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/controls.h"
 #include "win32/cell_surface.h"
@@ -44,6 +45,10 @@ class CellHost {
   void DestroyIcon(IconHandle icon);
   void PrintText(ControlId id, const std::string& text);
   void DrawLine(ControlId id, int x1, int y1, int x2, int y2);
+  void ClearCell(ControlId id, int32_t color);
+  void PrintTextAt(ControlId id, int x, int y, const std::string& text, const TextFont& font,
+                   int32_t color);
+  int TextHeight(ControlId id, const std::string& text, const TextFont& font);
 
   // Colours, fonts and the skin of the cells.
   void SetForeColor(ControlId id, COLORREF color);
@@ -56,6 +61,8 @@ class CellHost {
 
  private:
   HBITMAP FaceBitmap(FaceList list, int picture);
+  // The window's own font for points 0, otherwise one made once per size and weight.
+  HFONT Font(const TextFont& font);
 
   std::array<CellSurface, 21> cells_;
   HINSTANCE instance_ = nullptr;
@@ -65,6 +72,7 @@ class CellHost {
   IconLibraries libraries_;
   IconCache fileIcons_;   // icons of item files, kept for the next painting of their page
   HDC faceDc_ = nullptr;  // holds a face picture while it is copied
+  std::map<std::pair<int, bool>, HFONT> fonts_;
 };
 
 }  // namespace velmarin::win32

@@ -1,6 +1,7 @@
 #include "win32/main_window.h"
 
 #include "shell/main_form.h"
+#include "shell/title_bar.h"
 #include "shell/window_events.h"
 
 namespace velmarin::win32 {
@@ -11,14 +12,6 @@ constexpr wchar_t kMainClass[] = L"velmarinMForm";
 constexpr wchar_t kMainTitle[] = L"velmarin";
 // Posted by the first paint: make the Run box and set the window's icon.
 constexpr UINT kMsgFinishStart = WM_APP + 1;
-
-// What DragAcceptFiles does, without loading the shell at start-up.
-void SetAcceptFiles(HWND window, bool accept) {
-  const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
-  const LONG_PTR wanted =
-      accept ? (style | WS_EX_ACCEPTFILES) : (style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES));
-  if (wanted != style) SetWindowLongPtrW(window, GWL_EXSTYLE, wanted);
-}
 
 struct MouseMessage {
   MouseAction action;
@@ -178,91 +171,6 @@ void MainWindow::CellsChanged() {
   tips_.CellsMoved();
 }
 
-void MainWindow::Place(ControlId id, const PixelRect& rect) {
-  if (CellSurface* cell = cells_.Cell(id)) {
-    if (cell->Visible()) InvalidateCell(id);
-    cell->Place(rect);
-    if (cell->Visible()) InvalidateCell(id);
-    CellsChanged();
-    return;
-  }
-  if (id.kind == ControlKind::Run) {
-    run_.Place(rect);
-    return;
-  }
-  if (id.kind != ControlKind::Storage) return;
-  storageRect_ = rect;
-  storagePlaced_ = true;
-  HWND control = ControlHandle(id);
-  if (!control) return;
-  UINT flags = SWP_NOACTIVATE | SWP_NOZORDER;
-  if (rect.width < 0 || rect.height < 0) flags |= SWP_NOSIZE;  // refused: keeps its old size
-  SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, rect.height, flags);
-}
-
-void MainWindow::SetVisible(ControlId id, bool visible) {
-  if (CellSurface* cell = cells_.Cell(id)) {
-    if (cell->Visible() == visible) return;
-    cell->SetVisible(visible);
-    InvalidateCell(id);
-    CellsChanged();
-    return;
-  }
-  if (id.kind == ControlKind::Run) {
-    run_.SetVisible(visible);
-    return;
-  }
-  if (HWND control = ControlHandle(id)) ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
-}
-
-void MainWindow::AcceptDrops(ControlId id, bool accept) {
-  if (CellSurface* cell = cells_.Cell(id)) {
-    cell->SetAcceptsDrops(accept);
-    // Files dropped on a cell arrive at this window; it takes them while any cell does.
-    SetAcceptFiles(hwnd_, cells_.AnyAcceptsDrops());
-    return;
-  }
-  if (id.kind == ControlKind::Run) {
-    run_.AcceptDrops(accept);
-    return;
-  }
-  if (HWND control = ControlHandle(id)) SetAcceptFiles(control, accept);
-}
-
-void MainWindow::SetFace(ControlId id, FaceList list, int picture) {
-  cells_.SetFace(id, list, picture);
-}
-
-ExtractedIcon MainWindow::ExtractFileIcon(const std::string& source, int index) {
-  return cells_.ExtractFileIcon(source, index);
-}
-
-void MainWindow::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
-  cells_.DrawIcon(id, x, y, icon);
-}
-
-void MainWindow::DestroyIcon(IconHandle icon) { cells_.DestroyIcon(icon); }
-
-void MainWindow::PrintText(ControlId id, const std::string& text) { cells_.PrintText(id, text); }
-
-void MainWindow::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
-  cells_.DrawLine(id, x1, y1, x2, y2);
-}
-
-void MainWindow::Refresh(ControlId id) {
-  if (const CellSurface* cell = cells_.Cell(id); cell && cell->Visible()) InvalidateCell(id);
-}
-
-std::optional<PixelRect> MainWindow::Bounds(ControlId id) {
-  if (const CellSurface* cell = cells_.Cell(id)) return cell->Rect();
-  if (id.kind == ControlKind::Run) return run_.FieldBounds();
-  if (id.kind == ControlKind::Storage && storagePlaced_) return storageRect_;
-  return std::nullopt;
-}
-
-void MainWindow::SetToolTip(ControlId id, const std::string& text) {
-  tips_.SetText(CellHost::SlotOf(id), text);
-}
 
 void MainWindow::OnPaint() {
   PAINTSTRUCT ps;
@@ -285,7 +193,14 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   const int y = static_cast<short>(HIWORD(lParam));
   std::optional<ControlId> target = mouseCell_;
   if (!target) target = cells_.CellAt(x, y);
-  if (!target) return false;
+  if (!target) {
+    // A press on the window between the cells.
+    if (what->action != MouseAction::Press) return false;
+    OnControlMouse(
+        app_,
+        MouseEvent{what->action, {ControlKind::Form, 0}, what->button, ShiftValue(wParam), x, y});
+    return true;
+  }
   MouseEvent event{what->action, *target, what->button, ShiftValue(wParam), x, y};
   if (what->action == MouseAction::Move) event.button = HeldButton(wParam);
   if (const CellSurface* cell = cells_.Cell(*target)) {
@@ -375,6 +290,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kMsgFinishStart:
       MakeDeferredParts();
       return 0;
+    case WM_ACTIVATE:
+      Activate(app_, LOWORD(wParam) != WA_INACTIVE);
+      break;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != hwnd_) mouseCell_.reset();
       return 0;

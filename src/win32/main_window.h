@@ -86,6 +86,10 @@ class MainWindow : public IControls {
   void CopySkin(ControlId id, const PixelRect& from, int x, int y) override;
   void SetShelfBackground(const PixelSize& size, const PixelRect& from, int x, int y) override;
   void AndSkin(ControlId id, const PixelRect& from, int x, int y) override;
+  void ClearCell(ControlId id, int32_t color) override;
+  void PrintTextAt(ControlId id, int x, int y, const std::string& text, const TextFont& font,
+                   int32_t color) override;
+  int TextHeight(ControlId id, const std::string& text, const TextFont& font) override;
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -35,6 +35,14 @@ void RunBoxList::Add(const std::string& text) {
   SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
+void RunBoxList::SetText(const std::string& text) {
+  // A box not made yet is empty, and is made empty.
+  if (!box_.Made() && text.empty()) return;
+  HWND combo = box_.Handle();
+  if (!combo) return;
+  SetWindowTextW(combo, Widen(text).c_str());
+}
+
 void RunBox::Attach(HWND parent, HINSTANCE instance, const bool& parentShown,
                     const CellHost& cells) {
   parent_ = parent;

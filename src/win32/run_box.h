@@ -26,6 +26,7 @@ class RunBoxList : public IRunList {
   int Count() const override;
   void RemoveAt(int index) override;
   void Add(const std::string& text) override;
+  void SetText(const std::string& text) override;
 
  private:
   RunBox& box_;

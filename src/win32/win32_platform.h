@@ -2,6 +2,7 @@
 // Every real service in one object, wired into an App by the program at start-up. The shelf
 // list and the Run box's list belong to the main window and are wired in by it.
 #include "core/app.h"
+#include "win32/popup_menu.h"
 #include "win32/win32_files.h"
 #include "win32/win32_shell.h"
 #include "win32/win32_text.h"
@@ -15,6 +16,7 @@ struct Win32Platform {
   Win32MessageBox messageBox;
   Win32Screen screen;
   Win32Shell shell;
+  Win32PopupMenu popupMenu;
 
   void Wire(App& app) {
     app.platform.files = &files;
@@ -22,6 +24,7 @@ struct Win32Platform {
     app.platform.messageBox = &messageBox;
     app.platform.screen = &screen;
     app.platform.shell = &shell;
+    app.platform.popupMenu = &popupMenu;
   }
 };
 

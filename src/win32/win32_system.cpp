@@ -86,4 +86,21 @@ void Win32System::EndProgram() {
   }
 }
 
+void Win32System::EnableMainWindow(bool enabled) {
+  if (window_.Handle()) EnableWindow(window_.Handle(), enabled ? TRUE : FALSE);
+}
+
+std::optional<ScreenPoint> Win32System::CursorPosition() {
+  POINT cursor{};
+  if (!GetCursorPos(&cursor)) return std::nullopt;
+  return ScreenPoint{cursor.x, cursor.y};
+}
+
+void Win32System::MoveMainWindowTo(int left, int top) {
+  if (!window_.Handle()) return;
+  window_.ApplyPendingMove();
+  SetWindowPos(window_.Handle(), nullptr, left, top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace velmarin::win32

@@ -23,6 +23,9 @@ class Win32System : public ISystem {
   void CloseOtherWindows() override;
   void EndProgram() override;
   bool CursorClientPosition(int& x, int& y) override;
+  void EnableMainWindow(bool enabled) override;
+  std::optional<ScreenPoint> CursorPosition() override;
+  void MoveMainWindowTo(int left, int top) override;
 
  private:
   MainWindow& window_;

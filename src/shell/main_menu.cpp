@@ -1,0 +1,89 @@
+#include "shell/main_menu.h"
+
+#include "core/guarded.h"
+#include "core/menu.h"
+#include "launch/execute.h"
+#include "launch/names.h"
+#include "panel/push_button.h"
+#include "shell/main_form.h"
+
+namespace velmarin {
+
+namespace {
+
+std::string HelpFilePath(App& app) {
+  if (!app.platform.files) return kHelpFileName;
+  return app.platform.files->ProgramFolder() + "\\" + kHelpFileName;
+}
+
+MenuItem Item(std::string caption, std::string result, bool enabled = true) {
+  MenuItem item;
+  item.caption = std::move(caption);
+  item.result = std::move(result);
+  item.enabled = enabled;
+  return item;
+}
+
+MenuItem Separator() {
+  MenuItem item;
+  item.separator = true;
+  return item;
+}
+
+void ToggleDropMode(App& app) {
+  app.model.DropMode = !app.model.DropMode;
+  PushButton& dd = app.form.pushButtons[kDDExecuteIndex];
+  dd.SetValue(app.model.DropMode ? 1 : 0);
+  PaintPushButton(app, dd);
+}
+
+void OpenHelp(App& app) {
+  const std::string path = HelpFilePath(app);
+  if (!FileExist(app, path)) return;
+  std::string verb;
+  int16_t showCmd = 0;
+  ExecuteItem(app, path, kHelpFileName, "hlp", verb, showCmd, "");
+}
+
+void ActOn(App& app, const std::string& result) {
+  if (result == "DropMode") {
+    ToggleDropMode(app);
+  } else if (result == "Config") {
+    // The dialog keeps the main window disabled while it is open.
+    app.Commands().ShowSettingsDialog();
+  } else if (result == "Help") {
+    OpenHelp(app);
+  } else if (result == "About") {
+    app.Commands().ShowAboutBox();
+  } else if (result == "Exit") {
+    UnloadAndEnd(app);
+  }
+}
+
+}  // namespace
+
+Menu MainMenu(App& app) {
+  Menu menu;
+  menu.push_back(Item(app.model.DropMode ? "起動 > 編集(&E)" : "編集 > 起動(&E)", "DropMode"));
+  menu.push_back(Separator());
+  menu.push_back(Item("設定...(&C)", "Config"));
+  MenuItem help = Item("ヘルプ(&H)", "");
+  help.submenu.push_back(Item("ヘルプの起動(&H)", "Help", FileExist(app, HelpFilePath(app))));
+  help.submenu.push_back(Item("バージョン情報...(&A)", "About"));
+  menu.push_back(std::move(help));
+  menu.push_back(Separator());
+  menu.push_back(Item("終了(&X)", "Exit"));
+  return menu;
+}
+
+void ShowMainMenu(App& app) {
+  Menu menu;
+  Guarded([&] { menu = MainMenu(app); });
+  Guarded([&] { ShowPopupMenu(app, menu); });
+  const std::string result = app.form.MenuResult;
+  ClearMenuResult(app);
+  // Exit may end the program here; nothing after it touches the window.
+  Guarded([&] { ActOn(app, result); });
+}
+
+}  // namespace velmarin

@@ -1,0 +1,151 @@
+#include "shell/title_bar.h"
+
+#include "core/guarded.h"
+#include "core/units.h"
+#include "panel/draw_icon.h"
+#include "panel/pages.h"
+#include "shell/main_menu.h"
+
+namespace velmarin {
+
+namespace {
+
+constexpr int kPreviousPageCell = 5;
+constexpr int kNextPageCell = 6;
+
+bool IsTitleCell(int index) { return index >= 1 && index <= 6; }
+bool IsArrowCell(int index) { return index >= 3 && index <= 6; }
+
+ControlId TitleCell(int index) { return {ControlKind::TitleBar, index}; }
+
+void DrawArrowCell(App& app, int index, int face, int16_t icon) {
+  if (IControls* controls = app.platform.controls) {
+    Guarded([&] { controls->SetFace(TitleCell(index), FaceList::ImageList2, face); });
+  }
+  Guarded([&] { app.Commands().SkinPaint(TitleCell(index), 1); });
+  Guarded(
+      [&] { MyDrawIcon(app, IconLibraryPath(app), 0, 2, 1, TitleCell(index), icon, "", false); });
+}
+
+void ClearRunBox(App& app) {
+  if (app.model.settings.options.ClickClearsRun && app.platform.runList) {
+    app.platform.runList->SetText("");
+  }
+}
+
+void BeginDrag(App& app) {
+  TitleStrip& title = app.form.title;
+  const ISystem* sys = app.platform.system;
+  std::optional<ScreenPoint> cursor;
+  if (sys) cursor = app.platform.system->CursorPosition();
+  // Without the cursor's place there is nothing to follow: the press stays a click.
+  if (!cursor) return;
+  title.dragging = true;
+  title.moved = false;
+  title.grab = *cursor;
+  title.grabLeft = app.model.WindowLeft;
+  title.grabTop = app.model.WindowTop;
+}
+
+void TurnPage(App& app, int index) {
+  const Model& m = app.model;
+  const int32_t count = m.PageCount > 0 ? m.PageCount : 1;
+  const int32_t current = m.CurrentPage;
+  if (index == kBackCell) PageGo(app, -1);
+  if (index == kForwardCell) PageGo(app, 1);
+  if (index == kPreviousPageCell) PageChange(app, (current + count - 1) % count, false, false);
+  if (index == kNextPageCell) PageChange(app, (current + 1) % count, false, false);
+}
+
+}  // namespace
+
+void TitleBar_MouseDown(App& app, int index, MouseButton button) {
+  if (!IsTitleCell(index)) return;
+  if (button == MouseButton::Right) {
+    ShowMainMenu(app);
+    return;
+  }
+  if (button != MouseButton::Left) return;
+  Guarded([&] {
+    if (index <= 2 || app.model.settings.options.PageButtonsMoveWindow) BeginDrag(app);
+  });
+  Guarded([&] { ClearRunBox(app); });
+  app.form.title.pressed[static_cast<size_t>(index)] = true;
+  if (IsArrowCell(index)) {
+    const bool back = index == kBackCell || index == kPreviousPageCell;
+    DrawArrowCell(app, index, 2, back ? kBackDownIcon : kForwardDownIcon);
+  }
+}
+
+void TitleBar_MouseMove(App& app, int) {
+  TitleStrip& title = app.form.title;
+  ISystem* sys = app.platform.system;
+  if (!title.dragging || !sys) return;
+  const std::optional<ScreenPoint> cursor = sys->CursorPosition();
+  // A move message where the mouse did not move is no drag yet.
+  if (!cursor || *cursor == title.grab) return;
+  title.moved = true;
+  const int tppX = TwipsPerPixelX(app);
+  const int tppY = TwipsPerPixelY(app);
+  Model& m = app.model;
+  m.WindowLeft = title.grabLeft + static_cast<float>((cursor->x - title.grab.x) * tppX);
+  m.WindowTop = title.grabTop + static_cast<float>((cursor->y - title.grab.y) * tppY);
+  m.hasWindowLeft = true;
+  m.hasWindowTop = true;
+  sys->MoveMainWindowTo(static_cast<int>(m.WindowLeft) / tppX,
+                        static_cast<int>(m.WindowTop) / tppY);
+}
+
+void TitleBar_MouseUp(App& app, int index, MouseButton button) {
+  TitleStrip& title = app.form.title;
+  // Only the left button presses, drags and turns; the right one's menu is done by now.
+  if (button != MouseButton::Left || !IsTitleCell(index)) return;
+  title.dragging = false;
+  Guarded([&] { RestoreTurnCell(app, index); });
+  title.pressed.fill(false);
+  const bool moved = title.moved;
+  title.moved = false;
+  if (moved) {
+    Guarded([&] { EnableGo(app); });
+    return;
+  }
+  Guarded([&] { TurnPage(app, index); });
+}
+
+void TitleBar_Paint(App& app, int index) {
+  if (!IsTitleCell(index)) return;
+  if (app.model.settings.options.PaintRunBox) app.Commands().SkinBltRun();
+}
+
+void RestoreTurnCell(App& app, int index) {
+  if (!IsArrowCell(index)) return;
+  const PageHistory& history = app.form.history;
+  const auto count = static_cast<int32_t>(history.pages.size());
+  int16_t icon = kBackIcon;
+  if (index == kBackCell) icon = history.HistoryPos < 2 ? kBackNoneIcon : kBackIcon;
+  if (index == kForwardCell) icon = history.HistoryPos < count ? kForwardIcon : kForwardNoneIcon;
+  if (index == kNextPageCell) icon = kForwardIcon;
+  DrawArrowCell(app, index, 1, icon);
+}
+
+void Activate(App& app, bool active) {
+  TitleStrip& title = app.form.title;
+  if (active) {
+    Guarded([&] { app.Commands().RestoreButtons(); });
+  }
+  // An arrow cell still held down when the window lost the mouse comes up.
+  for (int index = 3; index <= 6; ++index) {
+    if (title.pressed[static_cast<size_t>(index)]) Guarded([&] { RestoreTurnCell(app, index); });
+  }
+  title.pressed.fill(false);
+  title.dragging = false;
+  title.moved = false;
+  title.active = active;
+  RedrawCaptionCell(app);
+}
+
+void Form_MouseDown(App& app) {
+  Guarded([&] { ClearRunBox(app); });
+}
+
+}  // namespace velmarin

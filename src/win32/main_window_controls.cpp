@@ -1,0 +1,116 @@
+// The main window's controls as the app logic places and paints them: cells go to the cell
+// host, the Run box and the shelf list are windows of their own.
+#include "win32/main_window.h"
+
+namespace velmarin::win32 {
+
+namespace {
+
+// What DragAcceptFiles does, without loading the shell at start-up.
+void SetAcceptFiles(HWND window, bool accept) {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  const LONG_PTR wanted =
+      accept ? (style | WS_EX_ACCEPTFILES) : (style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES));
+  if (wanted != style) SetWindowLongPtrW(window, GWL_EXSTYLE, wanted);
+}
+
+}  // namespace
+
+void MainWindow::Place(ControlId id, const PixelRect& rect) {
+  if (CellSurface* cell = cells_.Cell(id)) {
+    if (cell->Visible()) InvalidateCell(id);
+    cell->Place(rect);
+    if (cell->Visible()) InvalidateCell(id);
+    CellsChanged();
+    return;
+  }
+  if (id.kind == ControlKind::Run) {
+    run_.Place(rect);
+    return;
+  }
+  if (id.kind != ControlKind::Storage) return;
+  storageRect_ = rect;
+  storagePlaced_ = true;
+  HWND control = ControlHandle(id);
+  if (!control) return;
+  UINT flags = SWP_NOACTIVATE | SWP_NOZORDER;
+  if (rect.width < 0 || rect.height < 0) flags |= SWP_NOSIZE;  // refused: keeps its old size
+  SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, rect.height, flags);
+}
+
+void MainWindow::SetVisible(ControlId id, bool visible) {
+  if (CellSurface* cell = cells_.Cell(id)) {
+    if (cell->Visible() == visible) return;
+    cell->SetVisible(visible);
+    InvalidateCell(id);
+    CellsChanged();
+    return;
+  }
+  if (id.kind == ControlKind::Run) {
+    run_.SetVisible(visible);
+    return;
+  }
+  if (HWND control = ControlHandle(id)) ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainWindow::AcceptDrops(ControlId id, bool accept) {
+  if (CellSurface* cell = cells_.Cell(id)) {
+    cell->SetAcceptsDrops(accept);
+    // Files dropped on a cell arrive at this window; it takes them while any cell does.
+    SetAcceptFiles(hwnd_, cells_.AnyAcceptsDrops());
+    return;
+  }
+  if (id.kind == ControlKind::Run) {
+    run_.AcceptDrops(accept);
+    return;
+  }
+  if (HWND control = ControlHandle(id)) SetAcceptFiles(control, accept);
+}
+
+void MainWindow::SetFace(ControlId id, FaceList list, int picture) {
+  cells_.SetFace(id, list, picture);
+}
+
+ExtractedIcon MainWindow::ExtractFileIcon(const std::string& source, int index) {
+  return cells_.ExtractFileIcon(source, index);
+}
+
+void MainWindow::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
+  cells_.DrawIcon(id, x, y, icon);
+}
+
+void MainWindow::DestroyIcon(IconHandle icon) { cells_.DestroyIcon(icon); }
+
+void MainWindow::PrintText(ControlId id, const std::string& text) { cells_.PrintText(id, text); }
+
+void MainWindow::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
+  cells_.DrawLine(id, x1, y1, x2, y2);
+}
+
+void MainWindow::Refresh(ControlId id) {
+  if (const CellSurface* cell = cells_.Cell(id); cell && cell->Visible()) InvalidateCell(id);
+}
+
+std::optional<PixelRect> MainWindow::Bounds(ControlId id) {
+  if (const CellSurface* cell = cells_.Cell(id)) return cell->Rect();
+  if (id.kind == ControlKind::Run) return run_.FieldBounds();
+  if (id.kind == ControlKind::Storage && storagePlaced_) return storageRect_;
+  return std::nullopt;
+}
+
+void MainWindow::SetToolTip(ControlId id, const std::string& text) {
+  tips_.SetText(CellHost::SlotOf(id), text);
+}
+
+void MainWindow::ClearCell(ControlId id, int32_t color) { cells_.ClearCell(id, color); }
+
+void MainWindow::PrintTextAt(ControlId id, int x, int y, const std::string& text,
+                             const TextFont& font, int32_t color) {
+  cells_.PrintTextAt(id, x, y, text, font, color);
+}
+
+int MainWindow::TextHeight(ControlId id, const std::string& text, const TextFont& font) {
+  return cells_.TextHeight(id, text, font);
+}
+
+}  // namespace velmarin::win32

@@ -1,0 +1,62 @@
+#include "win32/popup_menu.h"
+
+#include "win32/wide.h"
+
+namespace velmarin::win32 {
+
+namespace {
+
+// Appends the items, numbered in reading order from `next`; false when the system refused one.
+bool Fill(HMENU target, const Menu& items, int& next) {
+  for (const MenuItem& item : items) {
+    const int number = next++;
+    if (item.separator) {
+      if (!AppendMenuW(target, MF_SEPARATOR, 0, nullptr)) return false;
+      continue;
+    }
+    UINT flags = MF_STRING;
+    if (!item.enabled) flags |= MF_GRAYED;
+    if (item.checked) flags |= MF_CHECKED;
+    const std::wstring caption = Widen(item.caption);
+    UINT_PTR id = static_cast<UINT_PTR>(number);
+    HMENU inner = nullptr;
+    if (!item.submenu.empty()) {
+      inner = CreatePopupMenu();
+      if (!inner) return false;
+      if (!Fill(inner, item.submenu, next)) {
+        DestroyMenu(inner);
+        return false;
+      }
+      flags |= MF_POPUP;
+      id = reinterpret_cast<UINT_PTR>(inner);
+    }
+    if (!AppendMenuW(target, flags, id, caption.c_str())) {
+      if (inner) DestroyMenu(inner);
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+int Win32PopupMenu::Show(const Menu& menu) {
+  if (menu.empty()) return 0;
+  HMENU popup = CreatePopupMenu();
+  if (!popup) return 0;
+  int next = 1;
+  int chosen = 0;
+  POINT cursor{};
+  if (Fill(popup, menu, next) && GetCursorPos(&cursor)) {
+    // A menu of a window in the background would not close when the user clicks elsewhere.
+    if (owner_) SetForegroundWindow(owner_);
+    chosen = static_cast<int>(
+        TrackPopupMenuEx(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                         cursor.x, cursor.y, owner_, nullptr));
+    if (owner_) PostMessageW(owner_, WM_NULL, 0, 0);
+  }
+  DestroyMenu(popup);  // with its submenus
+  return chosen;
+}
+
+}  // namespace velmarin::win32
