@@ -1,5 +1,7 @@
 #include "win32/cell_surface.h"
 
+#include "win32/memory_picture.h"
+
 namespace velmarin::win32 {
 
 CellSurface::~CellSurface() {
@@ -40,23 +42,11 @@ HDC CellSurface::Surface() {
   const int w = Width();
   const int h = Height();
   if (memDc_ && w == surfaceWidth_ && h == surfaceHeight_) return memDc_;
-  // A 32-bit picture of its own: nothing to ask of the display to make it.
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!dc || !bitmap) {
-    if (dc) DeleteDC(dc);
-    if (bitmap) DeleteObject(bitmap);
-    return memDc_;  // the old surface, if any, still draws
-  }
-  HGDIOBJ old = SelectObject(dc, bitmap);
+  const MemoryPicture made = MakeMemoryPicture(w, h);
+  if (!made.dc) return memDc_;  // the old surface, if any, still draws
+  HDC dc = made.dc;
+  HBITMAP bitmap = made.bitmap;
+  HGDIOBJ old = made.old;
   RECT all{0, 0, w, h};
   FillBackground(dc, all);
   // Keep what was drawn so far, as far as it fits.

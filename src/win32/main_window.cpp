@@ -171,7 +171,6 @@ void MainWindow::CellsChanged() {
   tips_.CellsMoved();
 }
 
-
 void MainWindow::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);

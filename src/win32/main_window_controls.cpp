@@ -1,20 +1,9 @@
 // The main window's controls as the app logic places and paints them: cells go to the cell
 // host, the Run box and the shelf list are windows of their own.
+#include "win32/accept_files.h"
 #include "win32/main_window.h"
 
 namespace velmarin::win32 {
-
-namespace {
-
-// What DragAcceptFiles does, without loading the shell at start-up.
-void SetAcceptFiles(HWND window, bool accept) {
-  const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
-  const LONG_PTR wanted =
-      accept ? (style | WS_EX_ACCEPTFILES) : (style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES));
-  if (wanted != style) SetWindowLongPtrW(window, GWL_EXSTYLE, wanted);
-}
-
-}  // namespace
 
 void MainWindow::Place(ControlId id, const PixelRect& rect) {
   if (CellSurface* cell = cells_.Cell(id)) {

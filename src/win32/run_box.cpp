@@ -1,5 +1,6 @@
 #include "win32/run_box.h"
 
+#include "win32/accept_files.h"
 #include "win32/wide.h"
 
 namespace velmarin::win32 {
@@ -7,14 +8,6 @@ namespace velmarin::win32 {
 namespace {
 
 constexpr int kRunListHeight = 200;  // the drop-down part of the box
-
-// What DragAcceptFiles does, without loading the shell at start-up.
-void SetAcceptFiles(HWND window, bool accept) {
-  const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
-  const LONG_PTR wanted =
-      accept ? (style | WS_EX_ACCEPTFILES) : (style & ~static_cast<LONG_PTR>(WS_EX_ACCEPTFILES));
-  if (wanted != style) SetWindowLongPtrW(window, GWL_EXSTYLE, wanted);
-}
 
 }  // namespace
 

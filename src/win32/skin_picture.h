@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/controls.h"
+#include "win32/memory_picture.h"
 
 namespace velmarin::win32 {
 
@@ -35,14 +36,5 @@ class SkinPicture {
   HBITMAP bitmap_ = nullptr;
   HGDIOBJ old_ = nullptr;
 };
-
-// A 32-bit device-independent picture of the given size, selected into a new memory device
-// context; both nullptr when either cannot be made.
-struct MemoryPicture {
-  HDC dc = nullptr;
-  HBITMAP bitmap = nullptr;
-  HGDIOBJ old = nullptr;
-};
-MemoryPicture MakeMemoryPicture(int width, int height);
 
 }  // namespace velmarin::win32
