@@ -231,15 +231,15 @@ HFONT CellHost::Font(const TextFont& font) {
   const auto key = std::make_pair(font.points, font.bold);
   auto found = fonts_.find(key);
   if (found == fonts_.end()) {
-    LOGFONTW spec{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(spec), &spec);
+    LOGFONTW logFont{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
     if (screen) ReleaseDC(nullptr, screen);
-    spec.lfHeight = -MulDiv(font.points, dpi, 72);
-    spec.lfWidth = 0;
-    spec.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    found = fonts_.emplace(key, CreateFontIndirectW(&spec)).first;
+    logFont.lfHeight = -MulDiv(font.points, dpi, 72);
+    logFont.lfWidth = 0;
+    logFont.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    found = fonts_.emplace(key, CreateFontIndirectW(&logFont)).first;
   }
   return found->second ? found->second : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
