@@ -56,14 +56,29 @@ void CellToolTips::SetText(int slot, const std::string& text) {
   if (slot < 0 || slot >= static_cast<int>(texts_.size()) || !cells_) return;
   const auto k = static_cast<size_t>(slot);
   std::wstring wide = Widen(text);
-  if (added_[k] && wide == texts_[k]) return;
-  if (!Make()) return;
+  if (set_[k] && wide == texts_[k]) return;
   texts_[k] = std::move(wide);
+  set_[k] = true;
+  if (hwnd_) AddOrUpdate(slot);
+}
+
+void CellToolTips::AddOrUpdate(int slot) {
+  const auto k = static_cast<size_t>(slot);
   TOOLINFOW tool = ToolOf(slot);
   if (!added_[k]) {
     added_[k] = SendMessageW(hwnd_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
   } else {
     SendMessageW(hwnd_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+void CellToolTips::MouseOver() {
+  if (hwnd_ || !cells_) return;
+  bool anyText = false;
+  for (const std::wstring& text : texts_) anyText = anyText || !text.empty();
+  if (!anyText || !Make()) return;
+  for (size_t k = 0; k < set_.size(); ++k) {
+    if (set_[k]) AddOrUpdate(static_cast<int>(k));
   }
 }
 

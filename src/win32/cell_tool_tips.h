@@ -1,7 +1,8 @@
 #pragma once
 // The cells' tool tips: one tool-tip control owned by the main window, with one tool per cell
-// rectangle. The control is made when the first text is set, so a window without tool tips
-// never loads the common controls for them.
+// rectangle. Texts are kept from the start; the control is made when the mouse first comes over
+// the window with a text to show, so a start-up (and a window nobody points at) never loads the
+// common controls for them.
 #include <windows.h>
 // the common controls need windows.h first
 #include <commctrl.h>
@@ -25,11 +26,14 @@ class CellToolTips {
   void SetText(int slot, const std::string& text);
   // The cells moved or were shown or hidden: the tools follow them.
   void CellsMoved();
-  // The tool-tip control, nullptr until a text was set.
+  // The mouse is over the window: the control is made if a text waits for it.
+  void MouseOver();
+  // The tool-tip control, nullptr until the mouse came with a text to show.
   HWND Handle() const { return hwnd_; }
 
  private:
   bool Make();
+  void AddOrUpdate(int slot);
   TOOLINFOW ToolOf(int slot) const;
   RECT ToolRect(int slot) const;
 
@@ -38,6 +42,7 @@ class CellToolTips {
   const CellHost* cells_ = nullptr;
   HWND hwnd_ = nullptr;
   std::array<bool, 21> added_{};
+  std::array<bool, 21> set_{};  // a text was given, shown or still waiting for the control
   std::array<std::wstring, 21> texts_;
 };
 

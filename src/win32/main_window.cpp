@@ -188,6 +188,7 @@ void MainWindow::OnPaint() {
 bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   const std::optional<MouseMessage> what = ReadMouseMessage(msg);
   if (!what) return false;
+  if (what->action == MouseAction::Move) tips_.MouseOver();
   const int x = static_cast<short>(LOWORD(lParam));
   const int y = static_cast<short>(HIWORD(lParam));
   std::optional<ControlId> target = mouseCell_;

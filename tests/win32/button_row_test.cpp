@@ -58,6 +58,8 @@ TEST(ButtonRow, ToolTipsFollowTheCells) {
 
   w.window.SetToolTip(cell1, "メモ帳");
   w.window.SetToolTip({ControlKind::Picture1, 2}, "コマンド");
+  EXPECT_EQ(w.window.ToolTips(), nullptr) << "the control waits for the mouse";
+  SendMessageW(w.window.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 40));
   HWND tips = w.window.ToolTips();
   ASSERT_NE(tips, nullptr);
   EXPECT_EQ(GetWindow(tips, GW_OWNER), w.window.Handle());
