@@ -152,6 +152,21 @@ e2e_click() {
   xdotool click "$button"
 }
 
+# Drags with the left button from a point of a window's client area by (dx, dy) pixels, in a few
+# steps, as a hand would.
+e2e_drag() {
+  local w=$1 x=$2 y=$3 dx=$4 dy=$5 step
+  xdotool mousemove --window "$w" $((x + 1)) $((y + 1))
+  sleep 0.2
+  xdotool mousedown 1
+  for step in 1 2 3 4; do
+    sleep 0.1
+    xdotool mousemove_relative -- $((dx / 4)) $((dy / 4))
+  done
+  sleep 0.2
+  xdotool mouseup 1
+}
+
 # Whether a window is still on the screen.
 e2e_viewable() {
   xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
@@ -231,7 +246,7 @@ e2e_picture() {
       return 0
     fi
     mv -f "$out.next.png" "$out"
-    sleep 0.2
+    sleep 0.15
   done
   e2e_fail "window $w did not settle for a picture"
 }
@@ -256,16 +271,16 @@ e2e_same_as_ref() {
 }
 
 # Takes pictures of the client rectangle W H X Y of window $1 until it matches picture $2
-# ("same") or stops matching it ("differs"), for up to 10 s; the last one is left in $3.
+# ("same") or stops matching it ("differs"), for some 10 s; the last one is left in $3.
 e2e_wait_picture() {
   local w=$1 want=$2 out=$3 how=$4 n i
   shift 4
-  for ((i = 0; i < 20; i++)); do
+  for ((i = 0; i < 40; i++)); do
     e2e_picture "$w" "$out" "$@"
     n=$(e2e_differing "$out" "$want")
     if [ "$how" = same ] && [ "$n" = 0 ]; then return 0; fi
     if [ "$how" = differs ] && [ "$n" != 0 ]; then return 0; fi
-    sleep 0.5
+    sleep 0.1
   done
   return 1
 }
