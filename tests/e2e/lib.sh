@@ -71,6 +71,33 @@ e2e_init() {
   local icl
   icl="$(dirname "$exe")/velmarin.icl"
   if [ -f "$icl" ]; then cp "$icl" "$dir/"; fi
+  e2e_exe=$exe
+}
+
+# Puts the build's sample skin (made next to velmarin.exe) into the program folder.
+e2e_add_skin() {
+  local skin
+  skin="$(dirname "$e2e_exe")/skin.bmp"
+  [ -f "$skin" ] || e2e_fail "no sample skin at $skin"
+  cp "$skin" "$dir/"
+}
+
+# Writes a settings file to the program folder: the given file (written by hand or by the
+# program, code page 932, CR LF), with the values of some keys replaced, as KEY=VALUE arguments
+# (plain values: no "|" and no backslash).
+e2e_settings() {
+  local from=$1 pair
+  shift
+  cp "$from" "$dir/velmarin.ini"
+  for pair in "$@"; do
+    sed -i "s|^${pair%%=*}=.*\r\$|${pair}\r|" "$dir/velmarin.ini"
+    grep -q "^${pair}"$'\r'"\$" "$dir/velmarin.ini" || e2e_fail "no ${pair%%=*}= line in $from"
+  done
+}
+
+# The value of a key in a settings file (the first line with it), without its CR.
+e2e_value() {
+  sed -n "s/^$2=\(.*\)\r\$/\1/p" "$1" | head -n1
 }
 
 # Starts the program from its folder; its pid is appended to e2e_pids and put in $started.
@@ -125,6 +152,21 @@ e2e_click() {
   xdotool click "$button"
 }
 
+# Drags with the left button from a point of a window's client area by (dx, dy) pixels, in a few
+# steps, as a hand would.
+e2e_drag() {
+  local w=$1 x=$2 y=$3 dx=$4 dy=$5 step
+  xdotool mousemove --window "$w" $((x + 1)) $((y + 1))
+  sleep 0.2
+  xdotool mousedown 1
+  for step in 1 2 3 4; do
+    sleep 0.1
+    xdotool mousemove_relative -- $((dx / 4)) $((dy / 4))
+  done
+  sleep 0.2
+  xdotool mouseup 1
+}
+
 # Whether a window is still on the screen.
 e2e_viewable() {
   xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
@@ -169,4 +211,76 @@ e2e_same_file() {
     diff <(iconv -f cp932 -t utf-8 "$want" | cat -A) <(iconv -f cp932 -t utf-8 "$got" | cat -A) >&2 || true
     e2e_fail "$what: $got differs from $want"
   fi
+}
+
+# ---- Pictures of the window.
+# A test takes a picture of a window (or of a rectangle of its client area) once the window has
+# stopped changing, and compares it with another picture or with a reference kept in
+# tests/e2e/data/ref-*.png. Pictures count as the same when at most a few pixels differ by more
+# than 10% (fonts and icons may come out a pixel different); a missing icon or caption changes
+# hundreds. To take new references on purpose, after a change of the look:
+#   VELMARIN_UPDATE_REFS=1 ctest --preset win32 -R e2e_
+# writes every reference a test compares with (look at them before committing them).
+
+# Differing pixels of two pictures of the same size.
+e2e_differing() {
+  compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 | sed 's/[^0-9].*//'
+}
+
+# Takes a picture of window $1 into $2, cut to the client rectangle W H X Y ($3..$6; all of the
+# window when left out). The pointer is moved off the window first, so no tool tip covers it,
+# and pictures are taken until two in a row agree, so the window has finished painting.
+e2e_picture() {
+  local w=$1 out=$2 crop="" i
+  if [ $# -ge 6 ]; then crop="$3x$4+$(($5 + 1))+$(($6 + 1))"; fi
+  rm -f "$out"
+  xdotool mousemove 1270 790
+  for ((i = 0; i < 50; i++)); do
+    if [ -n "$crop" ]; then
+      import -window "$w" -crop "$crop" +repage "$out.next.png" 2>/dev/null
+    else
+      import -window "$w" "$out.next.png" 2>/dev/null
+    fi
+    if [ -f "$out" ] && [ "$(e2e_differing "$out" "$out.next.png")" = 0 ]; then
+      rm -f "$out.next.png"
+      return 0
+    fi
+    mv -f "$out.next.png" "$out"
+    sleep 0.15
+  done
+  e2e_fail "window $w did not settle for a picture"
+}
+
+# Fails unless picture $1 matches the reference tests/e2e/data/ref-$2.png with at most $3
+# differing pixels (default 40); keeps the differences next to the picture. With
+# VELMARIN_UPDATE_REFS set it writes the reference instead.
+e2e_same_as_ref() {
+  local got=$1 ref="$e2e_data/ref-$2.png" allowed=${3:-40} n
+  if [ -n "${VELMARIN_UPDATE_REFS:-}" ]; then
+    cp "$got" "$ref"
+    echo "wrote $ref" >&2
+    return 0
+  fi
+  [ -f "$ref" ] || e2e_fail "no reference $ref (take it with VELMARIN_UPDATE_REFS=1)"
+  n=$(e2e_differing "$got" "$ref")
+  if [ -z "$n" ] || [ "$n" -gt "$allowed" ]; then
+    compare -fuzz 10% "$got" "$ref" "${got%.png}-diff.png" 2>/dev/null
+    cp "$got" "$dir/../$(basename "$0" .sh)-$2.png" 2>/dev/null
+    e2e_fail "the picture differs from ref-$2.png in ${n:-all} pixels (at most $allowed allowed)"
+  fi
+}
+
+# Takes pictures of the client rectangle W H X Y of window $1 until it matches picture $2
+# ("same") or stops matching it ("differs"), for some 10 s; the last one is left in $3.
+e2e_wait_picture() {
+  local w=$1 want=$2 out=$3 how=$4 n i
+  shift 4
+  for ((i = 0; i < 40; i++)); do
+    e2e_picture "$w" "$out" "$@"
+    n=$(e2e_differing "$out" "$want")
+    if [ "$how" = same ] && [ "$n" = 0 ]; then return 0; fi
+    if [ "$how" = differs ] && [ "$n" != 0 ]; then return 0; fi
+    sleep 0.1
+  done
+  return 1
 }
