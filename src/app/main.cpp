@@ -10,6 +10,7 @@
 #include "win32/lazy_shelf_list.h"
 #include "win32/main_window.h"
 #include "win32/shelf_list_view.h"
+#include "win32/win32_desktop.h"
 #include "win32/win32_platform.h"
 #include "win32/win32_system.h"
 
@@ -62,6 +63,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   platform.shell.SetOwner(window.Handle());
   platform.popupMenu.SetOwner(window.Handle());
   app.platform.runList = &window.RunList();
+  static win32::Win32Desktop desktop;
+  desktop.Attach(window.Handle(), instance, IDI_VELMARIN);
+  window.SetDesktop(desktop);
+  app.platform.desktop = &desktop;
   // The shelf's list view (and the common controls) wait until the shelf is opened or filled.
   static win32::LazyShelfList shelf([instance]() -> std::unique_ptr<IShelfList> {
     auto list = std::make_unique<win32::Win32ShelfList>(window.Handle(), win32::kStorageControlId,

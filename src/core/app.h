@@ -37,6 +37,19 @@ struct TitleStrip {
   bool active = true;             // the window is the active one: the title's active colours
 };
 
+// The Run box: what the user typed as of the last change (the text without its selected part),
+// the change of a completion to be let through once, a Backspace that is not to complete, a drop
+// writing the text (the list stays closed), the mouse button of the last drag over it (1 left,
+// 2 right), and an input-method composition open in it (nothing completes until it is done).
+struct RunBoxState {
+  std::string LastTypedText;
+  bool SuppressCompletion = false;
+  bool BackspacePressed = false;
+  bool RunDropInProgress = false;
+  int RunDragButton = 0;
+  bool composing = false;
+};
+
 // What the main window holds besides the model.
 struct MainForm {
   int32_t BorderWidth = 0;  // window frame on each side, pixels
@@ -51,6 +64,8 @@ struct MainForm {
   // What the item chosen in the last popup menu means, until the code that showed it has acted.
   std::string MenuResult;
   int32_t MenuResultIndex = 0;
+  RunBoxState run;
+  bool trayMenuShown = false;  // the tray icon's menu is open
 };
 
 struct App {

@@ -9,7 +9,7 @@ namespace {
 int NumberOf(const Menu& menu, const std::string& result, int& counter) {
   for (const MenuItem& item : menu) {
     ++counter;
-    if (!item.separator && item.submenu.empty() && item.result == result) {
+    if (!item.separator && item.submenu.empty() && !item.opensSubmenu && item.result == result) {
       return item.enabled ? counter : 0;
     }
     if (const int inner = NumberOf(item.submenu, result, counter)) return inner;

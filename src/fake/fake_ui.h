@@ -35,9 +35,30 @@ class FakeRunList : public IRunList {
   int Count() const override { return static_cast<int>(items.size()); }
   void RemoveAt(int index) override;
   void Add(const std::string& text) override { items.push_back(text); }
-  void SetText(const std::string& value) override { text = value; }
+  // A text set by the program leaves the caret at the start with nothing selected.
+  void SetText(const std::string& value) override {
+    text = value;
+    selStart = 0;
+    selLength = 0;
+  }
+  std::string Text() const override { return text; }
+  void GetSelection(int& start, int& length) const override {
+    start = selStart;
+    length = selLength;
+  }
+  void SetSelection(int start, int length) override {
+    selStart = start;
+    selLength = length;
+  }
+  void Focus() override { ++focusCount; }
+  void ShowDropDown(bool show) override { droppedDown = show; }
+
   std::vector<std::string> items;
   std::string text;  // the box's field
+  int selStart = 0;  // UTF-16 units, as the field counts
+  int selLength = 0;
+  int focusCount = 0;
+  bool droppedDown = false;
 };
 
 class FakeScreen : public IScreen {

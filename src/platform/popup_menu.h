@@ -16,6 +16,8 @@ struct MenuItem {
   bool checked = false;
   bool separator = false;
   std::vector<MenuItem> submenu;  // not empty: the item opens these
+  // Opens a submenu even when it holds nothing.
+  bool opensSubmenu = false;
 };
 
 using Menu = std::vector<MenuItem>;

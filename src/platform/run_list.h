@@ -13,6 +13,14 @@ class IRunList {
 
   // The text in the box's field.
   virtual void SetText(const std::string& text) = 0;
+
+  // The field as the user edits it: its text, the selection (start and length counted as the
+  // field counts characters, in UTF-16 units), the focus and the drop-down list shown or closed.
+  virtual std::string Text() const = 0;
+  virtual void GetSelection(int& start, int& length) const = 0;
+  virtual void SetSelection(int start, int length) = 0;
+  virtual void Focus() = 0;
+  virtual void ShowDropDown(bool show) = 0;
 };
 
 }  // namespace velmarin

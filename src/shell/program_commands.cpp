@@ -2,8 +2,10 @@
 
 #include "panel/button_paint.h"
 #include "panel/pages.h"
+#include "shell/hot_key.h"
 #include "shell/main_form.h"
 #include "shell/skin.h"
+#include "shell/tray_menu.h"
 
 namespace velmarin {
 
@@ -20,14 +22,16 @@ void ProgramCommands::SkinPaint(ControlId control, int margin) {
   velmarin::SkinPaint(app_, control, margin);
 }
 void ProgramCommands::PrepareShelfList() { Missing("PrepareShelfList"); }
-void ProgramCommands::HookWindow() { Missing("HookWindow"); }
-void ProgramCommands::UnhookWindow() { Missing("UnhookWindow"); }
-void ProgramCommands::NotifyIcon(bool) { Missing("NotifyIcon"); }
-void ProgramCommands::SetTopMost(bool) { Missing("SetTopMost"); }
+// The main window's own procedure sees activation, the hot key and the tray icon's messages
+// from the start to the end: there is nothing to put in front of it or to take away.
+void ProgramCommands::HookWindow() {}
+void ProgramCommands::UnhookWindow() {}
+void ProgramCommands::NotifyIcon(bool show) { velmarin::NotifyIcon(app_, show); }
+void ProgramCommands::SetTopMost(bool onTop) { velmarin::SetTopMost(app_, onTop); }
 
-bool ProgramCommands::RegisterAppHotKey(const std::string&, int32_t, int32_t) {
-  Missing("RegisterAppHotKey");
-  return false;
+bool ProgramCommands::RegisterAppHotKey(const std::string& atomName, int32_t modifiers,
+                                        int32_t key) {
+  return velmarin::RegisterAppHotKey(app_, atomName, modifiers, key);
 }
 
 void ProgramCommands::ShowSettingsDialog() { Missing("ShowSettingsDialog"); }

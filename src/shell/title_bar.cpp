@@ -4,6 +4,7 @@
 #include "core/units.h"
 #include "panel/draw_icon.h"
 #include "panel/pages.h"
+#include "run/run_box.h"
 #include "shell/main_menu.h"
 
 namespace velmarin {
@@ -29,7 +30,7 @@ void DrawArrowCell(App& app, int index, int face, int16_t icon) {
 
 void ClearRunBox(App& app) {
   if (app.model.settings.options.ClickClearsRun && app.platform.runList) {
-    app.platform.runList->SetText("");
+    SetRunText(app, "");
   }
 }
 

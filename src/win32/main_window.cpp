@@ -1,5 +1,6 @@
 #include "win32/main_window.h"
 
+#include "run/run_box.h"
 #include "shell/main_form.h"
 #include "shell/title_bar.h"
 #include "shell/window_events.h"
@@ -93,6 +94,7 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
                           447, 57, nullptr, nullptr, instance, this);
   if (!hwnd_) return false;
   run_.Attach(hwnd_, instance, shown_, cells_);
+  run_.WatchEdits(app_);
   tips_.Attach(hwnd_, instance, cells_);
   return true;
 }
@@ -219,6 +221,13 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   return true;
 }
 
+// The user changed the Run box's text (a change the program makes runs its handling itself).
+void MainWindow::OnCommand(WPARAM wParam) {
+  if (LOWORD(wParam) == kRunControlId && HIWORD(wParam) == CBN_EDITCHANGE && !run_.SettingText()) {
+    Run_Change(app_);
+  }
+}
+
 void MainWindow::OnWindowPosChanging(WINDOWPOS& pos) {
   if (!pendingMove_) return;
   // The waiting move came first: what this call leaves as it is, it leaves where that put it.
@@ -256,7 +265,11 @@ LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 
 LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (OnMouse(msg, wParam, lParam)) return 0;
+  if (desktop_ && desktop_->Translate(app_, msg, wParam, lParam)) return 0;
   switch (msg) {
+    case WM_COMMAND:
+      OnCommand(wParam);
+      break;
     case WM_CLOSE:
       // A close request from the system or the task bar: the normal, saving way out.
       UnloadAndEnd(app_);
@@ -297,6 +310,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (reinterpret_cast<HWND>(lParam) != hwnd_) mouseCell_.reset();
       return 0;
     case WM_DESTROY:
+      if (desktop_) desktop_->Detach();
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       PostQuitMessage(0);
       return 0;

@@ -19,6 +19,7 @@
 #include "win32/cell_tool_tips.h"
 #include "win32/run_box.h"
 #include "win32/skin_picture.h"
+#include "win32/win32_desktop.h"
 
 namespace velmarin::win32 {
 
@@ -41,6 +42,8 @@ class MainWindow : public IControls {
   // The program's bitmaps of the cell faces (see CellHost).
   void SetFaceResources(int imageList1First, int imageList2First);
   HWND Handle() const { return hwnd_; }
+  // The tray icon, hot key and top-most state of this window, whose messages it hands over.
+  void SetDesktop(Win32Desktop& desktop) { desktop_ = &desktop; }
   // The Run box, made now if it does not exist yet (nullptr only when it cannot be made).
   HWND RunBox() { return run_.Handle(); }
   bool HasRunBox() const { return run_.Made(); }
@@ -96,6 +99,7 @@ class MainWindow : public IControls {
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   bool OnMouse(UINT msg, WPARAM wParam, LPARAM lParam);
   void OnPaint();
+  void OnCommand(WPARAM wParam);
   void OnWindowPosChanged(const WINDOWPOS& pos);
   void OnWindowPosChanging(WINDOWPOS& pos);
   void InvalidateCell(ControlId id);
@@ -111,6 +115,7 @@ class MainWindow : public IControls {
   HWND hwnd_ = nullptr;
   CellHost cells_;
   win32::RunBox run_;
+  Win32Desktop* desktop_ = nullptr;
   CellToolTips tips_;
   std::optional<ControlId> mouseCell_;    // the cell that holds the mouse between press and release
   std::optional<PixelRect> pendingMove_;  // a move of the hidden window, still to be made

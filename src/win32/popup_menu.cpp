@@ -20,7 +20,7 @@ bool Fill(HMENU target, const Menu& items, int& next) {
     const std::wstring caption = Widen(item.caption);
     UINT_PTR id = static_cast<UINT_PTR>(number);
     HMENU inner = nullptr;
-    if (!item.submenu.empty()) {
+    if (!item.submenu.empty() || item.opensSubmenu) {
       inner = CreatePopupMenu();
       if (!inner) return false;
       if (!Fill(inner, item.submenu, next)) {

@@ -1,6 +1,7 @@
 #include "win32/run_box.h"
 
 #include "win32/accept_files.h"
+#include "win32/run_box_edit.h"
 #include "win32/wide.h"
 
 namespace velmarin::win32 {
@@ -33,7 +34,46 @@ void RunBoxList::SetText(const std::string& text) {
   if (!box_.Made() && text.empty()) return;
   HWND combo = box_.Handle();
   if (!combo) return;
+  box_.settingText_ = true;
   SetWindowTextW(combo, Widen(text).c_str());
+  box_.settingText_ = false;
+}
+
+std::string RunBoxList::Text() const {
+  if (!box_.Made()) return {};
+  HWND combo = box_.hwnd_;
+  const int length = GetWindowTextLengthW(combo);
+  if (length <= 0) return {};
+  std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+  const int got = GetWindowTextW(combo, wide.data(), length + 1);
+  wide.resize(static_cast<size_t>(got > 0 ? got : 0));
+  return Narrow(wide);
+}
+
+void RunBoxList::GetSelection(int& start, int& length) const {
+  start = 0;
+  length = 0;
+  if (!box_.Made()) return;
+  DWORD from = 0;
+  DWORD to = 0;
+  SendMessageW(box_.hwnd_, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&from),
+               reinterpret_cast<LPARAM>(&to));
+  start = static_cast<int>(from);
+  length = to > from ? static_cast<int>(to - from) : 0;
+}
+
+void RunBoxList::SetSelection(int start, int length) {
+  if (!box_.Made()) return;
+  SendMessageW(box_.hwnd_, CB_SETEDITSEL, 0, MAKELPARAM(start, start + length));
+}
+
+void RunBoxList::Focus() {
+  if (HWND combo = box_.Handle()) SetFocus(combo);
+}
+
+void RunBoxList::ShowDropDown(bool show) {
+  if (!box_.Made()) return;
+  SendMessageW(box_.hwnd_, CB_SHOWDROPDOWN, show ? TRUE : FALSE, 0);
 }
 
 void RunBox::Attach(HWND parent, HINSTANCE instance, const bool& parentShown,
@@ -59,6 +99,7 @@ HWND RunBox::Handle() {
                FALSE);
   // Behind the other controls.
   SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (app_) WatchRunEdit(hwnd_, *app_);
   CellsMoved();
   return hwnd_;
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "core/app.h"
 #include "platform/controls.h"
 #include "platform/run_list.h"
 #include "win32/cell_host.h"
@@ -27,6 +28,11 @@ class RunBoxList : public IRunList {
   void RemoveAt(int index) override;
   void Add(const std::string& text) override;
   void SetText(const std::string& text) override;
+  std::string Text() const override;
+  void GetSelection(int& start, int& length) const override;
+  void SetSelection(int start, int length) override;
+  void Focus() override;
+  void ShowDropDown(bool show) override;
 
  private:
   RunBox& box_;
@@ -44,6 +50,10 @@ class RunBox {
   // The box, made now if it does not exist yet (nullptr only when it cannot be made).
   HWND Handle();
   bool Made() const { return hwnd_ != nullptr; }
+  // The box's edit field's keys, focus and compositions go to the app logic once it is made.
+  void WatchEdits(App& app) { app_ = &app; }
+  // The program is setting the text: the field's change notice is not the user's change.
+  bool SettingText() const { return settingText_; }
   IRunList& List() { return list_; }
 
   void Place(const PixelRect& rect);
@@ -78,6 +88,9 @@ class RunBox {
   bool regionStale_ = false;
   const bool* parentShown_ = nullptr;
   std::optional<COLORREF> backColor_;
+  App* app_ = nullptr;
+  bool settingText_ = false;
+  friend class RunBoxList;
 };
 
 }  // namespace velmarin::win32

@@ -1,0 +1,49 @@
+#pragma once
+// The desktop for tests: the tray icon, top-most state, hot key and the main window's state as
+// plain fields; what the system answers is set up by the test.
+#include <string>
+
+#include "platform/desktop.h"
+
+namespace velmarin {
+
+class FakeDesktop : public IDesktop {
+ public:
+  bool ShowTrayIcon(bool show) override {
+    trayIcon = show;
+    return true;
+  }
+  void CloseTrayMenu() override { ++trayMenuCloses; }
+  bool SetTopMost(bool onTop) override {
+    topMost = onTop;
+    return true;
+  }
+  bool RegisterHotKey(const std::string& atomName, int32_t modifiers, int32_t key) override {
+    if (!hotKeyAccepted) return false;
+    hotKeyAtom = atomName;
+    hotKeyModifiers = modifiers;
+    hotKeyKey = key;
+    return true;
+  }
+  void UnregisterHotKey() override { hotKeyAtom.clear(); }
+  bool MainWindowEnabled() override { return enabled; }
+  void BringMainWindowForward() override { ++forwardCount; }
+  void RestoreMainWindow() override { ++restoreCount; }
+  int MainWindowHeight() override { return height; }
+
+  // Set-up.
+  bool hotKeyAccepted = true;
+  bool enabled = true;
+  int height = 57;
+  // What was asked.
+  bool trayIcon = false;
+  bool topMost = false;
+  std::string hotKeyAtom;  // empty: none registered
+  int32_t hotKeyModifiers = 0;
+  int32_t hotKeyKey = 0;
+  int trayMenuCloses = 0;
+  int forwardCount = 0;
+  int restoreCount = 0;
+};
+
+}  // namespace velmarin

@@ -1,0 +1,81 @@
+#include "run/run_drop.h"
+
+#include "core/guarded.h"
+#include "core/menu.h"
+#include "launch/names.h"
+#include "run/run_box.h"
+
+namespace velmarin {
+
+namespace {
+
+constexpr int kLeft = 1;
+constexpr int kRight = 2;
+
+// The long or short form of an existing path; the path as it was when it has none.
+std::string LongPathOf(App& app, const std::string& path) {
+  if (!app.platform.files) return path;
+  auto name = app.platform.files->LongName(path);
+  return name && !name->empty() ? *name : path;
+}
+
+std::string ShortPathOf(App& app, const std::string& path) {
+  if (!app.platform.files) return path;
+  auto name = app.platform.files->ShortName(path);
+  return name && !name->empty() ? *name : path;
+}
+
+MenuItem Item(const char* caption, const char* result) {
+  MenuItem item;
+  item.caption = caption;
+  item.result = result;
+  return item;
+}
+
+}  // namespace
+
+Menu RunDRMenu(bool withToolTip) {
+  Menu menu;
+  if (withToolTip) menu.push_back(Item("ツールチップ(&T)", "ToolTip"));
+  menu.push_back(Item("ショートパス(&S)", "ShortPath"));
+  menu.push_back(Item("ロングパス(&G)", "LongPath"));
+  return menu;
+}
+
+void Run_OLEDragOver(App& app, int buttons) { app.form.run.RunDragButton = buttons; }
+
+void Run_OLEDragDrop(App& app, const std::vector<std::string>& files, int shift) {
+  if (files.empty()) return;
+  std::string p = files.front();
+  const int button = app.form.run.RunDragButton;
+  if (button == kLeft) {
+    if (shift == kShiftMask) p = LongPathOf(app, p);
+    if (shift == kCtrlMask) p = ShortPathOf(app, p);
+  } else if (button == kRight) {
+    // An answer left from an earlier menu must not stand for this one.
+    ClearMenuResult(app);
+    ShowPopupMenu(app, RunDRMenu(false));
+    const std::string result = app.form.MenuResult;
+    ClearMenuResult(app);
+    if (result == "LongPath") {
+      p = LongPathOf(app, p);
+    } else if (result == "ShortPath") {
+      p = ShortPathOf(app, p);
+    } else {
+      return;
+    }
+  }
+  if (p.find(' ') != std::string::npos) p = AddDQs(p);
+  IRunList* box = app.platform.runList;
+  if (!box) return;
+  RunBoxState& run = app.form.run;
+  run.RunDropInProgress = true;
+  Guarded([&] {
+    const std::string old = box->Text();
+    SetRunText(app, old.empty() ? p : old + " " + p);
+  });
+  run.RunDropInProgress = false;
+  Guarded([&] { box->Focus(); });
+}
+
+}  // namespace velmarin

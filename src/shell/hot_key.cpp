@@ -1,0 +1,45 @@
+#include "shell/hot_key.h"
+
+#include "shell/main_form.h"
+
+namespace velmarin {
+
+bool RegisterAppHotKey(App& app, const std::string& atomName, int32_t modifiers, int32_t key) {
+  bool accepted = false;
+  if (IDesktop* desktop = app.platform.desktop) {
+    desktop->UnregisterHotKey();
+    accepted = desktop->RegisterHotKey(atomName, modifiers, key);
+  }
+  app.model.settings.HotKeyFlg = modifiers;
+  app.model.settings.HotKeyKey = key;
+  return accepted;
+}
+
+void UnregisterAppHotKey(App& app) {
+  if (app.platform.desktop) app.platform.desktop->UnregisterHotKey();
+}
+
+bool ApplyHotKeySetting(App& app) {
+  const Settings& s = app.model.settings;
+  if (!s.options.UseHotKey) {
+    UnregisterAppHotKey(app);
+    return true;
+  }
+  if (app.Commands().RegisterAppHotKey(kHotKeyAtomName, s.HotKeyFlg, s.HotKeyKey)) return true;
+  if (app.platform.messageBox) {
+    app.platform.messageBox->Show("ホットキーの設定に失敗しました。", "", MbButtons::Ok,
+                                  MbIcon::Exclamation);
+  }
+  return false;
+}
+
+void OnHotKey(App& app) {
+  IDesktop* desktop = app.platform.desktop;
+  if (desktop && desktop->MainWindowEnabled()) desktop->BringMainWindowForward();
+}
+
+void SetTopMost(App& app, bool onTop) {
+  if (app.platform.desktop) app.platform.desktop->SetTopMost(onTop);
+}
+
+}  // namespace velmarin

@@ -1,0 +1,25 @@
+#pragma once
+// The system-wide hot key that brings the main window forward, and the window kept above the
+// others.
+#include <cstdint>
+#include <string>
+
+#include "core/app.h"
+
+namespace velmarin {
+
+// Registers the hot key under the atom name (a held one is released first). The settings keep
+// the modifiers and the key whether the system accepted them or not; false when it refused.
+bool RegisterAppHotKey(App& app, const std::string& atomName, int32_t modifiers, int32_t key);
+void UnregisterAppHotKey(App& app);
+// The hot key as the settings dialog applies it: registered when UseHotKey is on, released when
+// it is off; a refusal is told to the user. False when it was refused.
+bool ApplyHotKeySetting(App& app);
+
+// The program's hot key was pressed: the main window comes forward unless a dialog has it
+// disabled.
+void OnHotKey(App& app);
+
+void SetTopMost(App& app, bool onTop);
+
+}  // namespace velmarin

@@ -1,0 +1,65 @@
+#include "win32/run_box_edit.h"
+
+#include "run/run_box.h"
+
+namespace velmarin::win32 {
+
+namespace {
+
+constexpr wchar_t kOldProc[] = L"velmarinRunEditProc";
+constexpr wchar_t kApp[] = L"velmarinRunEditApp";
+
+LRESULT CALLBACK EditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto old = reinterpret_cast<WNDPROC>(GetPropW(edit, kOldProc));
+  auto* app = static_cast<App*>(GetPropW(edit, kApp));
+  if (!old) return DefWindowProcW(edit, msg, wParam, lParam);
+  if (!app) return CallWindowProcW(old, edit, msg, wParam, lParam);
+  switch (msg) {
+    case WM_CHAR: {
+      // Enter may end the program and destroy the box: a swallowed key touches nothing after.
+      const int code = Run_KeyPress(*app, static_cast<int>(wParam));
+      if (code == 0) return 0;
+      return CallWindowProcW(old, edit, msg, static_cast<WPARAM>(code), lParam);
+    }
+    case WM_SETFOCUS: {
+      const LRESULT result = CallWindowProcW(old, edit, msg, wParam, lParam);
+      Run_GotFocus(*app);
+      return result;
+    }
+    case WM_IME_STARTCOMPOSITION:
+      Run_CompositionStart(*app);
+      break;
+    case WM_IME_ENDCOMPOSITION: {
+      const LRESULT result = CallWindowProcW(old, edit, msg, wParam, lParam);
+      Run_CompositionEnd(*app);
+      return result;
+    }
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+      RemovePropW(edit, kOldProc);
+      RemovePropW(edit, kApp);
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcW(old, edit, msg, wParam, lParam);
+}
+
+}  // namespace
+
+void WatchRunEdit(HWND combo, App& app) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetComboBoxInfo(combo, &info) || !info.hwndItem) return;
+  HWND edit = info.hwndItem;
+  if (GetPropW(edit, kOldProc)) return;
+  SetPropW(edit, kApp, &app);
+  const LONG_PTR old = SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc));
+  if (old) {
+    SetPropW(edit, kOldProc, reinterpret_cast<HANDLE>(old));
+  } else {
+    RemovePropW(edit, kApp);
+  }
+}
+
+}  // namespace velmarin::win32

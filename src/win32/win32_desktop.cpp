@@ -1,0 +1,82 @@
+#include "win32/win32_desktop.h"
+
+#include "shell/hot_key.h"
+#include "shell/tray_menu.h"
+
+namespace velmarin::win32 {
+
+namespace {
+
+TrayMouse ReadTrayMouse(LPARAM lParam) {
+  switch (static_cast<UINT>(lParam)) {
+    case WM_LBUTTONDOWN:
+      return TrayMouse::LeftDown;
+    case WM_LBUTTONDBLCLK:
+      return TrayMouse::LeftDoubleClick;
+    case WM_RBUTTONDOWN:
+      return TrayMouse::RightDown;
+    default:
+      return TrayMouse::Other;
+  }
+}
+
+}  // namespace
+
+void Win32Desktop::Attach(HWND mainWindow, HINSTANCE instance, int iconId) {
+  main_ = mainWindow;
+  tray_.Attach(mainWindow, instance, iconId);
+  hotKey_.Attach(mainWindow);
+}
+
+void Win32Desktop::Detach() {
+  tray_.Show(false);
+  hotKey_.Unregister();
+}
+
+bool Win32Desktop::Translate(App& app, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == kMsgTrayIcon) {
+    OnTrayMouse(app, ReadTrayMouse(lParam));
+    return true;
+  }
+  if (msg == WM_HOTKEY) {
+    // Another id is not ours: it goes on untouched.
+    if (!hotKey_.IsOurs(wParam)) return false;
+    OnHotKey(app);
+    return true;
+  }
+  if (tray_.IsTaskbarCreated(msg)) {
+    tray_.TaskbarCreated();
+    return true;
+  }
+  return false;
+}
+
+void Win32Desktop::CloseTrayMenu() { EndMenu(); }
+
+bool Win32Desktop::SetTopMost(bool onTop) {
+  if (!main_) return false;
+  return SetWindowPos(main_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE) != FALSE;
+}
+
+bool Win32Desktop::MainWindowEnabled() { return main_ && IsWindowEnabled(main_); }
+
+void Win32Desktop::BringMainWindowForward() {
+  if (!main_) return;
+  if (IsIconic(main_)) ShowWindow(main_, SW_RESTORE);
+  SetForegroundWindow(main_);
+  SetActiveWindow(main_);
+  SetFocus(main_);
+}
+
+void Win32Desktop::RestoreMainWindow() {
+  if (main_) ShowWindow(main_, SW_RESTORE);
+}
+
+int Win32Desktop::MainWindowHeight() {
+  RECT rc{};
+  if (!main_ || !GetWindowRect(main_, &rc)) return 0;
+  return rc.bottom - rc.top;
+}
+
+}  // namespace velmarin::win32

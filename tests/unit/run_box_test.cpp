@@ -1,0 +1,209 @@
+#include "run/run_box.h"
+
+#include <gtest/gtest.h>
+
+#include "launch_test_support.h"
+#include "run/edit_position.h"
+
+namespace velmarin {
+namespace {
+
+struct RunBoxFixture : LaunchFixture {
+  FakeRunList& box = fake.runList;
+
+  // A person at the keyboard: each character goes through the key handler, then replaces the
+  // selection (Backspace removes it, or the character before the caret), then the change runs.
+  void Type(const std::string& keys) {
+    for (char c : keys) {
+      const int code = Run_KeyPress(app, static_cast<unsigned char>(c));
+      if (code == 0) continue;
+      size_t from = ByteOffsetOfEditPosition(box.text, box.selStart);
+      const size_t to = ByteOffsetOfEditPosition(box.text, box.selStart + box.selLength);
+      std::string inserted(1, c);
+      if (code == 8) {
+        inserted.clear();
+        if (from == to && from > 0) --from;  // ASCII text only
+      }
+      box.text = box.text.substr(0, from) + inserted + box.text.substr(to);
+      box.selStart = EditLength(box.text.substr(0, from + inserted.size()));
+      box.selLength = 0;
+      Run_Change(app);
+    }
+  }
+  std::string Selected() const {
+    const size_t from = ByteOffsetOfEditPosition(box.text, box.selStart);
+    const size_t to = ByteOffsetOfEditPosition(box.text, box.selStart + box.selLength);
+    return box.text.substr(from, to - from);
+  }
+  Button& Tip(int page, int slot, const std::string& path, const std::string& tip) {
+    Button& b = app.model.Pages[static_cast<size_t>(page)].Buttons[slot];
+    b.Path = path;
+    SetPathParts(app, b);
+    b.ToolTip = tip;
+    return b;
+  }
+};
+
+TEST(RunBox, TypingCompletesWithTheToolTipAndSelectsItsTail) {
+  RunBoxFixture f;
+  f.Tip(0, 0, "C:\\Windows\\notepad.exe", "Notepad");
+  f.Type("no");
+  EXPECT_EQ(f.box.text, "Notepad");
+  EXPECT_EQ(f.box.selStart, 2);
+  EXPECT_EQ(f.box.selLength, 5);
+  EXPECT_EQ(f.Selected(), "tepad");
+  // The next letter replaces the selection and completes again.
+  f.Type("t");
+  EXPECT_EQ(f.box.text, "Notepad");
+  EXPECT_EQ(f.Selected(), "epad");
+  // Backspace takes the tail away and does not complete again.
+  f.Type("\b");
+  EXPECT_EQ(f.box.text, "Not");
+  f.Type("\b");
+  EXPECT_EQ(f.box.text, "No");
+  EXPECT_EQ(f.box.selLength, 0);
+  // Typing on after a Backspace completes again.
+  f.Type("t");
+  EXPECT_EQ(f.box.text, "Notepad");
+}
+
+TEST(RunBox, TheListHoldsEveryMatchInPageAndSlotOrderAndEmptiesWithTheText) {
+  RunBoxFixture f;
+  f.app.model.settings.options.RunAutoDropDown = true;
+  f.Tip(1, 0, "C:\\a\\b.exe", "note two");
+  f.Tip(0, 4, "C:\\a\\c.exe", "NOTE one");
+  f.Tip(0, 1, "C:\\a\\d.exe", "calc");
+  f.Tip(2, 9, "C:\\a\\e.exe", "notebook");
+  f.Type("n");
+  EXPECT_EQ(f.box.items, (std::vector<std::string>{"NOTE one", "note two", "notebook"}));
+  EXPECT_EQ(f.box.text, "NOTE one") << "the first match, in its own case";
+  EXPECT_TRUE(f.box.droppedDown);
+  // Emptying the box closes the list and empties it.
+  f.box.SetText("");
+  Run_Change(f.app);
+  EXPECT_TRUE(f.box.items.empty());
+  EXPECT_FALSE(f.box.droppedDown);
+}
+
+TEST(RunBox, CompletionCountsCharactersAsTheFieldDoes) {
+  RunBoxFixture f;
+  // Two Japanese letters and one outside the basic plane (two UTF-16 units).
+  f.Tip(0, 0, "C:\\a\\memo.exe", "メモ\xF0\x9F\x93\x9D帳");
+  f.box.SetText("メモ");
+  Run_Change(f.app);
+  EXPECT_EQ(f.box.text, "メモ\xF0\x9F\x93\x9D帳");
+  EXPECT_EQ(f.box.selStart, 2);
+  EXPECT_EQ(f.box.selLength, 3);
+  EXPECT_EQ(f.app.form.run.LastTypedText, "メモ");
+}
+
+TEST(RunBox, NothingCompletesWhileAnInputMethodComposes) {
+  RunBoxFixture f;
+  f.Tip(0, 0, "C:\\a\\memo.exe", "メモ帳");
+  Run_CompositionStart(f.app);
+  f.box.SetText("メ");
+  Run_Change(f.app);
+  f.box.SetText("メモ");
+  Run_Change(f.app);
+  EXPECT_EQ(f.box.text, "メモ");
+  EXPECT_TRUE(f.box.items.empty());
+  Run_CompositionEnd(f.app);
+  EXPECT_EQ(f.box.text, "メモ帳");
+  EXPECT_EQ(f.Selected(), "帳");
+}
+
+TEST(RunBox, EnterLaunchesAToolTipWithItsParametersOnlyWhenAsked) {
+  RunBoxFixture f;
+  f.Tip(1, 2, "C:\\Tools\\ed.exe", "Editor").Params = "-n";
+  f.app.model.Pages[1].Buttons[2].ShowCmd = 3;
+  f.Type("Editor\r");
+  ASSERT_EQ(f.fake.shell.executions.size(), 1u);
+  EXPECT_EQ(f.fake.shell.executions[0].file, "C:\\Tools\\ed.exe");
+  EXPECT_EQ(f.fake.shell.executions[0].params, " ");
+  EXPECT_EQ(f.fake.shell.executions[0].show, 1);
+  EXPECT_EQ(f.box.text, "");
+
+  f.app.model.settings.options.RunToolTipParams = true;
+  f.Type("Editor x.txt\r");
+  ASSERT_EQ(f.fake.shell.executions.size(), 2u);
+  EXPECT_EQ(f.fake.shell.executions[1].params, "-n  x.txt");
+  EXPECT_EQ(f.fake.shell.executions[1].show, 3);
+  EXPECT_EQ(f.box.text, "");
+}
+
+TEST(RunBox, EnterLaunchesPathsWithTheirArguments) {
+  RunBoxFixture f;
+  f.fake.files.AddFile("C:\\Windows\\notepad.exe");
+  f.fake.files.AddFile("C:\\Program Files\\My App\\app.exe");
+  f.Type("C:\\Windows\\notepad.exe readme.txt\r");
+  ASSERT_EQ(f.fake.shell.executions.size(), 1u);
+  EXPECT_EQ(f.fake.shell.executions[0].file, "C:\\Windows\\notepad.exe");
+  EXPECT_EQ(f.fake.shell.executions[0].params, "  readme.txt");
+
+  // A path with spaces in quotes is cut after the closing quote and launched without them.
+  f.Type("\"C:\\Program Files\\My App\\app.exe\" \"a b.txt\"\r");
+  ASSERT_EQ(f.fake.shell.executions.size(), 2u);
+  EXPECT_EQ(f.fake.shell.executions[1].file, "C:\\Program Files\\My App\\app.exe");
+  EXPECT_EQ(f.fake.shell.executions[1].params, "  \"a b.txt\"");
+
+  // Text that names neither a file nor a tool tip launches nothing and is cleared.
+  f.Type("no such thing\r");
+  EXPECT_EQ(f.fake.shell.executions.size(), 2u);
+  EXPECT_EQ(f.box.text, "");
+}
+
+TEST(RunBox, AToolTipWithSpacesIsLaunchedOnlyInQuotes) {
+  RunBoxFixture f;
+  f.Tip(0, 3, "C:\\a\\paint.exe", "My Paint");
+  f.Type("\"My Paint\"\r");
+  ASSERT_EQ(f.fake.shell.executions.size(), 1u);
+  EXPECT_EQ(f.fake.shell.executions[0].file, "C:\\a\\paint.exe");
+  // Without quotes the text is cut at the space: "My" names nothing.
+  f.box.SetText("My Paint");
+  Run_KeyPress(f.app, 13);
+  EXPECT_EQ(f.fake.shell.executions.size(), 1u);
+  EXPECT_EQ(f.box.text, "");
+}
+
+TEST(RunBox, SplitRunText) {
+  RunBoxFixture f;
+  f.Tip(0, 0, "C:\\a\\x.exe", "\"Quoted Tip\" and more");
+  auto split = [&](const std::string& t) {
+    const RunParts p = SplitRunText(f.app, t);
+    return p.Command + "|" + p.Rest;
+  };
+  EXPECT_EQ(split("calc"), "calc|");
+  EXPECT_EQ(split("calc  a b"), "calc|  a b");
+  EXPECT_EQ(split(" leading"), " leading|");
+  EXPECT_EQ(split("\"C:\\P F\\x.exe\" y"), "\"C:\\P F\\x.exe\"| y");
+  EXPECT_EQ(split("\"unclosed quote"), "\"unclosed quote|");
+  // A space inside quotes ends the command where the text so far begins a tool tip.
+  EXPECT_EQ(split("\"Quoted Tip\" z"), "\"Quoted| Tip\" z");
+  EXPECT_FALSE(InsideQuotes("a \"b c\" d", 2));
+  EXPECT_TRUE(InsideQuotes("a \"b c\" d", 5));
+  EXPECT_FALSE(InsideQuotes("a \"b c\" d", 8));
+}
+
+TEST(RunBox, InternalNamesAndTheOtherKeys) {
+  RunBoxFixture f;
+  f.Type(",Tools\r");
+  EXPECT_EQ(f.pageChanges, (std::vector<PageChangeCall>{{2, false, false}}));
+  EXPECT_EQ(f.box.text, "");
+  f.Type(",exit\r");
+  EXPECT_EQ(f.endings, 1);
+  EXPECT_EQ(f.box.text, "");
+
+  // Tab leaves the text unless it is to clear the box; Ctrl+A selects everything.
+  f.Type("abc\t");
+  EXPECT_EQ(f.box.text, "abc\t") << "the key goes on to the field";
+  f.box.SetText("abc");
+  f.app.model.settings.options.TabClearsRun = true;
+  EXPECT_EQ(Run_KeyPress(f.app, 9), 0);
+  EXPECT_EQ(f.box.text, "");
+  f.box.SetText("abc");
+  EXPECT_EQ(Run_KeyPress(f.app, 1), 0);
+  EXPECT_EQ(f.Selected(), "abc");
+}
+
+}  // namespace
+}  // namespace velmarin

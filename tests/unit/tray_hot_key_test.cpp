@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "launch_test_support.h"
+#include "shell/hot_key.h"
+#include "shell/main_form.h"
+#include "shell/tray_menu.h"
+#include "shell/window_events.h"
+
+namespace velmarin {
+namespace {
+
+struct TrayFixture : LaunchFixture {
+  TrayFixture() { app.model.settings.options.TrayIcon = true; }
+};
+
+TEST(TrayMenu, WithoutButtonsEachPageHasAnEmptySubmenuAndTheFixedItemsComeLast) {
+  TrayFixture f;
+  f.app.model.Pages[0].Caption = "Main";
+  const TrayMenu tray = BuildTrayMenu(f.app);
+  ASSERT_EQ(tray.menu.size(), 7u);
+  EXPECT_EQ(tray.menu[0].caption, "Main");
+  EXPECT_EQ(tray.menu[2].caption, "Tools");
+  for (int p = 0; p < 3; ++p) {
+    EXPECT_TRUE(tray.menu[static_cast<size_t>(p)].opensSubmenu);
+    EXPECT_TRUE(tray.menu[static_cast<size_t>(p)].submenu.empty());
+  }
+  EXPECT_TRUE(tray.menu[3].separator);
+  EXPECT_EQ(tray.menu[4].caption, "設定...(&C)");
+  EXPECT_EQ(tray.menu[4].resultIndex, 1);
+  EXPECT_TRUE(tray.menu[5].separator);
+  EXPECT_EQ(tray.menu[6].caption, "終了(&X)");
+  EXPECT_EQ(tray.menu[6].resultIndex, 2);
+  EXPECT_EQ(tray.commands, (std::vector<std::string>{",config", ",exit"}));
+}
+
+TEST(TrayMenu, ButtonsAndDrawersGetIdsInOrderAndLaunch) {
+  TrayFixture f;
+  f.SetSlot(0, "C:\\Windows\\notepad.exe");
+  f.SetSlot(2, ",Tools");
+  Button& b = f.SetSlot(4, "C:\\Tools\\ed.exe", "-x", 3);
+  b.Drawer[1] = "C:\\docs\\a.txt";
+  b.Drawer[3] = ",EXIT";
+  f.app.model.settings.MaxDrawer = 4;
+  const TrayMenu tray = BuildTrayMenu(f.app);
+  EXPECT_EQ(tray.commands,
+            (std::vector<std::string>{"C:\\Windows\\notepad.exe", ",Tools", "C:\\Tools\\ed.exe",
+                                      "C:\\docs\\a.txt", ",EXIT", ",config", ",exit"}));
+  const Menu& page = tray.menu[0].submenu;
+  ASSERT_EQ(page.size(), 3u);
+  EXPECT_EQ(page[0].caption, "notepad.exe");
+  EXPECT_EQ(page[1].caption, ",Tools");
+  EXPECT_EQ(page[2].caption, "ed.exe");
+  ASSERT_EQ(page[2].submenu.size(), 4u);
+  EXPECT_EQ(page[2].submenu[0].caption, "ed.exe");
+  EXPECT_EQ(page[2].submenu[0].resultIndex, 3) << "the first item launches the button itself";
+  EXPECT_TRUE(page[2].submenu[1].separator);
+  EXPECT_EQ(page[2].submenu[2].caption, "a.txt");
+  EXPECT_EQ(page[2].submenu[3].caption, ",EXIT");
+
+  // A right click on the icon shows it; the chosen item launches without the button's
+  // parameters and in a normal window.
+  f.fake.popupMenu.Script("Tray");
+  OnTrayMouse(f.app, TrayMouse::RightDown);
+  ASSERT_EQ(f.fake.shell.executions.size(), 1u);
+  EXPECT_EQ(f.fake.shell.executions[0].file, "C:\\Windows\\notepad.exe");
+  EXPECT_EQ(f.fake.shell.executions[0].params, "");
+  EXPECT_EQ(f.fake.shell.executions[0].show, 1);
+  EXPECT_FALSE(f.app.form.trayMenuShown);
+}
+
+TEST(TrayMenu, TheFixedItemsOpenTheSettingsAndEndTheProgram) {
+  TrayFixture f;
+  // No scripted result word reaches the fixed items by name: choose them by number.
+  struct Chooser : IPopupMenu {
+    int answer = 0;
+    int Show(const Menu&) override { return answer; }
+  } chooser;
+  f.app.platform.popupMenu = &chooser;
+  f.fake.files.AddFile("C:\\velmarin\\velmarin.ini", "MaxButton=10\r\n\r\n");
+  // Three empty page items, a separator, settings (5), a separator, exit (7).
+  chooser.answer = 5;
+  OnTrayMouse(f.app, TrayMouse::RightDown);
+  EXPECT_EQ(f.settingsDialogs, 1);
+  EXPECT_FALSE(f.fake.system.ended);
+  chooser.answer = 1;  // a page item opens its submenu: nothing
+  OnTrayMouse(f.app, TrayMouse::RightDown);
+  chooser.answer = 7;
+  OnTrayMouse(f.app, TrayMouse::RightDown);
+  EXPECT_TRUE(f.fake.system.ended);
+  EXPECT_EQ(f.fake.files.writeCount(), 1) << "the settings are saved on the way out";
+  EXPECT_EQ(f.settingsDialogs, 1);
+}
+
+TEST(TrayMenu, TheOtherMouseMessages) {
+  TrayFixture f;
+  // A left click while the menu is open closes it; otherwise it does nothing.
+  OnTrayMouse(f.app, TrayMouse::LeftDown);
+  EXPECT_EQ(f.fake.desktop.trayMenuCloses, 0);
+  f.app.form.trayMenuShown = true;
+  OnTrayMouse(f.app, TrayMouse::LeftDown);
+  EXPECT_EQ(f.fake.desktop.trayMenuCloses, 1);
+  // A double click centres the window on the screen and restores it.
+  f.fake.screen.width = 1024;
+  f.fake.screen.height = 768;
+  f.fake.desktop.height = 57;
+  OnTrayMouse(f.app, TrayMouse::LeftDoubleClick);
+  EXPECT_EQ(f.fake.desktop.restoreCount, 1);
+  // Without the option nothing answers the icon.
+  f.app.model.settings.options.TrayIcon = false;
+  OnTrayMouse(f.app, TrayMouse::RightDown);
+  EXPECT_TRUE(f.fake.popupMenu.shown.empty());
+}
+
+TEST(TrayMenu, AMouseMoveOverTheWindowIsNoTrayMessage) {
+  TrayFixture f;
+  // 513 pixels from the left edge: the number of a left press, in the old way of reporting the
+  // tray icon's mouse. A move over the window opens nothing and closes nothing.
+  for (int x : {513, 515, 516}) {
+    OnControlMouse(f.app, {MouseAction::Move, {ControlKind::Form, 0}, MouseButton::Left, 0, x, 3});
+  }
+  EXPECT_TRUE(f.fake.popupMenu.shown.empty());
+  EXPECT_EQ(f.fake.desktop.restoreCount, 0);
+  EXPECT_EQ(f.fake.desktop.trayMenuCloses, 0);
+}
+
+TEST(HotKey, RegisteringKeepsTheKeyAndBringsTheWindowForwardUnlessDisabled) {
+  TrayFixture f;
+  EXPECT_TRUE(RegisterAppHotKey(f.app, kHotKeyAtomName, 2, 0x56));
+  EXPECT_EQ(f.fake.desktop.hotKeyAtom, "velmarinHK");
+  OnHotKey(f.app);
+  EXPECT_EQ(f.fake.desktop.forwardCount, 1);
+  f.fake.desktop.enabled = false;  // a dialog is open
+  OnHotKey(f.app);
+  EXPECT_EQ(f.fake.desktop.forwardCount, 1);
+
+  // Refused by the system: the settings keep the key all the same, and the dialog tells it.
+  f.fake.desktop.hotKeyAccepted = false;
+  EXPECT_FALSE(RegisterAppHotKey(f.app, kHotKeyAtomName, 6, 0x41));
+  EXPECT_EQ(f.app.model.settings.HotKeyFlg, 6);
+  EXPECT_EQ(f.app.model.settings.HotKeyKey, 0x41);
+  EXPECT_EQ(f.fake.desktop.hotKeyAtom, "") << "the old key was released first";
+  f.app.model.settings.options.UseHotKey = true;
+  f.commands.hotKeyAccepted = false;
+  EXPECT_FALSE(ApplyHotKeySetting(f.app));
+  ASSERT_EQ(f.fake.messageBox.shown.size(), 1u);
+  EXPECT_EQ(f.fake.messageBox.shown[0].text, "ホットキーの設定に失敗しました。");
+}
+
+}  // namespace
+}  // namespace velmarin
