@@ -8,6 +8,7 @@
 
 #include "core/commands.h"
 #include "core/model.h"
+#include "core/panel_menus.h"
 #include "core/panel_state.h"
 #include "core/push_button.h"
 #include "platform/platform.h"
@@ -51,6 +52,10 @@ struct MainForm {
   // What the item chosen in the last popup menu means, until the code that showed it has acted.
   std::string MenuResult;
   int32_t MenuResultIndex = 0;
+  // The cell whose context menu opened last: the button the property dialog edits.
+  int16_t MenuButtonIndex = 0;
+  // The button row's popup menus.
+  PanelMenus menus;
 };
 
 struct App {

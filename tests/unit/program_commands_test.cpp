@@ -36,16 +36,20 @@ TEST(ProgramCommands, WhatTheProgramCannotDoYet) {
   commands.ApplyToolTips();
   commands.RestoreButtons();
   commands.SkinBltRun();
+  commands.PutInRunBox("C:\\x");
+  commands.SetRunBoxText("x", true);
+  commands.ShowButtonProperty(0);
+  commands.ShowPageProperty();
   EXPECT_EQ(commands.NotBuilt(),
             (std::set<std::string>{
-                // drawers
-                "CreateDrawerMenuItems",
                 // shelf
                 "PrepareShelfList",
                 // window, tray, top-most, hot key
                 "HookWindow", "UnhookWindow", "NotifyIcon", "SetTopMost", "RegisterAppHotKey",
+                // Run box
+                "PutInRunBox", "SetRunBoxText",
                 // dialogs
-                "ShowSettingsDialog", "ShowAboutBox"}));
+                "ShowSettingsDialog", "ShowAboutBox", "ShowButtonProperty", "ShowPageProperty"}));
   EXPECT_FALSE(fake.system.ended) << "nothing of the above ends the program";
 
   // ",EXIT" reaches the real shutdown: the settings are written and the program ends.
