@@ -200,7 +200,7 @@ void DeleteMenuGesture(App& app, Button& button, int index) {
   } else if (result == "MiniDrawerItem") {
     DeleteDrawerItem(app, button, app.form.MenuResultIndex);
   }
-  Guarded([&] { DrawDrawerMarks(app, button, {ControlKind::Picture1, index}); });
+  Guarded([&] { ShowDrawerMarks(app, button, index); });
 }
 
 bool RightRelease(App& app) {

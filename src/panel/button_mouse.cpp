@@ -71,7 +71,7 @@ void OntoCell(App& app, Button& source, int16_t targetIndex, Modifier modifier) 
       // item for nothing.
       if (source.Path.empty()) break;
       PushDrawerItem(app, *target, source.Path);
-      Guarded([&] { DrawDrawerMarks(app, *target, {ControlKind::Picture1, targetIndex}); });
+      Guarded([&] { ShowDrawerMarks(app, *target, targetIndex); });
       break;
     case Modifier::None:
       if (!target->Path.empty() && app.model.DropMode) {
@@ -120,7 +120,7 @@ void ShelfEntryOntoCell(App& app, int16_t index, int shift) {
   if (modifier == Modifier::Ctrl) {
     const auto keys = SelectedShelfKeysFromBottom(app, DrawerSlots(app));
     for (const std::string& key : keys) PushDrawerItem(app, *target, key);
-    Guarded([&] { DrawDrawerMarks(app, *target, {ControlKind::Picture1, index}); });
+    Guarded([&] { ShowDrawerMarks(app, *target, index); });
     return;
   }
   const std::string selected = SelectedShelfKey(app);

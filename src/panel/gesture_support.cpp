@@ -3,6 +3,7 @@
 #include "launch/execute.h"
 #include "launch/names.h"
 #include "panel/button_paint.h"
+#include "panel/draw_icon.h"
 
 namespace velmarin {
 
@@ -58,6 +59,12 @@ std::vector<std::string> SelectedShelfKeysFromBottom(App& app, int limit) {
 
 std::string QuotedWhenSpaced(const std::string& path) {
   return path.find(' ') == std::string::npos ? path : AddDQs(path);
+}
+
+void ShowDrawerMarks(App& app, const Button& button, int index) {
+  const ControlId cell{ControlKind::Picture1, index};
+  DrawDrawerMarks(app, button, cell);
+  if (app.platform.controls) app.platform.controls->Refresh(cell);
 }
 
 bool ConfirmMultiLaunch(App& app, int n) {

@@ -33,6 +33,9 @@ std::vector<std::string> SelectedShelfKeysFromBottom(App& app, int limit);
 // A path for the Run box: quoted when it holds a space.
 std::string QuotedWhenSpaced(const std::string& path);
 
+// Draws the drawer ticks of cell `index` for its button and puts the cell on the screen again.
+void ShowDrawerMarks(App& app, const Button& button, int index);
+
 // True when n items may be launched: at most MaxMultiExecute, or the user said OK.
 bool ConfirmMultiLaunch(App& app, int n);
 
