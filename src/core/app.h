@@ -8,6 +8,7 @@
 
 #include "core/commands.h"
 #include "core/model.h"
+#include "core/panel_menus.h"
 #include "core/panel_state.h"
 #include "core/push_button.h"
 #include "platform/platform.h"
@@ -66,6 +67,10 @@ struct MainForm {
   int32_t MenuResultIndex = 0;
   RunBoxState run;
   bool trayMenuShown = false;  // the tray icon's menu is open
+  // The cell whose context menu opened last: the button the property dialog edits.
+  int16_t MenuButtonIndex = 0;
+  // The button row's popup menus.
+  PanelMenus menus;
 };
 
 struct App {

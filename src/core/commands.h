@@ -51,6 +51,15 @@ class ICommands {
   virtual void ApplyToolTips() = 0;
   virtual void RestoreButtons() = 0;
   virtual void SkinBltRun() = 0;
+
+  // Text a gesture gives the Run box: PutInRunBox puts it before the box's text with a space
+  // between, and the box takes the focus only when it held text; SetRunBoxText replaces the text
+  // and gives the focus when asked. The button and page property dialogs, the main window
+  // disabled while they are open.
+  virtual void PutInRunBox(const std::string& text) = 0;
+  virtual void SetRunBoxText(const std::string& text, bool focus) = 0;
+  virtual void ShowButtonProperty(int16_t index) = 0;
+  virtual void ShowPageProperty() = 0;
 };
 
 // Does nothing: what an App without wired commands answers.
@@ -76,6 +85,10 @@ class NoCommands final : public ICommands {
   void ApplyToolTips() override {}
   void RestoreButtons() override {}
   void SkinBltRun() override {}
+  void PutInRunBox(const std::string&) override {}
+  void SetRunBoxText(const std::string&, bool) override {}
+  void ShowButtonProperty(int16_t) override {}
+  void ShowPageProperty() override {}
 };
 
 }  // namespace velmarin

@@ -29,6 +29,14 @@ class FakeCommands : public ICommands {
   void ApplyToolTips() override { Log("ApplyToolTips"); }
   void RestoreButtons() override { Log("RestoreButtons"); }
   void SkinBltRun() override { Log("SkinBltRun"); }
+  void PutInRunBox(const std::string& text) override { Log("PutInRunBox(" + text + ")"); }
+  void SetRunBoxText(const std::string& text, bool focus) override {
+    Log("SetRunBoxText(" + text + (focus ? ", focus)" : ")"));
+  }
+  void ShowButtonProperty(int16_t index) override {
+    Log("ShowButtonProperty(" + std::to_string(index) + ")");
+  }
+  void ShowPageProperty() override { Log("ShowPageProperty"); }
 
   // Set-up: what the system answers to the hot key.
   bool hotKeyAccepted = true;

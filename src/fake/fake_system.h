@@ -25,6 +25,7 @@ class FakeSystem : public ISystem {
   void EnableMainWindow(bool enabled) override;
   std::optional<ScreenPoint> CursorPosition() override { return cursor; }
   void MoveMainWindowTo(int left, int top) override;
+  void LetPendingEventsRun() override { ++pendingEventRuns; }
 
   // Set-up.
   bool anotherInstance = false;  // the lock is held by another program
@@ -43,8 +44,9 @@ class FakeSystem : public ISystem {
   PixelRect outer;
   int otherWindowsClosed = 0;
   bool ended = false;
-  bool enabled = true;  // the main window takes input
-  int moves = 0;        // moves of the main window, by the layout or a drag
+  bool enabled = true;       // the main window takes input
+  int pendingEventRuns = 0;  // times the waiting window events were let run
+  int moves = 0;             // moves of the main window, by the layout or a drag
 
  private:
   void Log(const std::string& what) {

@@ -1,67 +1,140 @@
 #include "panel/button_mouse.h"
 
 #include "core/guarded.h"
-#include "launch/execute.h"
+#include "core/menu.h"
+#include "launch/names.h"
+#include "launch/path_forms.h"
+#include "launch/shelf_register.h"
+#include "panel/button_edit.h"
+#include "panel/button_menus.h"
 #include "panel/button_paint.h"
 #include "panel/draw_icon.h"
+#include "panel/gesture_support.h"
 #include "panel/hit_test.h"
 
 namespace velmarin {
 
 namespace {
 
-enum class Modifier { None, Shift, Ctrl };
-
-// The shift value compared as a whole: a combination such as Shift+Ctrl is neither Shift nor
-// Ctrl and acts as no modifier.
-Modifier ModifierOf(int shift) {
-  if (shift == kShiftMask) return Modifier::Shift;
-  if (shift == kCtrlMask) return Modifier::Ctrl;
-  return Modifier::None;
+void PaintUp(App& app, int16_t index, Button& button) {
+  const ControlId cell{ControlKind::Picture1, index};
+  button.State = 1;
+  Guarded([&] { PaintButtonBase(app, cell, button.State); });
+  Guarded([&] {
+    MyDrawIcon(app, button.Path, index, 2, 2, cell, button.IconIndex, button.IconFile, true);
+  });
 }
 
-Button* ButtonAt(App& app, int index) {
-  if (index < 0 || index >= VisibleCellCount(app)) return nullptr;
+// A left drag onto the Run box: Shift gives it the long path, Ctrl the short one, both before
+// what the box holds; no modifier replaces its text with the tool tip.
+void OntoRun(App& app, const Button& source, Modifier modifier) {
+  if (modifier == Modifier::None) {
+    app.Commands().SetRunBoxText(source.ToolTip, app.model.DropMode);
+    return;
+  }
+  const std::string path =
+      modifier == Modifier::Shift ? ToLongPath(app, source.Path) : ToShortPath(app, source.Path);
+  if (!path.empty()) app.Commands().PutInRunBox(QuotedWhenSpaced(path));
+}
+
+// A left drag onto the open shelf: Shift adds the item and its drawer, Ctrl the drawer only; no
+// modifier adds the item, or in execute mode may open it with the selected shelf entry.
+void OntoShelf(App& app, const Button& source, Modifier modifier) {
+  const int slots = DrawerSlots(app);
+  if (modifier == Modifier::None) {
+    if (app.model.DropMode && app.model.settings.options.StorageExecuteDropped) {
+      const std::string selected = SelectedShelfKey(app);
+      if (!selected.empty()) LaunchString(app, selected, AddDQs(source.Path));
+      return;
+    }
+    AddToShelf(app, source.Path);
+    return;
+  }
+  if (modifier == Modifier::Shift) AddToShelf(app, source.Path);
+  for (int k = 0; k < slots; ++k) AddToShelf(app, source.Drawer[static_cast<size_t>(k)]);
+}
+
+// A left drag from one cell onto another.
+void OntoCell(App& app, Button& source, int16_t targetIndex, Modifier modifier) {
+  Button* target = ButtonAt(app, targetIndex);
   Page* page = PageAt(app.model, app.model.CurrentPage);
-  return page ? &page->Buttons[static_cast<size_t>(index)] : nullptr;
+  if (!target || !page) return;
+  const int16_t sourceIndex = app.panel.PressedIndex;
+  switch (modifier) {
+    case Modifier::Shift:
+      MoveButton(app, source, *target);
+      Guarded([&] { RepaintButton(app, targetIndex); });
+      Guarded([&] { RepaintButton(app, sourceIndex); });
+      break;
+    case Modifier::Ctrl:
+      // An empty button puts nothing into the drawer: an empty slot 0 would push out the last
+      // item for nothing.
+      if (source.Path.empty()) break;
+      PushDrawerItem(app, *target, source.Path);
+      Guarded([&] { ShowDrawerMarks(app, *target, targetIndex); });
+      break;
+    case Modifier::None:
+      if (!target->Path.empty() && app.model.DropMode) {
+        LaunchButton(app, *target, target->Params + " " + AddDQs(source.Path));
+      } else {
+        InsertButton(app, *page, sourceIndex, targetIndex);
+      }
+      break;
+  }
 }
 
-void Launch(App& app, const Button& button, const std::string& params) {
-  std::string verb = "open";
-  int16_t showCmd = button.ShowCmd;
-  ExecuteItem(app, button.Path, button.FileName, button.Extension, verb, showCmd, params);
-}
-
-// What a left press released over a cell does.
 void LeftRelease(App& app, int shift) {
   const PanelState& panel = app.panel;
-  if (panel.PressedControl.kind != ControlKind::Picture1) return;
-  if (panel.ReleaseTarget != panel.PressedIndex) return;
-  // A press with Alt drags the item out of the cell; Shift and Ctrl on the own cell open the
-  // delete and drawer menus. None of them launches.
-  if (ModifierOf(shift) != Modifier::None || (shift & kAltMask) != 0) return;
-  const Button* source = ButtonAt(app, panel.PressedIndex);
-  if (!source || source->Path.empty()) return;
-  Launch(app, *source, source->Params);
+  // An Alt press drags the item out of the cell; its release does nothing here.
+  if ((shift & kAltMask) != 0) return;
+  Button* source = ButtonAt(app, panel.PressedIndex);
+  if (!source) return;
+  const Modifier modifier = ModifierOf(shift);
+  const int16_t target = panel.ReleaseTarget;
+  if (target == TargetRun) {
+    OntoRun(app, *source, modifier);
+  } else if (target == TargetNone) {
+    if (modifier == Modifier::None) DrawerMenuGesture(app, *source, true);
+  } else if (target == TargetShelf) {
+    OntoShelf(app, *source, modifier);
+  } else if (target == panel.PressedIndex) {
+    if (modifier == Modifier::Shift) {
+      DeleteMenuGesture(app, *source, target);
+    } else if (modifier == Modifier::Ctrl) {
+      DrawerMenuGesture(app, *source, false);
+    } else if (!source->Path.empty()) {
+      LaunchButton(app, *source, source->Params);  // the ordinary click
+    }
+  } else if (target >= 0) {
+    OntoCell(app, *source, target, modifier);
+  }
 }
 
-// However the release went: the pressed cell comes up again and the tool tips follow the page.
-void EndRelease(App& app) {
-  const int16_t index = app.panel.PressedIndex;
-  if (Button* source = ButtonAt(app, index)) {
-    source->State = 1;
-    const ControlId cell{ControlKind::Picture1, index};
-    Guarded([&] { PaintButtonBase(app, cell, source->State); });
-    Guarded([&] {
-      MyDrawIcon(app, source->Path, index, 2, 2, cell, source->IconIndex, source->IconFile, true);
-    });
+// A shelf entry dragged onto cell `index` with the left button: Shift puts it on the button,
+// Ctrl puts the selected entries into the drawer; no modifier opens it with the button in
+// execute mode and puts it on the button in register mode.
+void ShelfEntryOntoCell(App& app, int16_t index, int shift) {
+  Button* target = ButtonAt(app, index);
+  if (!target) return;
+  const Modifier modifier = ModifierOf(shift);
+  if (modifier == Modifier::Ctrl) {
+    const auto keys = SelectedShelfKeysFromBottom(app, DrawerSlots(app));
+    for (const std::string& key : keys) PushDrawerItem(app, *target, key);
+    Guarded([&] { ShowDrawerMarks(app, *target, index); });
+    return;
   }
-  Guarded([&] { ApplyToolTips(app); });
+  const std::string selected = SelectedShelfKey(app);
+  if (selected.empty()) return;
+  if (modifier == Modifier::None && app.model.DropMode) {
+    LaunchButton(app, *target, target->Params + " " + AddDQs(selected));
+  } else {
+    AssignItem(app, index, selected);
+  }
 }
 
 }  // namespace
 
-void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int /*shift*/) {
+void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift) {
   Button* pressed = ButtonAt(app, index);
   if (!pressed) return;
   const ControlId cell{ControlKind::Picture1, index};
@@ -73,15 +146,41 @@ void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int /*shift
   app.panel.PressedIndex = index;
   app.panel.PressedControl = cell;
   app.panel.PressedMouseButton = button;
+  if (shift == kAltMask) {
+    // The drag of the item out of the cell starts here once it is built; whether or not one
+    // ran, the cell comes up at once.
+    PaintUp(app, index, *pressed);
+    Guarded([&] { ApplyToolTips(app); });
+  }
 }
 
-void Picture1_MouseUp(App& app, int16_t /*index*/, MouseButton /*button*/, int shift) {
+void Picture1_MouseUp(App& app, int16_t index, MouseButton /*button*/, int shift) {
+  bool alreadyUp = false;
   Guarded([&] {
     app.panel.ReleaseTarget = HitTestCursor(app);
     // The release acts by the button that was pressed, not the one reported now.
-    if (app.panel.PressedMouseButton == MouseButton::Left) LeftRelease(app, shift);
+    const bool fromShelf = app.panel.PressedControl.kind == ControlKind::Storage;
+    if (app.panel.PressedMouseButton == MouseButton::Left) {
+      if (fromShelf) {
+        ShelfEntryOntoCell(app, index, shift);
+      } else {
+        LeftRelease(app, shift);
+      }
+    } else if (app.panel.PressedMouseButton == MouseButton::Right) {
+      alreadyUp = RightRelease(app);
+    }
   });
-  EndRelease(app);
+  // However the release went: no menu choice survives, the pressed cell comes up again and the
+  // tool tips follow the page.
+  ClearMenuResult(app);
+  if (Button* source = ButtonAt(app, app.panel.PressedIndex)) {
+    if (alreadyUp) {
+      source->State = 1;
+    } else {
+      PaintUp(app, app.panel.PressedIndex, *source);
+    }
+  }
+  Guarded([&] { ApplyToolTips(app); });
 }
 
 }  // namespace velmarin

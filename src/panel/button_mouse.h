@@ -1,6 +1,7 @@
 #pragma once
 // The mouse on the row of button cells: a press holds the cell down, and its release acts on
-// where it landed. Built so far: the ordinary click, which launches the button.
+// where it landed, with which button and which of Shift and Ctrl (Shift with Ctrl counts as
+// neither).
 #include <cstdint>
 
 #include "core/app.h"
@@ -8,12 +9,16 @@
 namespace velmarin {
 
 // A press on cell `index`: the button is held down (State 2) and painted so, and the press is
-// remembered for its release.
+// remembered for its release. A press with Alt brings the cell up at once: it starts a drag of
+// the item out of the cell instead.
 void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift);
 
-// The release of a press on a cell. A left press released over its own cell with no modifier
-// (Shift with Ctrl counts as none) launches a filled button with its parameters. Every release
-// ends with the pressed cell up again and the tool tips brought up to date.
+// The release of a press on a cell (or of a shelf entry dragged onto cell `index`). With the left
+// button: a click launches the button; a drag moves (Shift), fills the target's drawer (Ctrl) or
+// inserts the button; onto the Run box it gives the box a path or the tool tip; onto the open
+// shelf it adds the items; outside the window, and with Shift or Ctrl on the own cell, it opens
+// the drawer and delete menus. With the right button a menu asks first. Every release ends with
+// the pressed cell up again, no menu choice left over and the tool tips up to date.
 void Picture1_MouseUp(App& app, int16_t index, MouseButton button, int shift);
 
 }  // namespace velmarin

@@ -38,6 +38,9 @@ class ISystem {
   virtual void EnableMainWindow(bool enabled) = 0;
   virtual std::optional<ScreenPoint> CursorPosition() = 0;
   virtual void MoveMainWindowTo(int left, int top) = 0;
+
+  // Lets the window events waiting now run, between the launches of several items.
+  virtual void LetPendingEventsRun() = 0;
 };
 
 }  // namespace velmarin

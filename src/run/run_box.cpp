@@ -52,6 +52,21 @@ void SetRunText(App& app, const std::string& text) {
   Run_Change(app);
 }
 
+void PutInRunBox(App& app, const std::string& text) {
+  IRunList* box = app.platform.runList;
+  if (!box) return;
+  const std::string old = box->Text();
+  SetRunText(app, old.empty() ? text : text + " " + old);
+  if (!old.empty()) box->Focus();
+}
+
+void SetRunBoxText(App& app, const std::string& text, bool focus) {
+  IRunList* box = app.platform.runList;
+  if (!box) return;
+  SetRunText(app, text);
+  if (focus) box->Focus();
+}
+
 void Run_Change(App& app) {
   IRunList* box = app.platform.runList;
   if (!box) return;

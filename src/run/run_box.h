@@ -23,6 +23,11 @@ void Run_CompositionEnd(App& app);
 
 // Sets the box's text and runs the change handling, as a change by the user would.
 void SetRunText(App& app, const std::string& text);
+// Text a gesture gives the box: it goes before the box's text with a space between, and the box
+// takes the focus only when it held text already.
+void PutInRunBox(App& app, const std::string& text);
+// Replaces the box's text, giving the box the focus when asked.
+void SetRunBoxText(App& app, const std::string& text, bool focus);
 // Launches what the box holds (Enter) and empties it.
 void RunTheText(App& app);
 

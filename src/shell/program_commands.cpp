@@ -1,7 +1,9 @@
 #include "shell/program_commands.h"
 
 #include "panel/button_paint.h"
+#include "panel/drawer_menus.h"
 #include "panel/pages.h"
+#include "run/run_box.h"
 #include "shell/hot_key.h"
 #include "shell/main_form.h"
 #include "shell/skin.h"
@@ -15,7 +17,7 @@ void ProgramCommands::PageChange(int32_t page, bool forceFlg, bool byHFlg) {
 void ProgramCommands::CreatePageHistory() { velmarin::CreatePageHistory(app_); }
 void ProgramCommands::DrawPageCaption() { velmarin::DrawPageCaption(app_); }
 void ProgramCommands::RepaintPage() { velmarin::RepaintPage(app_); }
-void ProgramCommands::CreateDrawerMenuItems() { Missing("CreateDrawerMenuItems"); }
+void ProgramCommands::CreateDrawerMenuItems() { CreateMenuItems(app_); }
 void ProgramCommands::ApplyColors() { velmarin::ApplyColors(app_); }
 void ProgramCommands::LoadSkin() { velmarin::LoadSkin(app_); }
 void ProgramCommands::SkinPaint(ControlId control, int margin) {
@@ -42,5 +44,16 @@ void ProgramCommands::ShowAboutBox() { Missing("ShowAboutBox"); }
 void ProgramCommands::ApplyToolTips() { velmarin::ApplyToolTips(app_); }
 void ProgramCommands::RestoreButtons() { velmarin::RestoreButtons(app_); }
 void ProgramCommands::SkinBltRun() { SkinBlt(app_, {ControlKind::Run, 0}); }
+
+}  // namespace velmarin
+
+namespace velmarin {
+
+void ProgramCommands::PutInRunBox(const std::string& text) { velmarin::PutInRunBox(app_, text); }
+void ProgramCommands::SetRunBoxText(const std::string& text, bool focus) {
+  velmarin::SetRunBoxText(app_, text, focus);
+}
+void ProgramCommands::ShowButtonProperty(int16_t) { Missing("ShowButtonProperty"); }
+void ProgramCommands::ShowPageProperty() { Missing("ShowPageProperty"); }
 
 }  // namespace velmarin

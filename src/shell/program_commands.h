@@ -32,6 +32,10 @@ class ProgramCommands final : public ICommands {
   void ApplyToolTips() override;
   void RestoreButtons() override;
   void SkinBltRun() override;
+  void PutInRunBox(const std::string& text) override;
+  void SetRunBoxText(const std::string& text, bool focus) override;
+  void ShowButtonProperty(int16_t index) override;
+  void ShowPageProperty() override;
 
   // The commands asked for that no part answers yet.
   const std::set<std::string>& NotBuilt() const { return notBuilt_; }

@@ -103,4 +103,17 @@ void Win32System::MoveMainWindowTo(int left, int top) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Win32System::LetPendingEventsRun() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // The loop that ends the program is the main one: it gets the quit again.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
 }  // namespace velmarin::win32

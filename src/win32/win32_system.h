@@ -26,6 +26,7 @@ class Win32System : public ISystem {
   void EnableMainWindow(bool enabled) override;
   std::optional<ScreenPoint> CursorPosition() override;
   void MoveMainWindowTo(int left, int top) override;
+  void LetPendingEventsRun() override;
 
  private:
   MainWindow& window_;

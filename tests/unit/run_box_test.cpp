@@ -207,3 +207,27 @@ TEST(RunBox, InternalNamesAndTheOtherKeys) {
 
 }  // namespace
 }  // namespace velmarin
+
+namespace velmarin {
+namespace {
+
+// What a gesture hands the box: a path goes in front of what the box held, and only a box that
+// held text already takes the focus; a tool tip replaces the text.
+TEST(RunBoxGestures, PathsGoInFrontAndToolTipsReplace) {
+  LaunchFixture f;
+  FakeRunList& box = f.fake.runList;
+  PutInRunBox(f.app, "\"C:\\My Files\\a.txt\"");
+  EXPECT_EQ(box.text, "\"C:\\My Files\\a.txt\"");
+  EXPECT_EQ(box.focusCount, 0);
+  PutInRunBox(f.app, "C:\\b.txt");
+  EXPECT_EQ(box.text, "C:\\b.txt \"C:\\My Files\\a.txt\"");
+  EXPECT_EQ(box.focusCount, 1);
+  SetRunBoxText(f.app, "Notepad", false);
+  EXPECT_EQ(box.text, "Notepad");
+  EXPECT_EQ(box.focusCount, 1);
+  SetRunBoxText(f.app, "Notepad", true);
+  EXPECT_EQ(box.focusCount, 2);
+}
+
+}  // namespace
+}  // namespace velmarin
