@@ -25,6 +25,10 @@ class FakeSystem : public ISystem {
   void EnableMainWindow(bool enabled) override;
   std::optional<ScreenPoint> CursorPosition() override { return cursor; }
   void MoveMainWindowTo(int left, int top) override;
+  bool DragFilesOut(const std::vector<std::string>& paths) override {
+    draggedOut.push_back(paths);
+    return true;
+  }
 
   // Set-up.
   bool anotherInstance = false;  // the lock is held by another program
@@ -45,6 +49,7 @@ class FakeSystem : public ISystem {
   bool ended = false;
   bool enabled = true;  // the main window takes input
   int moves = 0;        // moves of the main window, by the layout or a drag
+  std::vector<std::vector<std::string>> draggedOut;  // the files of each drag out
 
  private:
   void Log(const std::string& what) {

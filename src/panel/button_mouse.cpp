@@ -2,6 +2,7 @@
 
 #include "core/guarded.h"
 #include "launch/execute.h"
+#include "panel/button_drop.h"
 #include "panel/button_paint.h"
 #include "panel/draw_icon.h"
 #include "panel/hit_test.h"
@@ -61,7 +62,7 @@ void EndRelease(App& app) {
 
 }  // namespace
 
-void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int /*shift*/) {
+void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift) {
   Button* pressed = ButtonAt(app, index);
   if (!pressed) return;
   const ControlId cell{ControlKind::Picture1, index};
@@ -73,6 +74,8 @@ void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int /*shift
   app.panel.PressedIndex = index;
   app.panel.PressedControl = cell;
   app.panel.PressedMouseButton = button;
+  // Alt drags the button's file out of the window.
+  if (shift == kAltMask) DragOutOfCell(app, index);
 }
 
 void Picture1_MouseUp(App& app, int16_t /*index*/, MouseButton /*button*/, int shift) {

@@ -8,7 +8,7 @@
 namespace velmarin {
 
 // A press on cell `index`: the button is held down (State 2) and painted so, and the press is
-// remembered for its release.
+// remembered for its release. With Alt alone the button's file is dragged out of the window.
 void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift);
 
 // The release of a press on a cell. A left press released over its own cell with no modifier

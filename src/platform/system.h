@@ -1,6 +1,8 @@
 #pragma once
 // The program as a whole and its main window, as start-up and shutdown need them.
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/controls.h"
 
@@ -38,6 +40,10 @@ class ISystem {
   virtual void EnableMainWindow(bool enabled) = 0;
   virtual std::optional<ScreenPoint> CursorPosition() = 0;
   virtual void MoveMainWindowTo(int left, int top) = 0;
+
+  // Drags files (full paths) out of the window as a copy, until they are dropped or the drag is
+  // given up; false when no drag could start.
+  virtual bool DragFilesOut(const std::vector<std::string>& paths) = 0;
 };
 
 }  // namespace velmarin

@@ -1,5 +1,7 @@
 #include "win32/win32_system.h"
 
+#include "win32/drag_source.h"
+
 namespace velmarin::win32 {
 
 namespace {
@@ -101,6 +103,10 @@ void Win32System::MoveMainWindowTo(int left, int top) {
   window_.ApplyPendingMove();
   SetWindowPos(window_.Handle(), nullptr, left, top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Win32System::DragFilesOut(const std::vector<std::string>& paths) {
+  return win32::DragFilesOut(paths);
 }
 
 }  // namespace velmarin::win32

@@ -26,6 +26,7 @@ class Win32System : public ISystem {
   void EnableMainWindow(bool enabled) override;
   std::optional<ScreenPoint> CursorPosition() override;
   void MoveMainWindowTo(int left, int top) override;
+  bool DragFilesOut(const std::vector<std::string>& paths) override;
 
  private:
   MainWindow& window_;
