@@ -27,6 +27,9 @@ struct PanelState {
   // The cursor as last read, in client pixels: kept when reading it fails.
   int cursorX = -1;
   int cursorY = -1;
+  // The mouse buttons last reported while files were dragged over a cell (1 left, 2 right): a
+  // drop reads them, as no button is held any more when it comes.
+  int16_t DragButton = 1;
 };
 
 }  // namespace velmarin

@@ -26,6 +26,10 @@ class FakeSystem : public ISystem {
   std::optional<ScreenPoint> CursorPosition() override { return cursor; }
   void MoveMainWindowTo(int left, int top) override;
   void LetPendingEventsRun() override { ++pendingEventRuns; }
+  bool DragFilesOut(const std::vector<std::string>& paths) override {
+    draggedOut.push_back(paths);
+    return true;
+  }
 
   // Set-up.
   bool anotherInstance = false;  // the lock is held by another program
@@ -47,6 +51,7 @@ class FakeSystem : public ISystem {
   bool enabled = true;       // the main window takes input
   int pendingEventRuns = 0;  // times the waiting window events were let run
   int moves = 0;             // moves of the main window, by the layout or a drag
+  std::vector<std::vector<std::string>> draggedOut;  // the files of each drag out
 
  private:
   void Log(const std::string& what) {

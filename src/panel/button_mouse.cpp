@@ -2,9 +2,11 @@
 
 #include "core/guarded.h"
 #include "core/menu.h"
+#include "launch/execute.h"
 #include "launch/names.h"
 #include "launch/path_forms.h"
 #include "launch/shelf_register.h"
+#include "panel/button_drop.h"
 #include "panel/button_edit.h"
 #include "panel/button_menus.h"
 #include "panel/button_paint.h"
@@ -147,8 +149,9 @@ void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift) 
   app.panel.PressedControl = cell;
   app.panel.PressedMouseButton = button;
   if (shift == kAltMask) {
-    // The drag of the item out of the cell starts here once it is built; whether or not one
-    // ran, the cell comes up at once.
+    // Alt drags the button's file out of the window; whether or not a drag ran, the cell comes
+    // up at once.
+    DragOutOfCell(app, index);
     PaintUp(app, index, *pressed);
     Guarded([&] { ApplyToolTips(app); });
   }

@@ -9,8 +9,8 @@
 namespace velmarin {
 
 // A press on cell `index`: the button is held down (State 2) and painted so, and the press is
-// remembered for its release. A press with Alt brings the cell up at once: it starts a drag of
-// the item out of the cell instead.
+// remembered for its release. With Alt alone the button's file is dragged out of the window and
+// the cell comes up at once.
 void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift);
 
 // The release of a press on a cell (or of a shelf entry dragged onto cell `index`). With the left

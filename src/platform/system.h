@@ -1,6 +1,8 @@
 #pragma once
 // The program as a whole and its main window, as start-up and shutdown need them.
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/controls.h"
 
@@ -41,6 +43,9 @@ class ISystem {
 
   // Lets the window events waiting now run, between the launches of several items.
   virtual void LetPendingEventsRun() = 0;
+  // Drags files (full paths) out of the window as a copy, until they are dropped or the drag is
+  // given up; false when no drag could start.
+  virtual bool DragFilesOut(const std::vector<std::string>& paths) = 0;
 };
 
 }  // namespace velmarin

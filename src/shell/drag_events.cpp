@@ -1,5 +1,7 @@
 #include "shell/drag_events.h"
 
+#include "panel/button_drop.h"
+#include "panel/drop_mode.h"
 #include "run/run_drop.h"
 
 namespace velmarin {
@@ -21,12 +23,38 @@ DropEffect OnRunDrag(App& app, const DragEvent& event) {
   }
 }
 
+DropEffect OnCellDrag(App& app, const DragEvent& event) {
+  const auto index = static_cast<int16_t>(event.control.index);
+  switch (event.action) {
+    case DragAction::Enter:
+    case DragAction::Over:
+      Picture1_OLEDragOver(app, event.buttons);
+      return DropEffect::Copy;
+    case DragAction::Drop:
+      // The buttons of the drag, as the last move over the cell reported them.
+      Picture1_OLEDragOver(app, event.buttons);
+      Picture1_OLEDragDrop(app, index, event.files, event.shift);
+      return DropEffect::Copy;
+    case DragAction::Leave:
+      break;
+  }
+  return DropEffect::None;
+}
+
 }  // namespace
 
 DropEffect OnControlDrag(App& app, const DragEvent& event) {
   switch (event.control.kind) {
     case ControlKind::Run:
       return OnRunDrag(app, event);
+    case ControlKind::Picture1:
+      return OnCellDrag(app, event);
+    case ControlKind::DDExecute:
+      // Nothing is dropped on the mode cell; a drag across it only switches the mode back.
+      if (event.action == DragAction::Enter || event.action == DragAction::Over) {
+        DDExecute_OLEDragOver(app);
+      }
+      return DropEffect::None;
     default:
       // The other controls take no dropped files yet.
       return DropEffect::None;

@@ -6,6 +6,7 @@
 #include "core/units.h"
 #include "panel/button_layout.h"
 #include "panel/draw_icon.h"
+#include "panel/drop_mode.h"
 #include "panel/push_button.h"
 
 namespace velmarin {
@@ -57,10 +58,7 @@ PixelRect OuterRect(App& app, bool shelfOpen) {
 
 void SetDropMode(App& app, bool firstTime) {
   const Options& o = app.model.settings.options;
-  app.model.DropMode = (firstTime && o.KeepDropMode) ? o.SavedDropMode : o.StartInExecuteMode;
-  PushButton& dd = app.form.pushButtons[kDDExecuteIndex];
-  dd.SetValue(app.model.DropMode ? 1 : 0);
-  PaintPushButton(app, dd);
+  SetDropModeShown(app, (firstTime && o.KeepDropMode) ? o.SavedDropMode : o.StartInExecuteMode);
 }
 
 // With KeepStorageOpen the shelf opens as it was left (at start-up and after the settings

@@ -2,8 +2,8 @@
 
 #include "core/guarded.h"
 #include "core/settings.h"
-#include "launch/settings_items.h"
 #include "launch/cpl_list.h"
+#include "launch/settings_items.h"
 #include "panel/push_button.h"
 #include "shell/layout.h"
 
@@ -35,6 +35,11 @@ void SetUpPushButtons(App& app) {
 void SetDropAcceptance(App& app) {
   IControls* controls = app.platform.controls;
   if (!controls) return;
+  // The row's cells, the Run box and the shelf list always take dropped files; the mode cell
+  // only in execute mode, the shelf's toggle while the shelf is closed.
+  for (int i = 0; i < kButtonSlots; ++i) controls->AcceptDrops({ControlKind::Picture1, i}, true);
+  controls->AcceptDrops({ControlKind::Run, 0}, true);
+  controls->AcceptDrops({ControlKind::Storage, 0}, true);
   controls->AcceptDrops({ControlKind::DDExecute, 0}, app.model.DropMode);
   controls->AcceptDrops({ControlKind::StorageOpen, 0}, !app.model.StorageIsOpen);
 }

@@ -4,7 +4,7 @@
 #include "core/menu.h"
 #include "launch/execute.h"
 #include "launch/names.h"
-#include "panel/push_button.h"
+#include "panel/drop_mode.h"
 #include "shell/main_form.h"
 
 namespace velmarin {
@@ -30,13 +30,6 @@ MenuItem Separator() {
   return item;
 }
 
-void ToggleDropMode(App& app) {
-  app.model.DropMode = !app.model.DropMode;
-  PushButton& dd = app.form.pushButtons[kDDExecuteIndex];
-  dd.SetValue(app.model.DropMode ? 1 : 0);
-  PaintPushButton(app, dd);
-}
-
 void OpenHelp(App& app) {
   const std::string path = HelpFilePath(app);
   if (!FileExist(app, path)) return;
@@ -47,7 +40,7 @@ void OpenHelp(App& app) {
 
 void ActOn(App& app, const std::string& result) {
   if (result == "DropMode") {
-    ToggleDropMode(app);
+    SetDropModeShown(app, !app.model.DropMode);
   } else if (result == "Config") {
     // The dialog keeps the main window disabled while it is open.
     app.Commands().ShowSettingsDialog();

@@ -1,6 +1,7 @@
 #include "shell/window_events.h"
 
 #include "panel/button_mouse.h"
+#include "panel/drop_mode.h"
 #include "shell/main_form.h"
 #include "shell/title_bar.h"
 
@@ -30,6 +31,10 @@ void OnControlMouse(App& app, const MouseEvent& event) {
       if (event.action == MouseAction::Release) {
         TitleBar_MouseUp(app, event.control.index, event.button);
       }
+      break;
+    case ControlKind::DDExecute:
+      if (event.action == MouseAction::Press) DDExecute_MouseDown(app);
+      if (event.action == MouseAction::Release) DDExecute_MouseUp(app);
       break;
     case ControlKind::Form:
       if (event.action == MouseAction::Press) Form_MouseDown(app);

@@ -96,13 +96,6 @@ std::optional<ControlId> CellHost::CellAt(int x, int y) const {
   return std::nullopt;
 }
 
-bool CellHost::AnyAcceptsDrops() const {
-  for (const CellSurface& cell : cells_) {
-    if (cell.AcceptsDrops()) return true;
-  }
-  return false;
-}
-
 void CellHost::SetFace(ControlId id, FaceList list, int picture) {
   CellSurface* cell = Cell(id);
   if (!cell) return;

@@ -37,7 +37,6 @@ class CellHost {
   // The topmost visible cell at a client point.
   std::optional<ControlId> CellAt(int x, int y) const;
   const std::array<CellSurface, 21>& Cells() const { return cells_; }
-  bool AnyAcceptsDrops() const;
 
   void SetFace(ControlId id, FaceList list, int picture);
   ExtractedIcon ExtractFileIcon(const std::string& source, int index);

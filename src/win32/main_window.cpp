@@ -1,6 +1,7 @@
 #include "win32/main_window.h"
 
 #include "run/run_box.h"
+#include "shell/drag_events.h"
 #include "shell/main_form.h"
 #include "shell/title_bar.h"
 #include "shell/window_events.h"
@@ -63,6 +64,7 @@ MouseButton HeldButton(WPARAM keys) {
 }  // namespace
 
 MainWindow::~MainWindow() {
+  RevokeDropTarget();
   for (HICON icon : icons_) {
     if (icon) ::DestroyIcon(icon);
   }
@@ -109,6 +111,7 @@ void MainWindow::MakeDeferredParts() {
   if (deferredMade_ || !hwnd_) return;
   deferredMade_ = true;
   run_.Handle();
+  RegisterDropTarget();
   if (iconId_ > 0 && !icons_[0]) {
     const int sizes[2][2] = {{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
                              {GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}};
@@ -311,6 +314,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       if (desktop_) desktop_->Detach();
+      RevokeDropTarget();
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       PostQuitMessage(0);
       return 0;

@@ -8,7 +8,8 @@
 // cell under it, so the window has two children (the Run box, made after the first paint, and
 // the shelf, made when first needed) instead of twenty-three. What later needs a cell of its
 // own goes the same way: a tool tip per cell is one tool per cell rectangle on a tool-tip
-// control owned by this window, and a drop on a cell is a drop on this window at the cell.
+// control owned by this window, and a drop on a cell is a drop on this window at the cell: the
+// window's one drop target finds the cell, or the child window, under the point.
 #include <windows.h>
 
 #include <optional>
@@ -17,6 +18,7 @@
 #include "platform/controls.h"
 #include "win32/cell_host.h"
 #include "win32/cell_tool_tips.h"
+#include "win32/drop_target.h"
 #include "win32/run_box.h"
 #include "win32/skin_picture.h"
 #include "win32/win32_desktop.h"
@@ -105,6 +107,11 @@ class MainWindow : public IControls {
   void InvalidateCell(ControlId id);
   void CellsChanged();
   void MakeDeferredParts();
+  // The drop target (main_window_drops.cpp): registered after the first paint, revoked when the
+  // window goes; where a drag at a screen point is.
+  void RegisterDropTarget();
+  void RevokeDropTarget();
+  std::optional<DropPlace> DropPlaceAt(POINT screen);
   // The Run box's colours for its field and list; nullopt leaves the default.
   std::optional<LRESULT> OnControlColor(HDC dc, HWND control);
   // The shelf's colours and background, given again to a list made after they were set.
@@ -126,6 +133,9 @@ class MainWindow : public IControls {
   bool shown_ = false;   // the window is visible
   PixelRect storageRect_;
   bool storagePlaced_ = false;
+  bool storageAcceptsDrops_ = false;
+  DropTarget* dropTarget_ = nullptr;  // one reference held here
+  bool dropRegistered_ = false;
   int imageList1First_ = 0;
   int imageList2First_ = 0;
   // The look.

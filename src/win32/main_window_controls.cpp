@@ -1,6 +1,5 @@
 // The main window's controls as the app logic places and paints them: cells go to the cell
 // host, the Run box and the shelf list are windows of their own.
-#include "win32/accept_files.h"
 #include "win32/main_window.h"
 
 namespace velmarin::win32 {
@@ -43,17 +42,14 @@ void MainWindow::SetVisible(ControlId id, bool visible) {
 }
 
 void MainWindow::AcceptDrops(ControlId id, bool accept) {
+  // Kept for the drop target, which reports drags only over a control that takes them.
   if (CellSurface* cell = cells_.Cell(id)) {
     cell->SetAcceptsDrops(accept);
-    // Files dropped on a cell arrive at this window; it takes them while any cell does.
-    SetAcceptFiles(hwnd_, cells_.AnyAcceptsDrops());
-    return;
-  }
-  if (id.kind == ControlKind::Run) {
+  } else if (id.kind == ControlKind::Run) {
     run_.AcceptDrops(accept);
-    return;
+  } else if (id.kind == ControlKind::Storage) {
+    storageAcceptsDrops_ = accept;
   }
-  if (HWND control = ControlHandle(id)) SetAcceptFiles(control, accept);
 }
 
 void MainWindow::SetFace(ControlId id, FaceList list, int picture) {

@@ -1,6 +1,5 @@
 #include "win32/run_box.h"
 
-#include "win32/accept_files.h"
 #include "win32/run_box_edit.h"
 #include "win32/wide.h"
 
@@ -89,10 +88,9 @@ HWND RunBox::Handle() {
   if (hwnd_ || !parent_) return hwnd_;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
   if (visible_) style |= WS_VISIBLE;
-  hwnd_ = CreateWindowExW(acceptsDrops_ ? WS_EX_ACCEPTFILES : 0, L"COMBOBOX", L"", style,
-                          rect_.left, rect_.top, rect_.width, rect_.height, parent_,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRunControlId)), instance_,
-                          nullptr);
+  hwnd_ = CreateWindowExW(
+      0, L"COMBOBOX", L"", style, rect_.left, rect_.top, rect_.width, rect_.height, parent_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRunControlId)), instance_, nullptr);
   if (!hwnd_) return nullptr;
   // The system's own interface font (a Japanese one on a Japanese system): nothing to create.
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
@@ -172,10 +170,7 @@ void RunBox::SetVisible(bool visible) {
   ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-void RunBox::AcceptDrops(bool accept) {
-  acceptsDrops_ = accept;
-  if (hwnd_) SetAcceptFiles(hwnd_, accept);  // otherwise made with it
-}
+void RunBox::AcceptDrops(bool accept) { acceptsDrops_ = accept; }
 
 void RunBox::CellsMoved() {
   regionStale_ = true;

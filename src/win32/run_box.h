@@ -60,7 +60,9 @@ class RunBox {
   // The edit field where the layout put it (the drop-down list not counted), client pixels.
   PixelRect FieldBounds() const { return {rect_.left, rect_.top, rect_.width, fieldHeight_}; }
   void SetVisible(bool visible);
+  // Whether files dragged over the box are reported (the main window's drop target asks).
   void AcceptDrops(bool accept);
+  bool AcceptsDrops() const { return acceptsDrops_; }
 
   // The cells over the box moved: its region is made again now or when the window shows.
   void CellsMoved();

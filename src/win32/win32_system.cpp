@@ -1,5 +1,7 @@
 #include "win32/win32_system.h"
 
+#include "win32/drag_source.h"
+
 namespace velmarin::win32 {
 
 namespace {
@@ -114,6 +116,10 @@ void Win32System::LetPendingEventsRun() {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+}
+
+bool Win32System::DragFilesOut(const std::vector<std::string>& paths) {
+  return win32::DragFilesOut(paths);
 }
 
 }  // namespace velmarin::win32

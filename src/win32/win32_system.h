@@ -27,6 +27,7 @@ class Win32System : public ISystem {
   std::optional<ScreenPoint> CursorPosition() override;
   void MoveMainWindowTo(int left, int top) override;
   void LetPendingEventsRun() override;
+  bool DragFilesOut(const std::vector<std::string>& paths) override;
 
  private:
   MainWindow& window_;

@@ -65,17 +65,16 @@ TEST(MainWindow, CellsRunBoxAndPlacing) {
   EXPECT_EQ(rc.left, 20);
   EXPECT_EQ(rc.right - rc.left, 183);
 
-  // The main window takes files while any of its cells does.
+  // Which cells take dropped files, for the window's drop target.
   const ControlId mode{ControlKind::DDExecute, 0};
   const ControlId toggle{ControlKind::StorageOpen, 0};
   w.window.AcceptDrops(mode, true);
   w.window.AcceptDrops(toggle, true);
   w.window.AcceptDrops(mode, false);
-  EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   EXPECT_TRUE(w.window.Cell(toggle)->AcceptsDrops());
   EXPECT_FALSE(w.window.Cell(mode)->AcceptsDrops());
   w.window.AcceptDrops(toggle, false);
-  EXPECT_FALSE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  EXPECT_FALSE(w.window.Cell(toggle)->AcceptsDrops());
 
   IRunList& list = w.window.RunList();
   list.Add("メモ帳");
@@ -283,7 +282,6 @@ TEST(MainWindow, RunBoxAndIconWaitForTheFirstPaint) {
   EXPECT_EQ(GetParent(box), main);
   EXPECT_TRUE(IsWindowVisible(box));
   EXPECT_EQ(GetWindowLongW(box, GWL_STYLE) & 3, CBS_DROPDOWN);
-  EXPECT_TRUE(GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   RECT rc{};
   GetWindowRect(box, &rc);
   MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rc), 2);

@@ -1,0 +1,155 @@
+#include "panel/button_drop.h"
+
+#include "core/guarded.h"
+#include "core/menu.h"
+#include "launch/confirm_launch.h"
+#include "launch/execute.h"
+#include "launch/names.h"
+#include "panel/button_edit.h"
+#include "panel/button_paint.h"
+#include "panel/draw_icon.h"
+
+namespace velmarin {
+
+namespace {
+
+MenuItem Item(std::string caption, std::string result) {
+  MenuItem item;
+  item.caption = std::move(caption);
+  item.result = std::move(result);
+  return item;
+}
+
+Button* ButtonAt(App& app, int index) {
+  if (index < 0 || index >= VisibleCellCount(app)) return nullptr;
+  Page* page = PageAt(app.model, app.model.CurrentPage);
+  return page ? &page->Buttons[static_cast<size_t>(index)] : nullptr;
+}
+
+// A path handed to a program as one argument: quoted when a space would cut it in two.
+std::string AsArgument(const std::string& path) {
+  return path.find(' ') == std::string::npos ? path : AddDQs(path);
+}
+
+// The button's item opens with `params`, in the button's own window state.
+void LaunchButton(App& app, const Button& button, const std::string& params) {
+  std::string verb = "open";
+  int16_t showCmd = button.ShowCmd;
+  ExecuteItem(app, button.Path, button.FileName, button.Extension, verb, showCmd, params);
+}
+
+void PutIntoDrawer(App& app, int16_t index, Button& button, const std::vector<std::string>& files) {
+  for (const std::string& file : files) PushDrawerItem(app, button, file);
+  DrawDrawerMarks(app, button, {ControlKind::Picture1, index});
+}
+
+// The button's item opens each dropped file; an internal command gets the whole list at once,
+// each path ended by a NUL and the list by one more.
+void OpenWithButton(App& app, const Button& button, const std::vector<std::string>& files) {
+  if (isVelmName(app, button.Path)) {
+    std::string list;
+    for (const std::string& file : files) list += file + '\0';
+    list += '\0';
+    LaunchButton(app, button, list);
+    return;
+  }
+  if (!ConfirmMultiExecute(app, static_cast<int>(files.size()))) return;
+  // The loop works on a copy: a launch may let the window run other events.
+  const Button copy = button;
+  for (const std::string& file : files)
+    LaunchButton(app, copy, copy.Params + " " + AsArgument(file));
+}
+
+void LeftDrop(App& app, int16_t index, Button& button, const std::vector<std::string>& files,
+              int shift) {
+  if (shift == 0 || shift == kShiftMask || shift == kAltMask) {
+    const bool reg = shift != 0 || !app.model.DropMode;
+    const bool empty = button.Path.empty();
+    if ((reg || empty) && (empty || shift != kAltMask)) {
+      AssignItem(app, index, files.front());
+    } else {
+      OpenWithButton(app, button, files);
+    }
+  } else if (shift == kCtrlMask) {
+    PutIntoDrawer(app, index, button, files);
+  }
+  // Any combination of keys does nothing.
+}
+
+void RightDrop(App& app, int16_t index, const std::vector<std::string>& files) {
+  Guarded([&] { ShowPopupMenu(app, DDRightButtonMenu()); });
+  const std::string result = app.form.MenuResult;
+  ClearMenuResult(app);
+  // The menu let other events run: the button is looked up again.
+  Button* button = ButtonAt(app, index);
+  if (!button) return;
+  const std::string& first = files.front();
+  if (result == "DDRRegister") {
+    AssignItem(app, index, first);
+    if (app.platform.controls) {
+      app.platform.controls->SetToolTip({ControlKind::Picture1, index}, button->ToolTip);
+    }
+  } else if (result == "DDRAssocDDItemExecute") {
+    LaunchButton(app, *button, button->Params + " " + AsArgument(first));
+  } else if (result == "DDRAssocButtonExecute") {
+    std::string verb = "open";
+    int16_t showCmd = 1;
+    ExecuteItem(app, first, GetFileName(first), GetExt(GetFileName(first)), verb, showCmd,
+                button->Path);
+  } else if (result == "DDRPutMiniDrawer") {
+    PutIntoDrawer(app, index, *button, files);
+  }
+}
+
+}  // namespace
+
+Menu DDRightButtonMenu() {
+  Menu menu;
+  menu.push_back(Item("登録(&R)", "DDRRegister"));
+  menu.push_back(Item("ボタンに関連付けて開く(&E)", "DDRAssocDDItemExecute"));
+  menu.push_back(Item("ボタンを関連付けで開く(&A)", "DDRAssocButtonExecute"));
+  menu.push_back(Item("ドローワに入れる(&V)", "DDRPutMiniDrawer"));
+  MenuItem separator;
+  separator.separator = true;
+  menu.push_back(separator);
+  menu.push_back(Item("キャンセル(&C)", "DDRCancel"));
+  return menu;
+}
+
+void Picture1_OLEDragOver(App& app, int buttons) {
+  app.panel.DragButton = static_cast<int16_t>(buttons);
+}
+
+void Picture1_OLEDragDrop(App& app, int16_t index, const std::vector<std::string>& files,
+                          int shift) {
+  Guarded([&] {
+    Button* button = ButtonAt(app, index);
+    if (!button || files.empty()) return;
+    if (app.panel.DragButton == 1) LeftDrop(app, index, *button, files, shift);
+    if (app.panel.DragButton == 2) RightDrop(app, index, files);
+  });
+  Guarded([&] { ApplyToolTips(app); });
+}
+
+void DragOutOfCell(App& app, int16_t index) {
+  Button* button = ButtonAt(app, index);
+  if (!button) return;
+  Guarded([&] {
+    ISystem* system = app.platform.system;
+    if (system && !isVelmName(app, button->Path) && FileExist(app, button->Path)) {
+      system->DragFilesOut({button->Path});
+    }
+  });
+  // The drag took the release: the cell comes up now.
+  button = ButtonAt(app, index);
+  if (!button) return;
+  button->State = 1;
+  const ControlId cell{ControlKind::Picture1, index};
+  Guarded([&] { PaintButtonBase(app, cell, button->State); });
+  Guarded([&] {
+    MyDrawIcon(app, button->Path, index, 2, 2, cell, button->IconIndex, button->IconFile, true);
+  });
+  Guarded([&] { ApplyToolTips(app); });
+}
+
+}  // namespace velmarin

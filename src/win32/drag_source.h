@@ -1,0 +1,26 @@
+#pragma once
+// Files dragged out of the window: a data object offering the file list (CF_HDROP, wide paths)
+// and a drop source that drops when the mouse buttons are released and gives up on Escape. Only
+// a copy is offered, so no drop target can move the files away.
+#include <ole2.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace velmarin::win32 {
+
+// A block for CF_HDROP holding the paths (wide); nullptr when it cannot be allocated.
+HGLOBAL MakeFileListBlock(const std::vector<std::wstring>& paths);
+
+// The paths of a CF_HDROP block, wide or ANSI, as UTF-8.
+std::vector<std::string> ReadFileListBlock(HGLOBAL block);
+
+// A data object offering the paths as CF_HDROP; the caller owns the one reference.
+IDataObject* MakeFileDataObject(const std::vector<std::wstring>& paths);
+
+// Drags the files (UTF-8 paths) as a copy until the mouse buttons are released or Escape is
+// pressed. False when no drag could start (no paths, or OLE unusable).
+bool DragFilesOut(const std::vector<std::string>& paths);
+
+}  // namespace velmarin::win32
