@@ -51,6 +51,8 @@ struct MainForm {
   // What the item chosen in the last popup menu means, until the code that showed it has acted.
   std::string MenuResult;
   int32_t MenuResultIndex = 0;
+  // The mouse button last reported while files were dragged over the shelf: 1 left, 2 right.
+  int16_t ShelfDragButton = 1;
 };
 
 struct App {

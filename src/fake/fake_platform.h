@@ -1,6 +1,7 @@
 #pragma once
 // Every fake service in one object, wired into an App for tests.
 #include "core/app.h"
+#include "fake/fake_clipboard.h"
 #include "fake/fake_commands.h"
 #include "fake/fake_files.h"
 #include "fake/fake_popup_menu.h"
@@ -23,6 +24,8 @@ struct FakePlatform {
   FakeControls controls;
   FakeCommands commands;
   FakePopupMenu popupMenu;
+  FakeClipboard clipboard;
+  FakeDragSource dragSource;
 
   void Wire(App& app) {
     app.platform.files = &files;
@@ -36,6 +39,8 @@ struct FakePlatform {
     app.platform.controls = &controls;
     app.commands = &commands;
     app.platform.popupMenu = &popupMenu;
+    app.platform.clipboard = &clipboard;
+    app.platform.dragSource = &dragSource;
   }
 };
 

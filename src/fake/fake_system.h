@@ -25,6 +25,11 @@ class FakeSystem : public ISystem {
   void EnableMainWindow(bool enabled) override;
   std::optional<ScreenPoint> CursorPosition() override { return cursor; }
   void MoveMainWindowTo(int left, int top) override;
+  void SetMainWindowHeight(int outerHeight) override {
+    outer.height = outerHeight;
+    ++moves;
+  }
+  void RunPendingEvents() override { ++pendingEventRuns; }
 
   // Set-up.
   bool anotherInstance = false;  // the lock is held by another program
@@ -45,6 +50,7 @@ class FakeSystem : public ISystem {
   bool ended = false;
   bool enabled = true;  // the main window takes input
   int moves = 0;        // moves of the main window, by the layout or a drag
+  int pendingEventRuns = 0;
 
  private:
   void Log(const std::string& what) {

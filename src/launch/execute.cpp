@@ -8,6 +8,7 @@
 #include "core/strings.h"
 #include "launch/cpl_list.h"
 #include "launch/names.h"
+#include "launch/shelf_paths.h"
 #include "launch/shelf_register.h"
 
 namespace velmarin {
@@ -20,16 +21,6 @@ using SlotChain = std::bitset<kButtonSlots>;
 
 void Beep(App& app) {
   if (app.platform.shell) app.platform.shell->Beep();
-}
-
-// The short (8.3) form of a path; drive roots and paths the file system does not know come back
-// unchanged. Internal names never get here: launching sends them to the commands first.
-std::string ToShortPath(App& app, const std::string& path) {
-  if (path.empty() || IsDriveRoot(path) || !app.platform.files) {
-    return path;
-  }
-  auto shortPath = app.platform.files->ShortName(path);
-  return shortPath && !shortPath->empty() ? *shortPath : path;
 }
 
 int16_t NormalisedShowCmd(int16_t showCmd) {

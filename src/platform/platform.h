@@ -1,7 +1,9 @@
 #pragma once
 // The services the app logic uses, one pointer per area. The backend fills them in; the app
 // logic never owns them. A missing service (nullptr) makes the steps that need it do nothing.
+#include "platform/clipboard.h"
 #include "platform/controls.h"
+#include "platform/drag_source.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/popup_menu.h"
@@ -25,6 +27,8 @@ struct Platform {
   ISystem* system = nullptr;
   IControls* controls = nullptr;
   IPopupMenu* popupMenu = nullptr;
+  IClipboard* clipboard = nullptr;
+  IDragSource* dragSource = nullptr;
 };
 
 }  // namespace velmarin

@@ -38,6 +38,11 @@ class ISystem {
   virtual void EnableMainWindow(bool enabled) = 0;
   virtual std::optional<ScreenPoint> CursorPosition() = 0;
   virtual void MoveMainWindowTo(int left, int top) = 0;
+
+  // The shelf: the main window's outer height changed, its place and width kept; the window's
+  // pending events run between the launches of a series.
+  virtual void SetMainWindowHeight(int outerHeight) = 0;
+  virtual void RunPendingEvents() = 0;
 };
 
 }  // namespace velmarin

@@ -2,8 +2,8 @@
 
 #include "core/guarded.h"
 #include "core/settings.h"
-#include "launch/settings_items.h"
 #include "launch/cpl_list.h"
+#include "launch/settings_items.h"
 #include "panel/push_button.h"
 #include "shell/layout.h"
 

@@ -4,6 +4,7 @@
 #include "panel/pages.h"
 #include "shell/main_form.h"
 #include "shell/skin.h"
+#include "storage/shelf.h"
 
 namespace velmarin {
 
@@ -19,7 +20,7 @@ void ProgramCommands::LoadSkin() { velmarin::LoadSkin(app_); }
 void ProgramCommands::SkinPaint(ControlId control, int margin) {
   velmarin::SkinPaint(app_, control, margin);
 }
-void ProgramCommands::PrepareShelfList() { Missing("PrepareShelfList"); }
+void ProgramCommands::PrepareShelfList() { velmarin::PrepareShelfList(app_); }
 void ProgramCommands::HookWindow() { Missing("HookWindow"); }
 void ProgramCommands::UnhookWindow() { Missing("UnhookWindow"); }
 void ProgramCommands::NotifyIcon(bool) { Missing("NotifyIcon"); }

@@ -15,6 +15,7 @@
 
 #include "core/app.h"
 #include "platform/controls.h"
+#include "shell/window_events.h"
 #include "win32/cell_host.h"
 #include "win32/cell_tool_tips.h"
 #include "win32/run_box.h"
@@ -53,6 +54,9 @@ class MainWindow : public IControls {
   bool ScreenRect(ControlId id, RECT& rect);
   // The topmost visible cell at a client point.
   std::optional<ControlId> CellAt(int x, int y) const { return cells_.CellAt(x, y); }
+  // A mouse event of the shelf list (its client pixels at point). A release over a cell goes
+  // to that cell: a shelf entry dragged onto the row lands there.
+  void OnShelfMouse(MouseAction action, MouseButton button, int shift, POINT point);
   // Puts a shelf list made after the layout where the layout last placed the shelf.
   void PlaceStorageAgain();
   // Moves and sizes the whole window (outer rectangle, screen pixels). While the window is hidden
@@ -96,6 +100,8 @@ class MainWindow : public IControls {
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   bool OnMouse(UINT msg, WPARAM wParam, LPARAM lParam);
   void OnPaint();
+  // The shelf's label edit ended; the answer keeps the new text (TRUE) or restores the old.
+  LRESULT OnShelfNotify(const NMHDR& header);
   void OnWindowPosChanged(const WINDOWPOS& pos);
   void OnWindowPosChanging(WINDOWPOS& pos);
   void InvalidateCell(ControlId id);

@@ -103,4 +103,26 @@ void Win32System::MoveMainWindowTo(int left, int top) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Win32System::SetMainWindowHeight(int outerHeight) {
+  HWND hwnd = window_.Handle();
+  if (!hwnd) return;
+  window_.ApplyPendingMove();
+  RECT rect;
+  if (!GetWindowRect(hwnd, &rect)) return;
+  window_.MoveTo({rect.left, rect.top, rect.right - rect.left, outerHeight});
+}
+
+void Win32System::RunPendingEvents() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // The loop that ends the program must still see it.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
 }  // namespace velmarin::win32

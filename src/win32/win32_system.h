@@ -26,6 +26,8 @@ class Win32System : public ISystem {
   void EnableMainWindow(bool enabled) override;
   std::optional<ScreenPoint> CursorPosition() override;
   void MoveMainWindowTo(int left, int top) override;
+  void SetMainWindowHeight(int outerHeight) override;
+  void RunPendingEvents() override;
 
  private:
   MainWindow& window_;

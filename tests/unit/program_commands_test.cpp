@@ -40,8 +40,6 @@ TEST(ProgramCommands, WhatTheProgramCannotDoYet) {
             (std::set<std::string>{
                 // drawers
                 "CreateDrawerMenuItems",
-                // shelf
-                "PrepareShelfList",
                 // window, tray, top-most, hot key
                 "HookWindow", "UnhookWindow", "NotifyIcon", "SetTopMost", "RegisterAppHotKey",
                 // dialogs
