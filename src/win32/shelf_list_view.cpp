@@ -258,8 +258,9 @@ void Win32ShelfList::Tell(MouseAction action, MouseButton button, WPARAM keys, L
   mouse_(action, button, ShiftValue(keys), point);
 }
 
-// The list view selects on a press and may keep the mouse in a loop of its own until the
-// release; the press is told after it selected, and a release the list swallowed right after.
+// The press is told before the list view selects (so the tool tip keeps the entry clicked last
+// and a drag out takes the selection as it was); the list may then keep the mouse in a loop of
+// its own until the release, which is told right after when the list swallowed it.
 LRESULT Win32ShelfList::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   const WNDPROC own = listProc_;
   HWND list = list_;
@@ -267,9 +268,9 @@ LRESULT Win32ShelfList::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN: {
       const MouseButton button = msg == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right;
-      const LRESULT result = CallWindowProcW(own, list, msg, wParam, lParam);
       held_ = button;
       Tell(MouseAction::Press, button, wParam, lParam);
+      const LRESULT result = CallWindowProcW(own, list, msg, wParam, lParam);
       if (ButtonDown(button)) {
         SetCapture(list);
       } else {
