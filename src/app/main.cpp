@@ -71,6 +71,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   static win32::LazyShelfList shelf([instance]() -> std::unique_ptr<IShelfList> {
     auto list = std::make_unique<win32::Win32ShelfList>(window.Handle(), win32::kStorageControlId,
                                                         LoadShelfIcons(instance));
+    list->SetMouseHandler([](MouseAction action, MouseButton button, int shift, POINT point) {
+      window.OnShelfMouse(action, button, shift, point);
+    });
     window.PlaceStorageAgain();
     return list;
   });

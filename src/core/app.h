@@ -71,6 +71,8 @@ struct MainForm {
   int16_t MenuButtonIndex = 0;
   // The button row's popup menus.
   PanelMenus menus;
+  // The mouse button last reported while files were dragged over the shelf: 1 left, 2 right.
+  int16_t ShelfDragButton = 1;
 };
 
 struct App {

@@ -1,6 +1,7 @@
 #pragma once
 // Every fake service in one object, wired into an App for tests.
 #include "core/app.h"
+#include "fake/fake_clipboard.h"
 #include "fake/fake_commands.h"
 #include "fake/fake_desktop.h"
 #include "fake/fake_files.h"
@@ -25,6 +26,7 @@ struct FakePlatform {
   FakeCommands commands;
   FakePopupMenu popupMenu;
   FakeDesktop desktop;
+  FakeClipboard clipboard;
 
   void Wire(App& app) {
     app.platform.files = &files;
@@ -39,6 +41,7 @@ struct FakePlatform {
     app.commands = &commands;
     app.platform.popupMenu = &popupMenu;
     app.platform.desktop = &desktop;
+    app.platform.clipboard = &clipboard;
   }
 };
 

@@ -14,6 +14,7 @@ bool FakeShell::StartCommandLine(const std::string& commandLine, int windowStyle
 
 int FakeShell::DeleteToRecycleBin(const std::vector<std::string>& paths) {
   deletions.push_back(paths);
+  if (whenDeleting) whenDeleting(paths);
   return deleteResult;
 }
 
@@ -27,6 +28,21 @@ bool FakeShell::FindWindowByClassAndClose(const std::string& className) {
   if (windowClasses.count(className) == 0) return false;
   closed.push_back(className);
   return true;
+}
+
+std::optional<std::string> FakeShell::FolderPath(ShellFolder folder) {
+  return folder == ShellFolder::Desktop ? desktop : sendTo;
+}
+
+bool FakeShell::CreateShellLink(const ShellLink& link) {
+  links.push_back(link);
+  return !linksFail;
+}
+
+bool FakeShell::ShowProperties(const std::string& path, std::string& failure) {
+  properties.push_back(path);
+  failure = propertiesFailure;
+  return propertiesFailure.empty();
 }
 
 bool FakeShell::Quiet() const {

@@ -1,5 +1,7 @@
 #pragma once
 // The shell for tests: every call is recorded; results and the windows that exist are scripted.
+#include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -29,6 +31,9 @@ class FakeShell : public IShell {
   int FormatDrive(int driveNumber) override;
   bool FindWindowByClassAndClose(const std::string& className) override;
   void Beep() override { ++beeps; }
+  std::optional<std::string> FolderPath(ShellFolder folder) override;
+  bool CreateShellLink(const ShellLink& link) override;
+  bool ShowProperties(const std::string& path, std::string& failure) override;
 
   // Nothing launched, started, deleted, formatted, closed or sounded.
   bool Quiet() const;
@@ -45,6 +50,15 @@ class FakeShell : public IShell {
   int deleteResult = 0;
   int formatResult = 0;
   std::set<std::string> windowClasses;  // top-level windows that exist
+  // What the recycle bin does with the paths it is given (for example, take them off the fake
+  // file system); nothing by default.
+  std::function<void(const std::vector<std::string>&)> whenDeleting;
+  std::optional<std::string> desktop = std::string("C:\\Users\\me\\Desktop");
+  std::optional<std::string> sendTo = std::string("C:\\Users\\me\\SendTo");
+  bool linksFail = false;         // CreateShellLink answers false
+  std::vector<ShellLink> links;   // written (or tried, when they fail)
+  std::string propertiesFailure;  // not empty: ShowProperties fails with these words
+  std::vector<std::string> properties;
 };
 
 }  // namespace velmarin

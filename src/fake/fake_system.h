@@ -30,6 +30,10 @@ class FakeSystem : public ISystem {
     draggedOut.push_back(paths);
     return true;
   }
+  void SetMainWindowHeight(int outerHeight) override {
+    outer.height = outerHeight;
+    ++moves;
+  }
 
   // Set-up.
   bool anotherInstance = false;  // the lock is held by another program

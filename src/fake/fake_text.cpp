@@ -157,7 +157,8 @@ std::string FakeText::AnsiToUtf8(const std::string& ansi) {
       continue;
     }
     if (single == kLeadByte && i + 1 < ansi.size()) {
-      const uint32_t cp = t.pairs[static_cast<size_t>(b << 8 | static_cast<unsigned char>(ansi[i + 1]))];
+      const uint32_t cp =
+          t.pairs[static_cast<size_t>(b << 8 | static_cast<unsigned char>(ansi[i + 1]))];
       if (cp != kInvalid) {
         AppendUtf8(out, cp);
         i += 2;

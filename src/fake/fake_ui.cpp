@@ -6,8 +6,8 @@
 
 namespace velmarin {
 
-MbResult FakeMessageBox::Show(const std::string& text, const std::string& title,
-                              MbButtons buttons, MbIcon icon) {
+MbResult FakeMessageBox::Show(const std::string& text, const std::string& title, MbButtons buttons,
+                              MbIcon icon) {
   shown.push_back({text, title, buttons, icon});
   if (!answers_.empty()) {
     const MbResult answer = answers_.front();
@@ -15,7 +15,7 @@ MbResult FakeMessageBox::Show(const std::string& text, const std::string& title,
     return answer;
   }
   return (buttons == MbButtons::YesNo || buttons == MbButtons::YesNoCancel) ? MbResult::Yes
-                                                                           : MbResult::Ok;
+                                                                            : MbResult::Ok;
 }
 
 void FakeRunList::RemoveAt(int index) {
@@ -31,8 +31,16 @@ ShelfAddResult FakeShelfList::Add(const std::string& key, const std::string& tex
   return ShelfAddResult::Added;
 }
 
+// As the list view does, the focus goes with its entry: none when that entry leaves.
 void FakeShelfList::RemoveAt(int index) {
-  if (Valid(index)) entries.erase(entries.begin() + index);
+  if (!Valid(index)) return;
+  entries.erase(entries.begin() + index);
+  if (focused == index) focused = -1;
+  if (focused > index) --focused;
+}
+
+void FakeShelfList::SetKey(int index, const std::string& key) {
+  if (Valid(index)) entries[index].key = key;
 }
 
 std::string FakeShelfList::Key(int index) const { return Valid(index) ? entries[index].key : ""; }

@@ -96,8 +96,11 @@ class FakeShelfList : public IShelfList {
   void SetEnabled(bool on) override { enabled = on; }
   void SetToolTip(const std::string& text) override { toolTip = text; }
   void SortOnce() override;
+  void SetKey(int index, const std::string& key) override;
+  void StartLabelEdit(int index) override { editing = index; }
 
   std::vector<Entry> entries;
+  int editing = -1;  // the entry whose label was opened for editing
   int focused = -1;
   bool enabled = true;
   std::string toolTip;

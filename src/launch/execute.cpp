@@ -8,7 +8,7 @@
 #include "core/strings.h"
 #include "launch/cpl_list.h"
 #include "launch/names.h"
-#include "launch/path_forms.h"
+#include "launch/shelf_paths.h"
 #include "launch/shelf_register.h"
 
 namespace velmarin {

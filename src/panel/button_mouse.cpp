@@ -4,7 +4,7 @@
 #include "core/menu.h"
 #include "launch/execute.h"
 #include "launch/names.h"
-#include "launch/path_forms.h"
+#include "launch/shelf_paths.h"
 #include "launch/shelf_register.h"
 #include "panel/button_drop.h"
 #include "panel/button_edit.h"

@@ -1,6 +1,7 @@
 #pragma once
 // The services the app logic uses, one pointer per area. The backend fills them in; the app
 // logic never owns them. A missing service (nullptr) makes the steps that need it do nothing.
+#include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
@@ -27,6 +28,7 @@ struct Platform {
   IControls* controls = nullptr;
   IPopupMenu* popupMenu = nullptr;
   IDesktop* desktop = nullptr;
+  IClipboard* clipboard = nullptr;
 };
 
 }  // namespace velmarin

@@ -34,6 +34,11 @@ class IShelfList {
   virtual void SetToolTip(const std::string& text) = 0;
   // Sorts the entries by text once; later additions are appended unsorted.
   virtual void SortOnce() = 0;
+
+  // The rename of an entry: its key replaced; its label opened for editing in place (the edit
+  // ends in Storage_AfterLabelEdit).
+  virtual void SetKey(int index, const std::string& key) = 0;
+  virtual void StartLabelEdit(int index) = 0;
 };
 
 }  // namespace velmarin

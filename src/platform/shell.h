@@ -1,6 +1,7 @@
 #pragma once
 // The shell's side of launching: opening items, starting command lines, the recycle bin, the
 // format dialog, closing a top-level window and the default beep.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,20 @@ inline constexpr int kNormal = 1;
 inline constexpr int kMinimized = 2;  // minimized, with the focus
 inline constexpr int kMaximized = 3;
 }  // namespace Show
+
+// The folders of the user's shell the shelf uses.
+enum class ShellFolder { Desktop, SendTo };
+
+// A shortcut file: where it is written, what it opens and how.
+struct ShellLink {
+  std::string linkFile;
+  std::string target;
+  std::string workDir;   // empty: none set
+  std::string args;      // empty: none set
+  std::string iconFile;  // empty: none set
+  int iconIndex = 0;
+  int showCmd = Show::kNormal;
+};
 
 class IShell {
  public:
@@ -34,6 +49,12 @@ class IShell {
   // Posts a close message to the first top-level window of the class; false when none is there.
   virtual bool FindWindowByClassAndClose(const std::string& className) = 0;
   virtual void Beep() = 0;
+
+  // The shelf's file operations: a folder of the user's shell, a shortcut file written, the
+  // property sheet of a file (false with the system's words for the failure).
+  virtual std::optional<std::string> FolderPath(ShellFolder folder) = 0;
+  virtual bool CreateShellLink(const ShellLink& link) = 0;
+  virtual bool ShowProperties(const std::string& path, std::string& failure) = 0;
 };
 
 }  // namespace velmarin

@@ -8,6 +8,7 @@
 #include "shell/main_form.h"
 #include "shell/skin.h"
 #include "shell/tray_menu.h"
+#include "storage/shelf.h"
 
 namespace velmarin {
 
@@ -23,13 +24,13 @@ void ProgramCommands::LoadSkin() { velmarin::LoadSkin(app_); }
 void ProgramCommands::SkinPaint(ControlId control, int margin) {
   velmarin::SkinPaint(app_, control, margin);
 }
-void ProgramCommands::PrepareShelfList() { Missing("PrepareShelfList"); }
 // The main window's own procedure sees activation, the hot key and the tray icon's messages
 // from the start to the end: there is nothing to put in front of it or to take away.
 void ProgramCommands::HookWindow() {}
 void ProgramCommands::UnhookWindow() {}
 void ProgramCommands::NotifyIcon(bool show) { velmarin::NotifyIcon(app_, show); }
 void ProgramCommands::SetTopMost(bool onTop) { velmarin::SetTopMost(app_, onTop); }
+void ProgramCommands::PrepareShelfList() { velmarin::PrepareShelfList(app_); }
 
 bool ProgramCommands::RegisterAppHotKey(const std::string& atomName, int32_t modifiers,
                                         int32_t key) {

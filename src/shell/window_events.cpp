@@ -4,6 +4,7 @@
 #include "panel/drop_mode.h"
 #include "shell/main_form.h"
 #include "shell/title_bar.h"
+#include "storage/shelf.h"
 
 namespace velmarin {
 
@@ -38,6 +39,17 @@ void OnControlMouse(App& app, const MouseEvent& event) {
       break;
     case ControlKind::Form:
       if (event.action == MouseAction::Press) Form_MouseDown(app);
+      break;
+    case ControlKind::StorageOpen:
+      if (event.action == MouseAction::Press) StorageOpen_MouseDown(app);
+      if (event.action == MouseAction::Release) StorageOpen_MouseUp(app);
+      break;
+    case ControlKind::Storage:
+      if (event.action == MouseAction::Press) Storage_MouseDown(app, event.button, event.shift);
+      if (event.action == MouseAction::Release) Storage_MouseUp(app, event.button, event.shift);
+      if (event.action == MouseAction::DoubleClick && event.button == MouseButton::Left) {
+        Storage_DblClick(app);
+      }
       break;
     default:
       // The other cells have no handlers yet.

@@ -68,4 +68,12 @@ void LazyShelfList::SortOnce() {
   if (real_) real_->SortOnce();
 }
 
+void LazyShelfList::SetKey(int index, const std::string& key) {
+  if (real_) real_->SetKey(index, key);
+}
+
+void LazyShelfList::StartLabelEdit(int index) {
+  if (real_) real_->StartLabelEdit(index);
+}
+
 }  // namespace velmarin::win32

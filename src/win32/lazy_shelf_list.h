@@ -35,6 +35,8 @@ class LazyShelfList : public IShelfList {
   void SetEnabled(bool enabled) override;
   void SetToolTip(const std::string& text) override;
   void SortOnce() override;
+  void SetKey(int index, const std::string& key) override;
+  void StartLabelEdit(int index) override;
 
  private:
   Factory make_;

@@ -1,10 +1,15 @@
-#include "win32/main_window.h"
+// clang-format off
+#include "win32/main_window.h"  // first: it brings the Windows headers
+#include <commctrl.h>
+// clang-format on
 
 #include "run/run_box.h"
 #include "shell/drag_events.h"
 #include "shell/main_form.h"
 #include "shell/title_bar.h"
 #include "shell/window_events.h"
+#include "storage/shelf_commands.h"
+#include "win32/wide.h"
 
 namespace velmarin::win32 {
 
@@ -231,6 +236,30 @@ void MainWindow::OnCommand(WPARAM wParam) {
   }
 }
 
+void MainWindow::OnShelfMouse(MouseAction action, MouseButton button, int shift, POINT point) {
+  HWND list = ControlHandle({ControlKind::Storage, 0});
+  MouseEvent event{action, {ControlKind::Storage, 0}, button, shift, point.x, point.y};
+  if (action == MouseAction::Release && list) {
+    POINT client = point;
+    MapWindowPoints(list, hwnd_, &client, 1);
+    if (auto cell = cells_.CellAt(client.x, client.y)) {
+      event.control = *cell;
+      if (const CellSurface* surface = cells_.Cell(*cell)) {
+        event.x = client.x - surface->Rect().left;
+        event.y = client.y - surface->Rect().top;
+      }
+    }
+  }
+  OnControlMouse(app_, event);
+}
+
+LRESULT MainWindow::OnShelfNotify(const NMHDR& header) {
+  if (header.code != LVN_ENDLABELEDITW) return 0;
+  const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
+  if (!info.item.pszText) return FALSE;  // the edit was cancelled
+  return Storage_AfterLabelEdit(app_, Narrow(info.item.pszText)) ? TRUE : FALSE;
+}
+
 void MainWindow::OnWindowPosChanging(WINDOWPOS& pos) {
   if (!pendingMove_) return;
   // The waiting move came first: what this call leaves as it is, it leaves where that put it.
@@ -303,6 +332,11 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
               OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
         return *brush;
       break;
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      if (header.idFrom == kStorageControlId) return OnShelfNotify(header);
+      break;
+    }
     case kMsgFinishStart:
       MakeDeferredParts();
       return 0;

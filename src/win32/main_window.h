@@ -16,6 +16,7 @@
 
 #include "core/app.h"
 #include "platform/controls.h"
+#include "shell/window_events.h"
 #include "win32/cell_host.h"
 #include "win32/cell_tool_tips.h"
 #include "win32/drop_target.h"
@@ -58,6 +59,9 @@ class MainWindow : public IControls {
   bool ScreenRect(ControlId id, RECT& rect);
   // The topmost visible cell at a client point.
   std::optional<ControlId> CellAt(int x, int y) const { return cells_.CellAt(x, y); }
+  // A mouse event of the shelf list (its client pixels at point). A release over a cell goes
+  // to that cell: a shelf entry dragged onto the row lands there.
+  void OnShelfMouse(MouseAction action, MouseButton button, int shift, POINT point);
   // Puts a shelf list made after the layout where the layout last placed the shelf.
   void PlaceStorageAgain();
   // Moves and sizes the whole window (outer rectangle, screen pixels). While the window is hidden
@@ -102,6 +106,8 @@ class MainWindow : public IControls {
   bool OnMouse(UINT msg, WPARAM wParam, LPARAM lParam);
   void OnPaint();
   void OnCommand(WPARAM wParam);
+  // The shelf's label edit ended; the answer keeps the new text (TRUE) or restores the old.
+  LRESULT OnShelfNotify(const NMHDR& header);
   void OnWindowPosChanged(const WINDOWPOS& pos);
   void OnWindowPosChanging(WINDOWPOS& pos);
   void InvalidateCell(ControlId id);

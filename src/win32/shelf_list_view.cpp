@@ -40,18 +40,36 @@ int CALLBACK CompareTexts(LPARAM a, LPARAM b, LPARAM texts) {
          CSTR_EQUAL;
 }
 
+constexpr wchar_t kSelfProperty[] = L"velmarinShelfList";
+
+// Shift 1, Ctrl 2, Alt 4, as the message and the keyboard tell them.
+int ShiftValue(WPARAM keys) {
+  int shift = 0;
+  if (keys & MK_SHIFT) shift |= kShiftMask;
+  if (keys & MK_CONTROL) shift |= kCtrlMask;
+  if (GetKeyState(VK_MENU) < 0) shift |= kAltMask;
+  return shift;
+}
+
+bool ButtonDown(MouseButton button) {
+  return GetKeyState(button == MouseButton::Right ? VK_RBUTTON : VK_LBUTTON) < 0;
+}
+
 }  // namespace
 
 Win32ShelfList::Win32ShelfList(HWND parent, int controlId, HIMAGELIST smallIcons) {
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_LIST | LVS_SHOWSELALWAYS, 0, 0,
-                          0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                          instance, nullptr);
+  list_ = CreateWindowExW(
+      WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_LIST | LVS_SHOWSELALWAYS | LVS_EDITLABELS, 0, 0, 0,
+      0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, nullptr);
   if (!list_) return;
   SetSmallIcons(smallIcons);
+  SetPropW(list_, kSelfProperty, this);
+  listProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
   tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent,
                          nullptr, instance, nullptr);
@@ -67,6 +85,10 @@ Win32ShelfList::Win32ShelfList(HWND parent, int controlId, HIMAGELIST smallIcons
 }
 
 Win32ShelfList::~Win32ShelfList() {
+  if (list_ && IsWindow(list_) && listProc_) {
+    SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc_));
+    RemovePropW(list_, kSelfProperty);
+  }
   if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
   if (list_ && IsWindow(list_)) DestroyWindow(list_);
 }
@@ -211,6 +233,74 @@ void Win32ShelfList::SortOnce() {
   for (int i = 0; i < count; ++i) texts[IdAt(i)] = ItemText(list_, i);
   SendMessageW(list_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&texts),
                reinterpret_cast<LPARAM>(&CompareTexts));
+}
+
+void Win32ShelfList::SetKey(int index, const std::string& key) {
+  const LPARAM id = IdAt(index);
+  if (id) keys_[id] = Widen(key);
+}
+
+void Win32ShelfList::StartLabelEdit(int index) {
+  if (!Valid(index)) return;
+  SetFocus(list_);
+  SendMessageW(list_, LVM_EDITLABELW, static_cast<WPARAM>(index), 0);
+}
+
+LRESULT CALLBACK Win32ShelfList::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* self = static_cast<Win32ShelfList*>(GetPropW(hwnd, kSelfProperty));
+  if (!self || !self->listProc_) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  return self->OnMessage(msg, wParam, lParam);
+}
+
+void Win32ShelfList::Tell(MouseAction action, MouseButton button, WPARAM keys, LPARAM lParam) {
+  if (!mouse_) return;
+  POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  mouse_(action, button, ShiftValue(keys), point);
+}
+
+// The press is told before the list view selects (so the tool tip keeps the entry clicked last
+// and a drag out takes the selection as it was); the list may then keep the mouse in a loop of
+// its own until the release, which is told right after when the list swallowed it.
+LRESULT Win32ShelfList::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC own = listProc_;
+  HWND list = list_;
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN: {
+      const MouseButton button = msg == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right;
+      held_ = button;
+      Tell(MouseAction::Press, button, wParam, lParam);
+      const LRESULT result = CallWindowProcW(own, list, msg, wParam, lParam);
+      if (ButtonDown(button)) {
+        SetCapture(list);
+      } else {
+        held_.reset();
+        POINT point;
+        GetCursorPos(&point);
+        ScreenToClient(list, &point);
+        Tell(MouseAction::Release, button, wParam, MAKELPARAM(point.x, point.y));
+      }
+      return result;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: {
+      const LRESULT result = CallWindowProcW(own, list, msg, wParam, lParam);
+      if (held_) {
+        const MouseButton button = *held_;
+        held_.reset();
+        if (GetCapture() == list) ReleaseCapture();
+        Tell(MouseAction::Release, button, wParam, lParam);
+      }
+      return result;
+    }
+    case WM_LBUTTONDBLCLK: {
+      const LRESULT result = CallWindowProcW(own, list, msg, wParam, lParam);
+      Tell(MouseAction::DoubleClick, MouseButton::Left, wParam, lParam);
+      return result;
+    }
+    default:
+      return CallWindowProcW(own, list, msg, wParam, lParam);
+  }
 }
 
 }  // namespace velmarin::win32

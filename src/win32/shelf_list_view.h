@@ -6,10 +6,14 @@
 #include <commctrl.h>
 // clang-format on
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
+#include "core/panel_state.h"
 #include "platform/shelf_list.h"
+#include "shell/window_events.h"
 
 namespace velmarin::win32 {
 
@@ -43,8 +47,19 @@ class Win32ShelfList : public IShelfList {
   void SetEnabled(bool enabled) override;
   void SetToolTip(const std::string& text) override;
   void SortOnce() override;
+  void SetKey(int index, const std::string& key) override;
+  void StartLabelEdit(int index) override;
+
+  // Who hears the list's presses, releases and double clicks: the action, the button, the shift
+  // value and the point in the list's client pixels. A press the list follows with a drag of
+  // its own keeps the mouse until the release.
+  using MouseHandler = std::function<void(MouseAction, MouseButton, int shift, POINT point)>;
+  void SetMouseHandler(MouseHandler handler) { mouse_ = std::move(handler); }
 
  private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  void Tell(MouseAction action, MouseButton button, WPARAM keys, LPARAM lParam);
   bool Valid(int index) const { return index >= 0 && index < Count(); }
   // The id each item carries in its lParam; 0 for an index outside the list.
   LPARAM IdAt(int index) const;
@@ -55,6 +70,9 @@ class Win32ShelfList : public IShelfList {
   LPARAM nextId_ = 1;
   std::wstring tipText_;  // the tool tip control reads it from here
   std::string toolTip_;
+  WNDPROC listProc_ = nullptr;  // the list view's own procedure
+  MouseHandler mouse_;
+  std::optional<MouseButton> held_;  // a press whose release is still to come
 };
 
 }  // namespace velmarin::win32

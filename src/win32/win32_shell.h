@@ -20,6 +20,10 @@ class Win32Shell : public IShell {
   int FormatDrive(int driveNumber) override;
   bool FindWindowByClassAndClose(const std::string& className) override;
   void Beep() override;
+  // The shelf's folders, shortcuts and property sheets (shell_link.cpp).
+  std::optional<std::string> FolderPath(ShellFolder folder) override;
+  bool CreateShellLink(const ShellLink& link) override;
+  bool ShowProperties(const std::string& path, std::string& failure) override;
 
  private:
   HWND owner_;

@@ -122,4 +122,14 @@ bool Win32System::DragFilesOut(const std::vector<std::string>& paths) {
   return win32::DragFilesOut(paths);
 }
 
+void Win32System::SetMainWindowHeight(int outerHeight) {
+  HWND hwnd = window_.Handle();
+  if (!hwnd) return;
+  window_.ApplyPendingMove();
+  RECT rect;
+  if (!GetWindowRect(hwnd, &rect)) return;
+  window_.MoveTo({rect.left, rect.top, rect.right - rect.left, outerHeight});
+}
+
+
 }  // namespace velmarin::win32

@@ -1,0 +1,182 @@
+#include "storage/shelf.h"
+
+#include "launch/execute.h"
+#include "launch/names.h"
+#include "panel/push_button.h"
+#include "storage/shelf_drop.h"
+#include "storage/shelf_menu.h"
+
+namespace velmarin {
+
+namespace {
+
+constexpr ControlId kToggle{ControlKind::StorageOpen, 0};
+constexpr ControlId kList{ControlKind::Storage, 0};
+
+PushButton& Toggle(App& app) { return app.form.pushButtons[kStorageOpenIndex]; }
+
+// The window's outer height with the shelf shown below the row, or cut off under it.
+void FitWindow(App& app, bool open) {
+  if (!app.platform.system || !app.platform.controls) return;
+  const auto storage = app.platform.controls->Bounds(kList);
+  if (!storage) return;
+  const int border = 2 * app.form.BorderWidth;
+  app.platform.system->SetMainWindowHeight(open ? storage->top + storage->height + border
+                                                : storage->top + border - 1);
+}
+
+void SetOpen(App& app, bool open) {
+  app.model.StorageIsOpen = open;
+  app.model.settings.options.SavedStorageOpen = open;
+  if (app.platform.shelf) app.platform.shelf->SetEnabled(open);
+  FitWindow(app, open);
+}
+
+void SetToggle(App& app, int16_t value) {
+  Toggle(app).SetValue(value);
+  Toggle(app).SetPushed(value != 0);
+  PaintPushButton(app, Toggle(app));
+}
+
+void AcceptDropsOnToggle(App& app, bool accept) {
+  if (app.platform.controls) app.platform.controls->AcceptDrops(kToggle, accept);
+}
+
+// The double click closes the shelf without making the toggle take drags again.
+void CloseAfterDoubleClick(App& app) {
+  SetToggle(app, 0);
+  SetOpen(app, false);
+}
+
+}  // namespace
+
+int16_t CountSelected(App& app) {
+  IShelfList* shelf = app.platform.shelf;
+  if (!shelf || shelf->Count() == 0 || shelf->Focused() < 0) return 0;
+  int16_t n = 0;
+  for (int i = 0; i < shelf->Count(); ++i) {
+    if (shelf->Selected(i)) ++n;
+  }
+  return n;
+}
+
+std::string FocusedKey(App& app) {
+  IShelfList* shelf = app.platform.shelf;
+  if (!shelf) return {};
+  const int focused = shelf->Focused();
+  return focused < 0 ? std::string() : shelf->Key(focused);
+}
+
+void RefreshShelfToolTip(App& app) {
+  if (!app.platform.shelf) return;
+  app.platform.shelf->SetToolTip(CountSelected(app) == 0 ? std::string() : FocusedKey(app));
+}
+
+void sDeleteSelected(App& app) {
+  IShelfList* shelf = app.platform.shelf;
+  if (!shelf) return;
+  for (int i = shelf->Count() - 1; i >= 0; --i) {
+    if (shelf->Selected(i)) shelf->RemoveAt(i);
+  }
+  RefreshShelfToolTip(app);
+}
+
+void PrepareShelfList(App& app) {
+  IShelfList* shelf = app.platform.shelf;
+  if (!shelf) return;
+  shelf->SetToolTip("");
+  shelf->SetEnabled(false);
+}
+
+void OpenShelf(App& app) {
+  SetToggle(app, 1);
+  AcceptDropsOnToggle(app, false);
+  SetOpen(app, true);
+}
+
+void CloseShelf(App& app, bool fromToggle) {
+  SetToggle(app, 0);
+  if (fromToggle) AcceptDropsOnToggle(app, true);
+  SetOpen(app, false);
+}
+
+void StorageOpen_MouseDown(App& app) {
+  Toggle(app).SetPushed(true);
+  PaintPushButton(app, Toggle(app));
+}
+
+void StorageOpen_MouseUp(App& app) {
+  PushButton& toggle = Toggle(app);
+  const bool over = app.platform.system && app.platform.system->IsCursorOverControl(kToggle);
+  if (!over) {
+    // Released elsewhere: the press is undone and the shelf stays as it was.
+    toggle.SetPushed(toggle.Value() != 0);
+    PaintPushButton(app, toggle);
+    return;
+  }
+  if (toggle.Value() == 0) {
+    OpenShelf(app);
+  } else {
+    CloseShelf(app, true);
+  }
+}
+
+void StorageOpen_OLEDragOver(App& app) {
+  AcceptDropsOnToggle(app, false);
+  if (!app.model.StorageIsOpen) OpenShelf(app);
+}
+
+void Storage_MouseDown(App& app, MouseButton button, int shift) {
+  app.panel.PressedIndex = 0;
+  app.panel.PressedMouseButton = button;
+  app.panel.PressedControl = kList;
+  IShelfList* shelf = app.platform.shelf;
+  if (!shelf || shelf->Count() == 0 || shelf->Focused() < 0) return;
+  shelf->SetToolTip(FocusedKey(app));
+  if (shift == kAltMask) DragSelectionOut(app);
+}
+
+void Storage_MouseUp(App& app, MouseButton button, int shift) {
+  if (app.panel.PressedControl != kList) return;
+  if (app.panel.PressedMouseButton == MouseButton::Right) {
+    ShowShelfMenu(app);
+    return;
+  }
+  if (app.panel.PressedMouseButton != MouseButton::Left) return;
+  IShelfList* shelf = app.platform.shelf;
+  if (!shelf || shelf->Count() == 0 || shelf->Focused() < 0) return;
+  // While a selection is extended with Shift or Ctrl, the tool tip keeps the previous entry.
+  if (shift == kShiftMask || shift == kCtrlMask) return;
+  shelf->SetToolTip(FocusedKey(app));
+}
+
+void Storage_DblClick(App& app) {
+  const Options& o = app.model.settings.options;
+  if (CountSelected(app) > 0 && o.StorageDblClickExecute) {
+    LaunchShelfItem(app, FocusedKey(app), "", "");
+  }
+  if (o.StorageDblClickClose) CloseAfterDoubleClick(app);
+}
+
+void LaunchShelfItem(App& app, const std::string& item, const std::string& verb,
+                     const std::string& params) {
+  Button temp;
+  temp.Path = item;
+  SetPathParts(app, temp);
+  std::string v = verb;
+  int16_t show = 0;
+  ExecuteItem(app, temp.Path, temp.FileName, temp.Extension, v, show, params);
+}
+
+bool ConfirmLaunchOf(App& app, int n) {
+  if (n <= app.model.settings.MaxMultiExecute || !app.platform.messageBox) return true;
+  const std::string text = "これら " + std::to_string(n) + " 個のファイルを開きますか？";
+  return app.platform.messageBox->Show(text, "起動の確認", MbButtons::OkCancel, MbIcon::Question) ==
+         MbResult::Ok;
+}
+
+void RunPendingEvents(App& app) {
+  if (app.platform.system) app.platform.system->LetPendingEventsRun();
+}
+
+}  // namespace velmarin
