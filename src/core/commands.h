@@ -51,6 +51,11 @@ class ICommands {
   virtual void ApplyToolTips() = 0;
   virtual void RestoreButtons() = 0;
   virtual void SkinBltRun() = 0;
+
+  // The button and page property dialogs; the global hot key released with its atom.
+  virtual void ShowButtonProperty(int16_t index) = 0;
+  virtual void ShowPageProperty() = 0;
+  virtual void UnregisterAppHotKey() = 0;
 };
 
 // Does nothing: what an App without wired commands answers.
@@ -76,6 +81,9 @@ class NoCommands final : public ICommands {
   void ApplyToolTips() override {}
   void RestoreButtons() override {}
   void SkinBltRun() override {}
+  void ShowButtonProperty(int16_t) override {}
+  void ShowPageProperty() override {}
+  void UnregisterAppHotKey() override {}
 };
 
 }  // namespace velmarin

@@ -29,6 +29,11 @@ class FakeCommands : public ICommands {
   void ApplyToolTips() override { Log("ApplyToolTips"); }
   void RestoreButtons() override { Log("RestoreButtons"); }
   void SkinBltRun() override { Log("SkinBltRun"); }
+  void ShowButtonProperty(int16_t index) override {
+    Log("ShowButtonProperty(" + std::to_string(index) + ")");
+  }
+  void ShowPageProperty() override { Log("ShowPageProperty"); }
+  void UnregisterAppHotKey() override { Log("UnregisterAppHotKey"); }
 
   // Set-up: what the system answers to the hot key.
   bool hotKeyAccepted = true;

@@ -2,6 +2,7 @@
 // Every fake service in one object, wired into an App for tests.
 #include "core/app.h"
 #include "fake/fake_commands.h"
+#include "fake/fake_dialogs.h"
 #include "fake/fake_files.h"
 #include "fake/fake_popup_menu.h"
 #include "fake/fake_shell.h"
@@ -23,6 +24,7 @@ struct FakePlatform {
   FakeControls controls;
   FakeCommands commands;
   FakePopupMenu popupMenu;
+  FakeDialogHost dialogs;
 
   void Wire(App& app) {
     app.platform.files = &files;
@@ -36,6 +38,7 @@ struct FakePlatform {
     app.platform.controls = &controls;
     app.commands = &commands;
     app.platform.popupMenu = &popupMenu;
+    app.platform.dialogs = &dialogs;
   }
 };
 

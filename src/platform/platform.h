@@ -2,6 +2,7 @@
 // The services the app logic uses, one pointer per area. The backend fills them in; the app
 // logic never owns them. A missing service (nullptr) makes the steps that need it do nothing.
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/popup_menu.h"
@@ -25,6 +26,8 @@ struct Platform {
   ISystem* system = nullptr;
   IControls* controls = nullptr;
   IPopupMenu* popupMenu = nullptr;
+  // The dialog windows and the common pickers.
+  IDialogHost* dialogs = nullptr;
 };
 
 }  // namespace velmarin

@@ -1,5 +1,9 @@
 #include "shell/program_commands.h"
 
+#include "dialogs/about_box.h"
+#include "dialogs/button_property.h"
+#include "dialogs/page_property.h"
+#include "dialogs/settings_dialog.h"
 #include "panel/button_paint.h"
 #include "panel/pages.h"
 #include "shell/main_form.h"
@@ -30,13 +34,18 @@ bool ProgramCommands::RegisterAppHotKey(const std::string&, int32_t, int32_t) {
   return false;
 }
 
-void ProgramCommands::ShowSettingsDialog() { Missing("ShowSettingsDialog"); }
+void ProgramCommands::ShowSettingsDialog() { velmarin::ShowSettingsDialog(app_); }
 
 void ProgramCommands::EndProgram() { UnloadAndEnd(app_); }
 
-void ProgramCommands::ShowAboutBox() { Missing("ShowAboutBox"); }
+void ProgramCommands::ShowAboutBox() { velmarin::ShowAboutBox(app_); }
 void ProgramCommands::ApplyToolTips() { velmarin::ApplyToolTips(app_); }
 void ProgramCommands::RestoreButtons() { velmarin::RestoreButtons(app_); }
 void ProgramCommands::SkinBltRun() { SkinBlt(app_, {ControlKind::Run, 0}); }
+void ProgramCommands::ShowButtonProperty(int16_t index) {
+  velmarin::ShowButtonProperty(app_, index);
+}
+void ProgramCommands::ShowPageProperty() { velmarin::ShowPageProperty(app_); }
+void ProgramCommands::UnregisterAppHotKey() { Missing("UnregisterAppHotKey"); }
 
 }  // namespace velmarin

@@ -32,6 +32,9 @@ class ProgramCommands final : public ICommands {
   void ApplyToolTips() override;
   void RestoreButtons() override;
   void SkinBltRun() override;
+  void ShowButtonProperty(int16_t index) override;
+  void ShowPageProperty() override;
+  void UnregisterAppHotKey() override;
 
   // The commands asked for that no part answers yet.
   const std::set<std::string>& NotBuilt() const { return notBuilt_; }
