@@ -33,9 +33,11 @@ HIMAGELIST LoadShelfIcons(HINSTANCE instance) {
   return list;
 }
 
-int RunMessageLoop() {
+int RunMessageLoop(win32::Win32DialogHost& dialogs) {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // An open About box takes its own keys.
+    if (dialogs.PreTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -61,6 +63,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   platform.messageBox.SetOwner(window.Handle());
   platform.shell.SetOwner(window.Handle());
   platform.popupMenu.SetOwner(window.Handle());
+  platform.dialogs.SetOwner(window.Handle());
   app.platform.runList = &window.RunList();
   // The shelf's list view (and the common controls) wait until the shelf is opened or filled.
   static win32::LazyShelfList shelf([instance]() -> std::unique_ptr<IShelfList> {
@@ -78,5 +81,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
   window.FinishStart();
-  return RunMessageLoop();
+  return RunMessageLoop(platform.dialogs);
 }

@@ -50,7 +50,9 @@ IPropertyWindow::IPropertyWindow(App& app, int16_t index) : app_(app), index_(in
     AddControl(form_, "Label", i, K::Label, {10, y + 3, 92, 16}, caption);
   };
   auto text = [&](int i, int y, int width) {
-    AddControl(form_, "Text", i, K::TextBox, {104, y, width, 21}).selectAllOnFocus = true;
+    DialogControl& box = AddControl(form_, "Text", i, K::TextBox, {104, y, width, 21});
+    box.selectAllOnFocus = true;
+    box.acceptsDrops = i != 0;
   };
   label(2, 10, "ファイルパス:");
   text(2, 10, 232);
@@ -80,7 +82,7 @@ IPropertyWindow::IPropertyWindow(App& app, int16_t index) : app_(app), index_(in
   C("Label", 0).parent = "RuntimeBehavior";
 
   AddControl(form_, "Label", 5, K::Label, {10, 186, 200, 16}, "ドローワのアイテム:");
-  AddControl(form_, "MiniDrawerList", 0, K::MultiList, {10, 204, 360, 66});
+  AddControl(form_, "MiniDrawerList", 0, K::MultiList, {10, 204, 360, 66}).acceptsDrops = true;
   AddControl(form_, "Apply", 0, K::Button, {202, 280, 82, 25}, "適用(&A)").isDefault = true;
   DialogControl& cancel = AddControl(form_, "Cancel", 0, K::Button, {288, 280, 82, 25}, "&Cancel");
   cancel.toolTip = kCancelTip;

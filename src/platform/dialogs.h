@@ -53,8 +53,9 @@ struct DialogControl {
   int16_t iconIndex = 0;
   std::string buddy;  // UpDown: the text box it steps
   int upDownMax = 100;
-  bool isDefault = false;  // Enter presses it
-  bool isCancel = false;   // Escape presses it
+  bool isDefault = false;     // Enter presses it
+  bool isCancel = false;      // Escape presses it
+  bool acceptsDrops = false;  // files may be dropped on it
 };
 
 struct DialogForm {

@@ -3,6 +3,7 @@
 // list and the Run box's list belong to the main window and are wired in by it.
 #include "core/app.h"
 #include "win32/popup_menu.h"
+#include "win32/win32_dialogs.h"
 #include "win32/win32_files.h"
 #include "win32/win32_shell.h"
 #include "win32/win32_text.h"
@@ -17,6 +18,7 @@ struct Win32Platform {
   Win32Screen screen;
   Win32Shell shell;
   Win32PopupMenu popupMenu;
+  Win32DialogHost dialogs;
 
   void Wire(App& app) {
     app.platform.files = &files;
@@ -25,6 +27,7 @@ struct Win32Platform {
     app.platform.screen = &screen;
     app.platform.shell = &shell;
     app.platform.popupMenu = &popupMenu;
+    app.platform.dialogs = &dialogs;
   }
 };
 
