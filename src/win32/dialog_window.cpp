@@ -57,7 +57,7 @@ bool DialogWindow::Create() {
     font_ = CreateFontIndirectW(&metrics.lfMessageFont);
   }
   const DialogForm& form = dialog_.Form();
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   RECT outer{0, 0, form.rect.width, form.rect.height};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
