@@ -34,9 +34,11 @@ HIMAGELIST LoadShelfIcons(HINSTANCE instance) {
   return list;
 }
 
-int RunMessageLoop() {
+int RunMessageLoop(win32::Win32DialogHost& dialogs) {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // An open About box takes its own keys.
+    if (dialogs.PreTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -62,6 +64,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   platform.messageBox.SetOwner(window.Handle());
   platform.shell.SetOwner(window.Handle());
   platform.popupMenu.SetOwner(window.Handle());
+  platform.dialogs.SetOwner(window.Handle());
   app.platform.runList = &window.RunList();
   static win32::Win32Desktop desktop;
   desktop.Attach(window.Handle(), instance, IDI_VELMARIN);
@@ -86,5 +89,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
   window.FinishStart();
-  return RunMessageLoop();
+  return RunMessageLoop(platform.dialogs);
 }

@@ -60,6 +60,8 @@ class ICommands {
   virtual void SetRunBoxText(const std::string& text, bool focus) = 0;
   virtual void ShowButtonProperty(int16_t index) = 0;
   virtual void ShowPageProperty() = 0;
+  // The global hot key released with its atom.
+  virtual void UnregisterAppHotKey() = 0;
 };
 
 // Does nothing: what an App without wired commands answers.
@@ -89,6 +91,7 @@ class NoCommands final : public ICommands {
   void SetRunBoxText(const std::string&, bool) override {}
   void ShowButtonProperty(int16_t) override {}
   void ShowPageProperty() override {}
+  void UnregisterAppHotKey() override {}
 };
 
 }  // namespace velmarin

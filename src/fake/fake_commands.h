@@ -37,6 +37,7 @@ class FakeCommands : public ICommands {
     Log("ShowButtonProperty(" + std::to_string(index) + ")");
   }
   void ShowPageProperty() override { Log("ShowPageProperty"); }
+  void UnregisterAppHotKey() override { Log("UnregisterAppHotKey"); }
 
   // Set-up: what the system answers to the hot key.
   bool hotKeyAccepted = true;

@@ -4,6 +4,7 @@
 #include "fake/fake_clipboard.h"
 #include "fake/fake_commands.h"
 #include "fake/fake_desktop.h"
+#include "fake/fake_dialogs.h"
 #include "fake/fake_files.h"
 #include "fake/fake_popup_menu.h"
 #include "fake/fake_shell.h"
@@ -27,6 +28,7 @@ struct FakePlatform {
   FakePopupMenu popupMenu;
   FakeDesktop desktop;
   FakeClipboard clipboard;
+  FakeDialogHost dialogs;
 
   void Wire(App& app) {
     app.platform.files = &files;
@@ -42,6 +44,7 @@ struct FakePlatform {
     app.platform.popupMenu = &popupMenu;
     app.platform.desktop = &desktop;
     app.platform.clipboard = &clipboard;
+    app.platform.dialogs = &dialogs;
   }
 };
 

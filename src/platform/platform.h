@@ -4,6 +4,7 @@
 #include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
+#include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/popup_menu.h"
@@ -29,6 +30,8 @@ struct Platform {
   IPopupMenu* popupMenu = nullptr;
   IDesktop* desktop = nullptr;
   IClipboard* clipboard = nullptr;
+  // The dialog windows and the common pickers.
+  IDialogHost* dialogs = nullptr;
 };
 
 }  // namespace velmarin

@@ -1,5 +1,9 @@
 #include "shell/program_commands.h"
 
+#include "dialogs/about_box.h"
+#include "dialogs/button_property.h"
+#include "dialogs/page_property.h"
+#include "dialogs/settings_dialog.h"
 #include "panel/button_paint.h"
 #include "panel/drawer_menus.h"
 #include "panel/pages.h"
@@ -37,24 +41,22 @@ bool ProgramCommands::RegisterAppHotKey(const std::string& atomName, int32_t mod
   return velmarin::RegisterAppHotKey(app_, atomName, modifiers, key);
 }
 
-void ProgramCommands::ShowSettingsDialog() { Missing("ShowSettingsDialog"); }
+void ProgramCommands::ShowSettingsDialog() { velmarin::ShowSettingsDialog(app_); }
 
 void ProgramCommands::EndProgram() { UnloadAndEnd(app_); }
 
-void ProgramCommands::ShowAboutBox() { Missing("ShowAboutBox"); }
+void ProgramCommands::ShowAboutBox() { velmarin::ShowAboutBox(app_); }
 void ProgramCommands::ApplyToolTips() { velmarin::ApplyToolTips(app_); }
 void ProgramCommands::RestoreButtons() { velmarin::RestoreButtons(app_); }
 void ProgramCommands::SkinBltRun() { SkinBlt(app_, {ControlKind::Run, 0}); }
-
-}  // namespace velmarin
-
-namespace velmarin {
-
+void ProgramCommands::ShowButtonProperty(int16_t index) {
+  velmarin::ShowButtonProperty(app_, index);
+}
+void ProgramCommands::ShowPageProperty() { velmarin::ShowPageProperty(app_); }
+void ProgramCommands::UnregisterAppHotKey() { velmarin::UnregisterAppHotKey(app_); }
 void ProgramCommands::PutInRunBox(const std::string& text) { velmarin::PutInRunBox(app_, text); }
 void ProgramCommands::SetRunBoxText(const std::string& text, bool focus) {
   velmarin::SetRunBoxText(app_, text, focus);
 }
-void ProgramCommands::ShowButtonProperty(int16_t) { Missing("ShowButtonProperty"); }
-void ProgramCommands::ShowPageProperty() { Missing("ShowPageProperty"); }
 
 }  // namespace velmarin

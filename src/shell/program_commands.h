@@ -36,6 +36,7 @@ class ProgramCommands final : public ICommands {
   void SetRunBoxText(const std::string& text, bool focus) override;
   void ShowButtonProperty(int16_t index) override;
   void ShowPageProperty() override;
+  void UnregisterAppHotKey() override;
 
   // The commands asked for that no part answers yet.
   const std::set<std::string>& NotBuilt() const { return notBuilt_; }

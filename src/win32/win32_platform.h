@@ -4,6 +4,7 @@
 #include "core/app.h"
 #include "win32/popup_menu.h"
 #include "win32/win32_clipboard.h"
+#include "win32/win32_dialogs.h"
 #include "win32/win32_files.h"
 #include "win32/win32_shell.h"
 #include "win32/win32_text.h"
@@ -19,6 +20,7 @@ struct Win32Platform {
   Win32Shell shell;
   Win32PopupMenu popupMenu;
   Win32Clipboard clipboard;
+  Win32DialogHost dialogs;
 
   void Wire(App& app) {
     app.platform.files = &files;
@@ -28,6 +30,7 @@ struct Win32Platform {
     app.platform.shell = &shell;
     app.platform.popupMenu = &popupMenu;
     app.platform.clipboard = &clipboard;
+    app.platform.dialogs = &dialogs;
   }
 };
 
