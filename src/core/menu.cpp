@@ -37,4 +37,18 @@ void ClearMenuResult(App& app) {
   app.form.MenuResultIndex = 0;
 }
 
+MenuItem ResultItem(std::string caption, std::string result, bool enabled) {
+  MenuItem item;
+  item.caption = std::move(caption);
+  item.result = std::move(result);
+  item.enabled = enabled;
+  return item;
+}
+
+MenuItem MenuSeparator() {
+  MenuItem item;
+  item.separator = true;
+  return item;
+}
+
 }  // namespace velmarin

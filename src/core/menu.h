@@ -14,6 +14,10 @@ const MenuItem* MenuItemByNumber(const Menu& menu, int number);
 // service or when nothing was chosen.
 bool ShowPopupMenu(App& app, const Menu& menu);
 
+// An item with its caption and result word; a separator.
+MenuItem ResultItem(std::string caption, std::string result, bool enabled = true);
+MenuItem MenuSeparator();
+
 // Empties MenuResult and MenuResultIndex.
 void ClearMenuResult(App& app);
 

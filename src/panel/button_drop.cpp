@@ -13,13 +13,6 @@ namespace velmarin {
 
 namespace {
 
-MenuItem Item(std::string caption, std::string result) {
-  MenuItem item;
-  item.caption = std::move(caption);
-  item.result = std::move(result);
-  return item;
-}
-
 Button* ButtonAt(App& app, int index) {
   if (index < 0 || index >= VisibleCellCount(app)) return nullptr;
   Page* page = PageAt(app.model, app.model.CurrentPage);
@@ -105,14 +98,14 @@ void RightDrop(App& app, int16_t index, const std::vector<std::string>& files) {
 
 Menu DDRightButtonMenu() {
   Menu menu;
-  menu.push_back(Item("登録(&R)", "DDRRegister"));
-  menu.push_back(Item("ボタンに関連付けて開く(&E)", "DDRAssocDDItemExecute"));
-  menu.push_back(Item("ボタンを関連付けで開く(&A)", "DDRAssocButtonExecute"));
-  menu.push_back(Item("ドローワに入れる(&V)", "DDRPutMiniDrawer"));
+  menu.push_back(ResultItem("登録(&R)", "DDRRegister"));
+  menu.push_back(ResultItem("ボタンに関連付けて開く(&E)", "DDRAssocDDItemExecute"));
+  menu.push_back(ResultItem("ボタンを関連付けで開く(&A)", "DDRAssocButtonExecute"));
+  menu.push_back(ResultItem("ドローワに入れる(&V)", "DDRPutMiniDrawer"));
   MenuItem separator;
   separator.separator = true;
   menu.push_back(separator);
-  menu.push_back(Item("キャンセル(&C)", "DDRCancel"));
+  menu.push_back(ResultItem("キャンセル(&C)", "DDRCancel"));
   return menu;
 }
 

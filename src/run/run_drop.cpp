@@ -25,20 +25,13 @@ std::string ShortPathOf(App& app, const std::string& path) {
   return name && !name->empty() ? *name : path;
 }
 
-MenuItem Item(const char* caption, const char* result) {
-  MenuItem item;
-  item.caption = caption;
-  item.result = result;
-  return item;
-}
-
 }  // namespace
 
 Menu RunDRMenu(bool withToolTip) {
   Menu menu;
-  if (withToolTip) menu.push_back(Item("ツールチップ(&T)", "ToolTip"));
-  menu.push_back(Item("ショートパス(&S)", "ShortPath"));
-  menu.push_back(Item("ロングパス(&G)", "LongPath"));
+  if (withToolTip) menu.push_back(ResultItem("ツールチップ(&T)", "ToolTip"));
+  menu.push_back(ResultItem("ショートパス(&S)", "ShortPath"));
+  menu.push_back(ResultItem("ロングパス(&G)", "LongPath"));
   return menu;
 }
 

@@ -16,20 +16,6 @@ std::string HelpFilePath(App& app) {
   return app.platform.files->ProgramFolder() + "\\" + kHelpFileName;
 }
 
-MenuItem Item(std::string caption, std::string result, bool enabled = true) {
-  MenuItem item;
-  item.caption = std::move(caption);
-  item.result = std::move(result);
-  item.enabled = enabled;
-  return item;
-}
-
-MenuItem Separator() {
-  MenuItem item;
-  item.separator = true;
-  return item;
-}
-
 void OpenHelp(App& app) {
   const std::string path = HelpFilePath(app);
   if (!FileExist(app, path)) return;
@@ -57,15 +43,16 @@ void ActOn(App& app, const std::string& result) {
 
 Menu MainMenu(App& app) {
   Menu menu;
-  menu.push_back(Item(app.model.DropMode ? "起動 > 編集(&E)" : "編集 > 起動(&E)", "DropMode"));
-  menu.push_back(Separator());
-  menu.push_back(Item("設定...(&C)", "Config"));
-  MenuItem help = Item("ヘルプ(&H)", "");
-  help.submenu.push_back(Item("ヘルプの起動(&H)", "Help", FileExist(app, HelpFilePath(app))));
-  help.submenu.push_back(Item("バージョン情報...(&A)", "About"));
+  menu.push_back(
+      ResultItem(app.model.DropMode ? "起動 > 編集(&E)" : "編集 > 起動(&E)", "DropMode"));
+  menu.push_back(MenuSeparator());
+  menu.push_back(ResultItem("設定...(&C)", "Config"));
+  MenuItem help = ResultItem("ヘルプ(&H)", "");
+  help.submenu.push_back(ResultItem("ヘルプの起動(&H)", "Help", FileExist(app, HelpFilePath(app))));
+  help.submenu.push_back(ResultItem("バージョン情報...(&A)", "About"));
   menu.push_back(std::move(help));
-  menu.push_back(Separator());
-  menu.push_back(Item("終了(&X)", "Exit"));
+  menu.push_back(MenuSeparator());
+  menu.push_back(ResultItem("終了(&X)", "Exit"));
   return menu;
 }
 

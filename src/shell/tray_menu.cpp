@@ -22,12 +22,6 @@ MenuItem Command(std::string caption, int id) {
   return item;
 }
 
-MenuItem Separator() {
-  MenuItem item;
-  item.separator = true;
-  return item;
-}
-
 // What a menu item shows for an item string: an internal name itself, otherwise its file name.
 std::string LabelOf(const App& app, const std::string& path) {
   if (isVelmName(app, path)) return path;
@@ -53,7 +47,7 @@ MenuItem ButtonItem(const App& app, TrayMenu& tray, const Button& button) {
     if (item.submenu.empty()) {
       // The first item of the drawer's submenu launches the button itself.
       item.submenu.push_back(Command(label, id));
-      item.submenu.push_back(Separator());
+      item.submenu.push_back(MenuSeparator());
     }
     item.submenu.push_back(Command(LabelOf(app, entry), AddCommand(tray, entry)));
   }
@@ -124,9 +118,9 @@ TrayMenu BuildTrayMenu(const App& app) {
     }
     tray.menu.push_back(std::move(pageItem));
   }
-  tray.menu.push_back(Separator());
+  tray.menu.push_back(MenuSeparator());
   tray.menu.push_back(Command("設定...(&C)", AddCommand(tray, ",config")));
-  tray.menu.push_back(Separator());
+  tray.menu.push_back(MenuSeparator());
   tray.menu.push_back(Command("終了(&X)", AddCommand(tray, ",exit")));
   return tray;
 }

@@ -66,14 +66,6 @@ void OpenEntriesWithDropped(App& app, const std::vector<std::string>& files) {
   }
 }
 
-MenuItem Item(const std::string& caption, const std::string& result, bool enabled) {
-  MenuItem item;
-  item.caption = caption;
-  item.result = result;
-  item.enabled = enabled;
-  return item;
-}
-
 }  // namespace
 
 void Storage_OLEDragOver(App& app, int buttons) {
@@ -88,9 +80,9 @@ void Storage_OLEDragOver(App& app, int buttons) {
 
 Menu StorageRDDMenu(App& app) {
   const bool selection = CountSelected(app) > 0;
-  return {Item("登録する(&R)", "Register", true),
-          Item("物置きのアイテムに関連付けて開く(&E)", "DExecute", selection),
-          Item("物置きのアイテムを関連付けで開く(&A)", "SExecute", selection)};
+  return {ResultItem("登録する(&R)", "Register", true),
+          ResultItem("物置きのアイテムに関連付けて開く(&E)", "DExecute", selection),
+          ResultItem("物置きのアイテムを関連付けで開く(&A)", "SExecute", selection)};
 }
 
 void Storage_OLEDragDrop(App& app, const std::vector<std::string>& files) {

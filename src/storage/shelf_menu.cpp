@@ -11,20 +11,6 @@ namespace velmarin {
 
 namespace {
 
-MenuItem Item(std::string caption, std::string result, bool enabled = true) {
-  MenuItem item;
-  item.caption = std::move(caption);
-  item.result = std::move(result);
-  item.enabled = enabled;
-  return item;
-}
-
-MenuItem Separator() {
-  MenuItem item;
-  item.separator = true;
-  return item;
-}
-
 bool IsShortcutName(const std::string& name) {
   return name.size() > 4 && UpperAscii(name.substr(name.size() - 4)) == ".LNK";
 }
@@ -64,36 +50,36 @@ Menu BuildSendToMenu(App& app) {
       caption.push_back(' ');
     }
     caption.append(name, 0, name.size() - 4);
-    MenuItem item = Item(caption, "SendTo");
+    MenuItem item = ResultItem(caption, "SendTo");
     item.resultIndex = static_cast<int>(i);
     menu.push_back(item);
   }
-  if (menu.empty()) menu.push_back(Item("(Empty)", "SendTo", false));
+  if (menu.empty()) menu.push_back(ResultItem("(Empty)", "SendTo", false));
   return menu;
 }
 
 Menu PrepareShelfMenu(App& app, const std::string& key) {
   const bool file = !isVelmName(app, key) && FileExist(app, key);
   Menu menu;
-  menu.push_back(Item("開く(&E)", "Execute"));
-  menu.push_back(Item("親フォルダを開く(&F)", "ParentFolder"));
-  menu.push_back(Item("物置きから削除(&D)", "DeleteEntry"));
-  menu.push_back(Item("全て選択(&G)", "SelectAll"));
+  menu.push_back(ResultItem("開く(&E)", "Execute"));
+  menu.push_back(ResultItem("親フォルダを開く(&F)", "ParentFolder"));
+  menu.push_back(ResultItem("物置きから削除(&D)", "DeleteEntry"));
+  menu.push_back(ResultItem("全て選択(&G)", "SelectAll"));
   if (file) {
-    menu.push_back(Separator());
-    MenuItem sendTo = Item("送る(&S)", "");
+    menu.push_back(MenuSeparator());
+    MenuItem sendTo = ResultItem("送る(&S)", "");
     sendTo.submenu = BuildSendToMenu(app);
     menu.push_back(sendTo);
   }
-  menu.push_back(Separator());
-  menu.push_back(Item("切り取り(&T)", "Cut", file));
-  menu.push_back(Item("コピー(&C)", "Copy", file));
-  menu.push_back(Separator());
-  menu.push_back(Item("ショートカットの作成(&A)", "Shortcut", file));
-  menu.push_back(Item("削除(&W)", "Delete", file));
-  menu.push_back(Item("名前の変更(&M)", "Rename", file));
-  menu.push_back(Separator());
-  menu.push_back(Item("プロパティ(&R)", "Property", file));
+  menu.push_back(MenuSeparator());
+  menu.push_back(ResultItem("切り取り(&T)", "Cut", file));
+  menu.push_back(ResultItem("コピー(&C)", "Copy", file));
+  menu.push_back(MenuSeparator());
+  menu.push_back(ResultItem("ショートカットの作成(&A)", "Shortcut", file));
+  menu.push_back(ResultItem("削除(&W)", "Delete", file));
+  menu.push_back(ResultItem("名前の変更(&M)", "Rename", file));
+  menu.push_back(MenuSeparator());
+  menu.push_back(ResultItem("プロパティ(&R)", "Property", file));
   return menu;
 }
 

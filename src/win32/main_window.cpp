@@ -9,6 +9,7 @@
 #include "shell/title_bar.h"
 #include "shell/window_events.h"
 #include "storage/shelf_commands.h"
+#include "win32/mouse_keys.h"
 #include "win32/wide.h"
 
 namespace velmarin::win32 {
@@ -48,15 +49,6 @@ std::optional<MouseMessage> ReadMouseMessage(UINT msg) {
     default:
       return std::nullopt;
   }
-}
-
-// Shift 1, Ctrl 2, Alt 4, as the message and the keyboard tell them.
-int ShiftValue(WPARAM keys) {
-  int shift = 0;
-  if (keys & MK_SHIFT) shift |= kShiftMask;
-  if (keys & MK_CONTROL) shift |= kCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) shift |= kAltMask;
-  return shift;
 }
 
 // The button held during a move: the first of left, right, middle.

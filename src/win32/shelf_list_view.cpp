@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "win32/mouse_keys.h"
 #include "win32/wide.h"
 
 namespace velmarin::win32 {
@@ -41,15 +42,6 @@ int CALLBACK CompareTexts(LPARAM a, LPARAM b, LPARAM texts) {
 }
 
 constexpr wchar_t kSelfProperty[] = L"velmarinShelfList";
-
-// Shift 1, Ctrl 2, Alt 4, as the message and the keyboard tell them.
-int ShiftValue(WPARAM keys) {
-  int shift = 0;
-  if (keys & MK_SHIFT) shift |= kShiftMask;
-  if (keys & MK_CONTROL) shift |= kCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) shift |= kAltMask;
-  return shift;
-}
 
 bool ButtonDown(MouseButton button) {
   return GetKeyState(button == MouseButton::Right ? VK_RBUTTON : VK_LBUTTON) < 0;
