@@ -68,14 +68,14 @@ IPropertyWindow::IPropertyWindow(App& app, int16_t index) : app_(app), index_(in
 
   AddControl(form_, "IconPic", 0, K::Picture, {14, 132, 40, 40});
   AddControl(form_, "RuntimeBehavior", 0, K::Frame, {66, 122, 304, 54}, "実行時");
-  AddControl(form_, "Label", 0, K::Label, {76, 147, 64, 16}, "ウィンドウ:").toolTip =
+  AddControl(form_, "Label", 0, K::Label, {76, 147, 74, 16}, "ウィンドウ:").toolTip =
       "実行時のウィンドウの大きさを設定します";
   const char* shows[] = {"通常(&R)", "最小(&S)", "最大(&A)"};
   const char* showTips[] = {"普通のウィンドウで実行します", "最小化して実行します",
                             "最大化して実行します"};
   for (int i = 0; i < 3; ++i) {
     DialogControl& option =
-        AddControl(form_, "ShowCmd", i, K::Option, {142 + i * 74, 145, 72, 20}, shows[i]);
+        AddControl(form_, "ShowCmd", i, K::Option, {154 + i * 70, 145, 68, 20}, shows[i]);
     option.toolTip = showTips[i];
     option.parent = "RuntimeBehavior";
   }

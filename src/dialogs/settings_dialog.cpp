@@ -12,7 +12,7 @@ namespace velmarin {
 
 namespace {
 
-constexpr int kDialogWidth = 486;
+constexpr int kDialogWidth = 526;
 constexpr int kDialogHeight = 318;
 constexpr const char* kHotKeyAtom = "velmarinHK";
 

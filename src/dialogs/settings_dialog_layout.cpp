@@ -10,6 +10,9 @@ using K = DialogControlKind;
 constexpr int kFrameLeft = 136;
 constexpr int kFrameTop = 8;
 constexpr int kRow = 23;
+// Wide enough for the longest check box caption in the system's message font.
+constexpr int kFrameWidth = 380;
+constexpr int kCheckWidth = kFrameWidth - 22;
 
 struct CheckPlace {
   int index;
@@ -25,7 +28,7 @@ void Config::BuildControls() {
   for (const char* item : items) AddLine(tree, item);
   const char* frames[] = {"表示１", "操作１", "編集", "色", "表示２", "操作２"};
   for (int k = 0; k < kMonitorCount; ++k) {
-    AddControl(form_, "Monitor", k, K::Frame, {kFrameLeft, kFrameTop, 340, 266}, frames[k]);
+    AddControl(form_, "Monitor", k, K::Frame, {kFrameLeft, kFrameTop, kFrameWidth, 266}, frames[k]);
   }
   auto inFrame = [&](DialogControl& control, int k) -> DialogControl& {
     control.parent = "Monitor";
@@ -35,7 +38,7 @@ void Config::BuildControls() {
   auto row = [&](int k, int line) { return kFrameTop + 22 + line * kRow; };
   auto check = [&](const char* name, int k, int line, const CheckPlace& place) {
     inFrame(AddControl(form_, name, place.index, K::CheckBox,
-                       {kFrameLeft + 12, row(k, line), 318, 20}, place.caption),
+                       {kFrameLeft + 12, row(k, line), kCheckWidth, 20}, place.caption),
             k);
   };
 
@@ -48,7 +51,7 @@ void Config::BuildControls() {
   const char* skins[] = {"　スキンを使用しない", "　スキンを使用する"};
   for (int i = 0; i < 2; ++i) {
     inFrame(AddControl(form_, "optAppearance", i, K::Option,
-                       {kFrameLeft + 12, row(0, line++), 318, 20}, skins[i]),
+                       {kFrameLeft + 12, row(0, line++), kCheckWidth, 20}, skins[i]),
             0);
   }
   check("chkAppearance", 0, line, {3, "　RunBoxの中も描画する"});
@@ -147,8 +150,8 @@ void Config::BuildControls() {
       AddControl(form_, "txtBehavior", 0, K::TextBox, {kFrameLeft + 248, row(5, line) + 2, 56, 21}),
       5);
 
-  AddControl(form_, "Apply", 0, K::Button, {300, 284, 84, 25}, "&Apply").isDefault = true;
-  DialogControl& cancel = AddControl(form_, "Cancel", 0, K::Button, {392, 284, 84, 25}, "&Cancel");
+  AddControl(form_, "Apply", 0, K::Button, {340, 284, 84, 25}, "&Apply").isDefault = true;
+  DialogControl& cancel = AddControl(form_, "Cancel", 0, K::Button, {432, 284, 84, 25}, "&Cancel");
   cancel.toolTip = "右上の x ボタンを押してもキャンセルします";
   cancel.isCancel = true;
 }

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The About box opens from the main menu (right click on the caption cell, "h" then "a") and
+# closes with Enter and with Escape; the program goes on and quits as usual.
+#   about_box_test.sh PATH/TO/velmarin.exe
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1"
+cp "$e2e_data/prepared.ini" "$dir/velmarin.ini"
+
+open_about() {
+  local w=$1 i d
+  for i in 1 2 3; do
+    e2e_click "$w" 150 8 3
+    sleep 0.5
+    xdotool key --clearmodifiers h
+    sleep 0.3
+    xdotool key --clearmodifiers a
+    if d=$(e2e_wait_window "About velmarin" 5); then
+      echo "$d"
+      return 0
+    fi
+    xdotool key Escape Escape
+  done
+  return 1
+}
+
+e2e_start
+program=$started
+w=$(e2e_main_window) || e2e_fail "the main window did not show"
+for key in Return Escape; do
+  d=$(open_about "$w") || e2e_fail "the About box did not open (before $key)"
+  sleep 0.3
+  e2e_answer "$d" "$key" || e2e_fail "$key did not close the About box"
+  [ "$(e2e_count_windows "About velmarin")" = 0 ] || e2e_fail "an About box is left after $key"
+  e2e_viewable "$w" || e2e_fail "the main window went away with the About box"
+done
+e2e_click_close "$w" 1
+e2e_wait_exit "$program" || e2e_fail "the program did not end"
+e2e_same_file "$dir/velmarin.ini" "$e2e_data/expected.ini" "settings after the About box"
+echo "PASS"
