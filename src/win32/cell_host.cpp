@@ -58,6 +58,9 @@ CellHost::~CellHost() {
   for (auto& [key, font] : fonts_) {
     if (font) DeleteObject(font);
   }
+  for (auto& [height, font] : lineFonts_) {
+    if (font) DeleteObject(font);
+  }
 }
 
 void CellHost::SetFaceResources(HINSTANCE instance, int imageList1First, int imageList2First) {
@@ -180,10 +183,14 @@ void CellHost::PrintText(ControlId id, const std::string& text) {
   if (!cell) return;
   HDC dc = cell->Surface();
   if (!dc) return;
-  HGDIOBJ old = SelectObject(dc, cell->Font() ? cell->Font() : GetStockObject(DEFAULT_GUI_FONT));
+  // Without a font of its own a cell prints in lines small enough for three of them (a missing
+  // icon's three words) to fit inside its face.
+  const int margin = 2;
+  HGDIOBJ old =
+      SelectObject(dc, cell->Font() ? cell->Font() : LineFont((cell->Height() - 2 * margin) / 3));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, cell->ForeColor());
-  RECT rc{2, 2, cell->Width(), cell->Height()};
+  RECT rc{margin, margin, cell->Width(), cell->Height()};
   const std::wstring wide = Widen(text);
   DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rc, DT_LEFT | DT_NOPREFIX);
   SelectObject(dc, old);
@@ -235,6 +242,20 @@ HFONT CellHost::Font(const TextFont& font) {
     found = fonts_.emplace(key, CreateFontIndirectW(&logFont)).first;
   }
   return found->second ? found->second : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+HFONT CellHost::LineFont(int lineHeight) {
+  HFONT fallback = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  if (lineHeight < 6) return fallback;
+  auto found = lineFonts_.find(lineHeight);
+  if (found == lineFonts_.end()) {
+    LOGFONTW logFont{};
+    GetObjectW(fallback, sizeof(logFont), &logFont);
+    logFont.lfHeight = lineHeight;  // positive: the whole line, leading included
+    logFont.lfWidth = 0;
+    found = lineFonts_.emplace(lineHeight, CreateFontIndirectW(&logFont)).first;
+  }
+  return found->second ? found->second : fallback;
 }
 
 void CellHost::ClearCell(ControlId id, int32_t color) {

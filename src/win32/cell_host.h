@@ -62,6 +62,8 @@ class CellHost {
   HBITMAP FaceBitmap(FaceList list, int picture);
   // The window's own font for points 0, otherwise one made once per size and weight.
   HFONT Font(const TextFont& font);
+  // The dialog font's face with lines this many pixels high.
+  HFONT LineFont(int lineHeight);
 
   std::array<CellSurface, 21> cells_;
   HINSTANCE instance_ = nullptr;
@@ -72,6 +74,7 @@ class CellHost {
   IconCache fileIcons_;   // icons of item files, kept for the next painting of their page
   HDC faceDc_ = nullptr;  // holds a face picture while it is copied
   std::map<std::pair<int, bool>, HFONT> fonts_;
+  std::map<int, HFONT> lineFonts_;
 };
 
 }  // namespace velmarin::win32

@@ -141,6 +141,44 @@ TEST(ButtonRow, FallbackTextStaysWhenTheWindowIsCoveredAndUncovered) {
   EXPECT_EQ(InkInCell(main), plain);
 }
 
+// Pixels inside cell 0's raised edge that are not the button face.
+int InkInsideFace(HWND window) {
+  HDC screen = GetDC(window);
+  int ink = 0;
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  for (int y = 17 + 2; y < 17 + 35; ++y) {
+    for (int x = 2; x < 35; ++x) {
+      const COLORREF c = GetPixel(screen, x, y);
+      if (c != face && c != CLR_INVALID) ++ink;
+    }
+  }
+  ReleaseDC(window, screen);
+  return ink;
+}
+
+TEST(ButtonRow, ThirdLineOfTheFallbackTextFitsInsideTheCell) {
+  Window w;
+  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+  HWND main = w.window.Handle();
+  SetWindowPos(main, HWND_TOPMOST, 40, 40, 447, 57, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  const ControlId cell{ControlKind::Picture1, 0};
+  w.window.Place(cell, {0, 17, 37, 37});
+  // The word on the first line, then on the third: as much of it shows both times.
+  auto inkOf = [&](const std::string& text) {
+    w.window.SetFace(cell, FaceList::ImageList1, 1);
+    w.window.PrintText(cell, text);
+    w.window.Refresh(cell);
+    UpdateWindow(main);
+    PumpMessages();
+    return InkInsideFace(main);
+  };
+  const int blank = inkOf("");
+  const int first = inkOf("FOUND");
+  const int third = inkOf("\r\n\r\nFOUND");
+  EXPECT_GT(first, blank + 10) << "the word is on the cell";
+  EXPECT_EQ(third, first) << "the third line is cut by the cell's bottom edge";
+}
+
 std::string Notepad() {
   wchar_t folder[MAX_PATH] = {};
   GetWindowsDirectoryW(folder, MAX_PATH);

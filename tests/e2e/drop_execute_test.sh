@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# In execute mode (switched on by a click on the mode cell) a file dragged onto a filled cell is
+# opened by the cell's program: tests/win32/helper/launch_probe receives the dropped path, which
+# holds spaces, as one quoted argument after the button's own parameters.
+#   drop_execute_test.sh PATH/TO/velmarin.exe
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1"
+tests="$(cd "$(dirname "$1")" && pwd)/tests"
+[ -f "$tests/drag_probe.exe" ] && [ -f "$tests/launch_probe.exe" ] || e2e_fail "no probes next to the tests"
+cp "$tests/launch_probe.exe" "$dir/"
+windir() { echo "Z:$(echo "$1" | tr / '\\')"; }
+report=$(windir "$dir/report.txt")
+# Cell 0 holds the launch probe, its parameter the report file. One file opens without the
+# launch question (with no MaxMultiExecute line the limit is 0 and even one file asks first).
+python3 - "$e2e_data/prepared.ini" "$(windir "$dir/launch_probe.exe")" "$report" >"$dir/velmarin.ini" <<'PY'
+import sys
+text = open(sys.argv[1], "rb").read()
+cell = b"P=" + sys.argv[2].encode() + b"\r\nR=" + sys.argv[3].encode()
+text = text.replace(b"MaxDrawer=2\r\n", b"MaxDrawer=2\r\nMaxMultiExecute=1\r\n", 1)
+sys.stdout.buffer.write(text.replace(b"P=C:\\windows\\notepad.exe", cell, 1))
+PY
+grep -q "launch_probe" "$dir/velmarin.ini" && grep -q "^MaxMultiExecute=1" "$dir/velmarin.ini" ||
+  e2e_fail "the prepared settings were not made"
+mkdir -p "$dir/My Files"
+echo note >"$dir/My Files/plan a.txt"
+file=$(windir "$dir/My Files/plan a.txt")
+
+e2e_start
+program=$started
+w=$(e2e_main_window) || e2e_fail "the main window did not show"
+sleep 1  # the drop target comes after the first paint
+e2e_click "$w" 416 8 1  # the mode cell: execute mode
+
+(cd "$dir" && exec "$VELMARIN_WINE" "$tests/drag_probe.exe" "$file") &
+e2e_pids+=("$!")
+p=$(e2e_wait_window drag_probe) || e2e_fail "the drag probe did not show"
+sleep 0.5
+xdotool mousemove --window "$p" 50 50
+sleep 0.3
+xdotool mousedown 1
+sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$w")"
+for step in 1 2 3 4 5 6; do
+  xdotool mousemove $((X + 19 - 6 + step)) $((Y + 36))
+  sleep 0.2
+done
+xdotool mouseup 1
+
+for ((i = 0; i < 100; i++)); do
+  [ -f "$dir/report.txt" ] && break
+  sleep 0.1
+done
+[ -f "$dir/report.txt" ] || e2e_fail "the cell's program was not started"
+line=$(head -n1 "$dir/report.txt" | tr -d '\r')
+case "$line" in
+  *"$report \"$file\""*) ;;
+  *) e2e_fail "the program got: $line" ;;
+esac
+e2e_click_close "$w" 1
+e2e_wait_exit "$program" || e2e_fail "the program did not end after a left click on the close cell"
+echo "PASS"
