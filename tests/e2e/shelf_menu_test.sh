@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The shelf's right-click menu on its entries, chosen by the menu's letters: a shortcut on the
-# desktop that the link reader follows to the file and its icon, a rename on disk, a delete
-# declined (file and entry stay) and then confirmed (both go), and a copy another program pastes.
+# The shelf's right-click menu on its entries, chosen by the menu's letters: a program opened, a
+# shortcut on the desktop that the link reader follows to the file and its icon, a rename on disk,
+# a copy another program pastes, and a delete declined (file and entry stay) and then confirmed
+# (both go).
 #   shelf_menu_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
@@ -9,6 +10,9 @@ command -v lnkinfo >/dev/null || e2e_fail "no lnkinfo (scripts/setup installs it
 probe="$(dirname "$1")/tests/clipboard_probe.exe"
 [ -f "$probe" ] || e2e_fail "no clipboard probe at $probe"
 cp "$probe" "$dir/clipboard_probe.exe"
+# The launch probe, opened with no argument, writes its report next to itself.
+launch_probe=${VELMARIN_LAUNCH_PROBE:-$(dirname "$1")/tests/launch_probe.exe}
+[ -f "$launch_probe" ] || e2e_fail "no launch probe at $launch_probe"
 # Shortcuts on the desktop are left alone by wine's menu builder.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d"
 
@@ -16,9 +20,11 @@ files="$dir/shelf files"
 mkdir -p "$files"
 echo alpha >"$files/alpha file.txt"
 echo beta >"$files/beta file.txt"
+cp "$launch_probe" "$files/probe copy.exe"
 folder="Z:${files//\//\\}"
 printf '%s\r\n' X=1500 Y=1200 MaxButton=10 FlgStorageBehavior=16 FlgMode=24 \
-  ColStorageBack=16777215 G=0 P= "O=$folder\\alpha file.txt" "O=$folder\\beta file.txt" |
+  ColStorageBack=16777215 G=0 P= "O=$folder\\alpha file.txt" "O=$folder\\beta file.txt" \
+  "O=$folder\\probe copy.exe" |
   iconv -f utf-8 -t cp932 >"$dir/velmarin.ini"
 
 e2e_start
@@ -27,6 +33,7 @@ w=$(e2e_main_window) || e2e_fail "the main window did not show"
 # The shelf's entries are 16 pixels apart from y = 65 of the client area.
 first=65
 second=82
+third=98
 # Opens the menu of an entry and picks an item by its letter; with a third argument the entry is
 # selected by a left click first (a left click on the selected entry would edit its label).
 e2e_pick() {
@@ -40,12 +47,16 @@ e2e_pick() {
 }
 wait_for() {
   local i
-  for ((i = 0; i < 100; i++)); do
+  for ((i = 0; i < 300; i++)); do
     if eval "$1"; then return 0; fi
     sleep 0.1
   done
   return 1
 }
+
+# Open: the program starts.
+e2e_pick $third e select
+wait_for '[ -f "$files/probe copy.exe.txt" ]' || e2e_fail "open did not start the program"
 
 # Shortcut: written to the desktop; the link reader finds the file as target and icon.
 user=${USER:-$(id -un)}
@@ -92,8 +103,9 @@ wait_for '[ ! -f "$files/alpha file.txt" ]' || e2e_fail "a confirmed delete kept
 
 e2e_click_close "$w" 1
 e2e_wait_exit "$program" || e2e_fail "the program did not end on a left click"
-# The shelf written back: the renamed file and the shortcut; the deleted file is gone.
+# The shelf written back: the renamed file, the program and the shortcut; the deleted file is
+# gone.
 entries=$(iconv -f cp932 -t utf-8 "$dir/velmarin.ini" | tr -d '\r' | sed -n 's/^O=//p')
-want="$folder\\gamma file.txt"$'\n'"C:\\users\\$user\\Desktop\\alpha file.lnk"
+want="$folder\\gamma file.txt"$'\n'"$folder\\probe copy.exe"$'\n'"C:\\users\\$user\\Desktop\\alpha file.lnk"
 [ "$entries" = "$want" ] || e2e_fail "the shelf holds [$entries], not [$want]"
 echo "PASS"
