@@ -244,6 +244,12 @@ TEST(ShelfCommands, SendToHandsEachEntryQuoted) {
   EXPECT_NE(report.find("\"" + entry + "\""), std::string::npos) << "quoted whole: " << report;
 }
 
+// A file outside the test's folder, removed when the test ends however it ends.
+struct RemovedAtEnd {
+  std::string path;
+  ~RemovedAtEnd() { DeleteFileW(Widen(path).c_str()); }
+};
+
 TEST(ShelfCommands, DesktopShortcutOpensItsTarget) {
   ShelfApp s;
   TempFolder folder;
@@ -254,6 +260,7 @@ TEST(ShelfCommands, DesktopShortcutOpensItsTarget) {
   ASSERT_TRUE(desktop);
   const std::string link = *desktop + "\\velmarin probe copy.lnk";
   DeleteFileW(Widen(link).c_str());
+  RemovedAtEnd removed{link};
   s.Select(program);
 
   RunShelfCommand(s.app, "Shortcut", 0);
@@ -267,7 +274,6 @@ TEST(ShelfCommands, DesktopShortcutOpensItsTarget) {
       ShellExecuteW(nullptr, L"open", Widen(link).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   EXPECT_GT(opened, 32);
   EXPECT_TRUE(WaitForFile(program + ".txt", 30)) << "the target ran";
-  DeleteFileW(Widen(link).c_str());
 }
 
 }  // namespace
