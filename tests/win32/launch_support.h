@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "win32/wide.h"
 #include "temp_folder.h"
+#include "win32/wide.h"
 
 namespace velmarin::win32 {
 
@@ -36,12 +36,12 @@ inline bool WaitForFile(const std::string& path, int seconds) {
   return false;
 }
 
-// While it lives, answers Yes to every dialog box this process shows (the shell's "move to the
-// recycle bin?" question).
+// While it lives, answers Yes (or the button given) to every dialog box this process shows (the
+// shell's "move to the recycle bin?" question).
 class YesPresser {
  public:
-  YesPresser()
-      : thread_([this] {
+  explicit YesPresser(int answer = IDYES)
+      : answer_(answer), thread_([this] {
           while (!stop_) {
             EnumWindows(&PressYes, reinterpret_cast<LPARAM>(this));
             Sleep(100);
@@ -61,12 +61,14 @@ class YesPresser {
     GetClassNameW(window, className, 16);
     if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
         std::wstring(className) == L"#32770") {
-      PostMessageW(window, WM_COMMAND, IDYES, 0);
-      ++reinterpret_cast<YesPresser*>(self)->pressed_;
+      auto* presser = reinterpret_cast<YesPresser*>(self);
+      PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(presser->answer_), 0);
+      ++presser->pressed_;
     }
     return TRUE;
   }
 
+  const int answer_;
   std::atomic<int> pressed_{0};
   std::atomic<bool> stop_{false};
   std::thread thread_;  // last: it starts once the flags above exist

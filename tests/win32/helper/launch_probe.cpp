@@ -1,5 +1,6 @@
 // A program for the launch tests: writes its command line and its working folder, UTF-8, one
-// per line, to the file named by its first argument. It writes a temporary file first and
+// per line, to the file named by its first argument (with no argument, to its own path with
+// ".txt" added, for a test that opens it through a shortcut). It writes a temporary file first and
 // renames it, so that a test waiting for the file never reads half of it.
 // clang-format off
 #include <windows.h>  // first: the other Windows headers need it
@@ -25,8 +26,15 @@ std::string Utf8(const std::wstring& wide) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (!argv || argc < 2) return 2;
-  const std::wstring target = argv[1];
+  if (!argv) return 2;
+  std::wstring target;
+  if (argc >= 2) {
+    target = argv[1];
+  } else {
+    wchar_t self[MAX_PATH + 1] = {};
+    const DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH + 1);
+    target = std::wstring(self, n) + L".txt";
+  }
   LocalFree(argv);
 
   wchar_t folder[MAX_PATH + 1] = {};
