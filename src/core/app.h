@@ -11,6 +11,7 @@
 #include "core/panel_menus.h"
 #include "core/panel_state.h"
 #include "core/push_button.h"
+#include "core/tool_tip_index.h"
 #include "platform/platform.h"
 
 namespace velmarin {
@@ -84,6 +85,8 @@ struct App {
   MainForm form;
   // The button row's press and release.
   PanelState panel;
+  // The tool tips as the Run box searches them while the user types.
+  ToolTipIndex toolTips;
 
   ICommands& Commands() {
     static NoCommands none;

@@ -49,6 +49,7 @@ void ClampLimits(Model& model) {
   if (model.PageCount > kMaxPageCount) model.PageCount = kMaxPageCount;
   if (s.MaxMultiExecute < 0 || s.MaxMultiExecute > 999) s.MaxMultiExecute = 4;
   model.Pages.resize(static_cast<size_t>(model.PageCount));
+  ++model.edits;
   if (model.CurrentPage < 0 || model.CurrentPage >= model.PageCount) model.CurrentPage = 0;
 }
 

@@ -120,14 +120,14 @@ struct Settings {
 
 // Counters kept while the settings file is read.
 struct RecordCursor {
-  int32_t page = 0;           // set by G=
-  int32_t buttons = 0;        // buttons stored on the current page
-  int32_t toolTips = 0;       // T= lines taken on the current page
-  int32_t params = 0;         // R= lines taken on the current page
-  int32_t shows = 0;          // S= lines taken on the current page
-  int32_t icons = 0;          // I= lines taken on the current page
-  int32_t drawerSlot = 0;     // next drawer slot of the most recent button
-  int32_t captions = 0;       // C= lines read so far; never reset
+  int32_t page = 0;        // set by G=
+  int32_t buttons = 0;     // buttons stored on the current page
+  int32_t toolTips = 0;    // T= lines taken on the current page
+  int32_t params = 0;      // R= lines taken on the current page
+  int32_t shows = 0;       // S= lines taken on the current page
+  int32_t icons = 0;       // I= lines taken on the current page
+  int32_t drawerSlot = 0;  // next drawer slot of the most recent button
+  int32_t captions = 0;    // C= lines read so far; never reset
 };
 
 struct Model {
@@ -143,6 +143,9 @@ struct Model {
   float WindowLeft = 0;
   float WindowTop = 0;
   RecordCursor cursor;
+  // Counts the edits of pages and buttons; copies kept of them (the Run box's tool tips) compare
+  // it to know they are out of date. Whatever changes a button or a page bumps it.
+  uint64_t edits = 0;
 };
 
 // Builds a flag word from options in bit order: item i (from 0) that is true sets bit i.

@@ -219,6 +219,7 @@ std::string SettingsPath(App& app) {
 std::string SettingsBackupPath(App& app) { return SettingsPath(app) + ".bak"; }
 
 LoadResult LoadSettings(App& app, const SettingsItemSteps& items) {
+  ++app.model.edits;  // the pages and buttons are read anew
   app.model.cursor = RecordCursor{};
   app.settingsTextUnread = false;
   IFiles* files = app.platform.files;

@@ -282,6 +282,7 @@ void IPropertyWindow::MiniDrawerList_OLEDragDrop(const std::vector<std::string>&
 void IPropertyWindow::Apply_Click() {
   Button* b = Target();
   if (b) {
+    ++app_.model.edits;
     b->Path = OneLine(C("Text", 2).text);
     SetPathParts(app_, *b);
     b->ToolTip = OneLine(C("Text", 0).text);

@@ -187,6 +187,7 @@ void IPagePropertyWindow::Apply_Click() {
     Model& model = app_.model;
     model.PageCount = static_cast<int32_t>(pages_.size());
     model.Pages = std::move(pages_);
+    ++model.edits;
     pages_.clear();
     model.CurrentPage = ((model.CurrentPage % model.PageCount) + model.PageCount) % model.PageCount;
     app_.Commands().PageChange(model.CurrentPage, pagesChanged_, !pagesChanged_);

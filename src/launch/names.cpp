@@ -15,35 +15,6 @@ constexpr std::array<std::string_view, 21> kCommandWords = {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-enum class Quick { No, Yes, Ask };
-
-bool HasNonAscii(std::string_view s) {
-  for (char c : s) {
-    if (static_cast<unsigned char>(c) >= 0x80) return true;
-  }
-  return false;
-}
-
-// Most tool tips are answered here while the user types, without the platform's comparison:
-// an empty one never begins with the name, and where the name and the tip's first bytes are all
-// ASCII the case-blind comparison is the ASCII one. Anything else is left to the platform.
-Quick QuickStartsWith(std::string_view tip, std::string_view name) {
-  if (tip.empty()) return Quick::No;
-  if (tip.size() < name.size()) {
-    // Shorter in bytes: only a character of another length could still match.
-    return HasNonAscii(tip) || HasNonAscii(name) ? Quick::Ask : Quick::No;
-  }
-  for (size_t i = 0; i < name.size(); ++i) {
-    const auto a = static_cast<unsigned char>(tip[i]);
-    const auto b = static_cast<unsigned char>(name[i]);
-    if (a >= 0x80 || b >= 0x80) return Quick::Ask;
-    const int fa = a >= 'A' && a <= 'Z' ? a + 32 : a;
-    const int fb = b >= 'A' && b <= 'Z' ? b + 32 : b;
-    if (fa != fb) return Quick::No;
-  }
-  return Quick::Yes;
-}
-
 // Drive part: "C:" for "C:\x", "\\server\share" for a UNC path, "" otherwise.
 std::string DrivePart(std::string_view path) {
   if (path.size() >= 2 && path[1] == ':') return std::string(path.substr(0, 2));
@@ -88,24 +59,20 @@ std::string SearchToolTip(App& app, const std::string& name, bool comboFlg) {
     for (int i = list->Count() - 1; i >= 0; --i) list->RemoveAt(i);
   }
   if (name.empty() || !app.platform.text) return {};
-  const int32_t pages =
-      std::min<int32_t>(app.model.PageCount, static_cast<int32_t>(app.model.Pages.size()));
-  const int buttons = std::min<int>(app.model.settings.MaxButton, kButtonSlots);
+  IText& text = *app.platform.text;
   std::string first;
-  for (int32_t p = 0; p < pages; ++p) {
-    for (int b = 0; b < buttons; ++b) {
-      const std::string& tip = app.model.Pages[static_cast<size_t>(p)].Buttons[b].ToolTip;
-      const Quick quick = QuickStartsWith(tip, name);
-      if (quick == Quick::No) continue;
-      if (quick == Quick::Ask && !app.platform.text->StartsWithNoCase(tip, name)) continue;
-      // A match is never empty: name is not, and an empty tip starts with nothing else.
-      if (first.empty()) {
-        first = tip;
-        if (!comboFlg) return first;
-      }
-      if (comboFlg && list) list->Add(tip);
-    }
-  }
+  app.toolTips.ForEachCandidate(
+      app.model, name, [&](std::string_view tip, ToolTipIndex::Quick quick) {
+        const std::string tipText(tip);
+        if (quick == ToolTipIndex::Quick::Ask && !text.StartsWithNoCase(tipText, name)) return true;
+        // A match is never empty: name is not, and an empty tip starts with nothing else.
+        if (first.empty()) {
+          first = tipText;
+          if (!comboFlg) return false;
+        }
+        if (comboFlg && list) list->Add(tipText);
+        return true;
+      });
   return first;
 }
 

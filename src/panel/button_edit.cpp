@@ -16,6 +16,7 @@ int DrawerSlots(const App& app) {
 }
 
 void ClearButton(App& app, Button& button, bool withDrawer) {
+  ++app.model.edits;
   button.Path.clear();
   button.ToolTip.clear();
   button.Params.clear();
@@ -28,6 +29,7 @@ void ClearButton(App& app, Button& button, bool withDrawer) {
 void DeleteDrawerItem(App& app, Button& button, int slot) {
   const int slots = DrawerSlots(app);
   if (slot < 0 || slot >= slots) return;
+  ++app.model.edits;
   auto& drawer = button.Drawer;
   drawer[static_cast<size_t>(slot)].clear();
   for (int i = slot; i < slots - 1; ++i) {
@@ -37,6 +39,7 @@ void DeleteDrawerItem(App& app, Button& button, int slot) {
 }
 
 void PushDrawerItem(App& app, Button& button, const std::string& item) {
+  ++app.model.edits;
   auto& drawer = button.Drawer;
   for (int k = DrawerSlots(app) - 1; k >= 1; --k) {
     drawer[static_cast<size_t>(k)] = drawer[static_cast<size_t>(k - 1)];
@@ -45,11 +48,13 @@ void PushDrawerItem(App& app, Button& button, const std::string& item) {
 }
 
 void CopyButton(App& app, const Button& source, Button& target) {
+  ++app.model.edits;
   if (&source != &target) target = source;
   Guarded([&] { ApplyToolTips(app); });
 }
 
 void SwapButtons(App& app, Button& a, Button& b) {
+  ++app.model.edits;
   std::swap(a, b);
   Guarded([&] { ApplyToolTips(app); });
 }
@@ -63,6 +68,7 @@ void MoveButton(App& app, Button& source, Button& target) {
 void InsertButton(App& app, Page& page, int s, int t) {
   const int last = static_cast<int>(kButtonSlots) - 1;
   if (s == t || s < 0 || t < 0 || s > last || t > last) return;
+  ++app.model.edits;
   auto& slots = page.Buttons;
   const Button moved = slots[static_cast<size_t>(s)];
   const int step = t < s ? -1 : 1;
@@ -81,6 +87,7 @@ void InsertButton(App& app, Page& page, int s, int t) {
 void AssignItem(App& app, int i, const std::string& item) {
   Page* page = PageAt(app.model, app.model.CurrentPage);
   if (!page || i < 0 || i >= static_cast<int>(kButtonSlots)) return;
+  ++app.model.edits;
   Button& button = page->Buttons[static_cast<size_t>(i)];
   button.Path = item;
   SetPathParts(app, button);

@@ -109,6 +109,9 @@ void Run_Change(App& app) {
 }
 
 void Run_GotFocus(App& app) {
+  // The user is about to type: the tool tips are read anew at the first letter, so that no edit
+  // of the buttons made since can be missed.
+  app.toolTips.Invalidate();
   IRunList* box = app.platform.runList;
   if (!box) return;
   box->SetSelection(0, EditLength(box->Text()));

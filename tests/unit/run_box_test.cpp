@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "fake/fake_text.h"
 #include "launch_test_support.h"
+#include "panel/button_edit.h"
 #include "run/edit_position.h"
 
 namespace velmarin {
@@ -227,6 +229,90 @@ TEST(RunBoxGestures, PathsGoInFrontAndToolTipsReplace) {
   EXPECT_EQ(box.focusCount, 1);
   SetRunBoxText(f.app, "Notepad", true);
   EXPECT_EQ(box.focusCount, 2);
+}
+
+}  // namespace
+}  // namespace velmarin
+
+namespace velmarin {
+namespace {
+
+// A locale whose comparison also ignores the width of Latin letters ("Ｎｏ" begins with "no").
+struct WidthBlindText : FakeText {
+  static std::string Narrow(const std::string& s) {
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+      const auto c1 = static_cast<unsigned char>(s[i]);
+      const auto c2 = i + 2 < s.size() ? static_cast<unsigned char>(s[i + 1]) : 0;
+      const auto c3 = i + 2 < s.size() ? static_cast<unsigned char>(s[i + 2]) : 0;
+      if (c1 == 0xEF && c2 == 0xBC && c3 >= 0xA1 && c3 <= 0xBA) {
+        out += static_cast<char>('A' + (c3 - 0xA1));
+        i += 2;
+      } else if (c1 == 0xEF && c2 == 0xBD && c3 >= 0x81 && c3 <= 0x9A) {
+        out += static_cast<char>('a' + (c3 - 0x81));
+        i += 2;
+      } else {
+        out += s[i];
+      }
+    }
+    return out;
+  }
+  bool StartsWithNoCase(const std::string& text, const std::string& prefix) override {
+    return FakeText::StartsWithNoCase(Narrow(text), Narrow(prefix));
+  }
+};
+
+TEST(RunBoxSearch, FollowsEveryEditOfTheButtonsBetweenKeystrokes) {
+  RunBoxFixture f;
+  f.app.model.settings.options.RunAutoDropDown = true;
+  Page& page = f.app.model.Pages[0];
+  f.Tip(0, 0, "C:\\a\\b.exe", "note one");
+  f.Tip(0, 1, "C:\\a\\c.exe", "note two");
+  f.Tip(1, 0, "C:\\a\\d.exe", "notes far");
+  EXPECT_EQ(SearchToolTip(f.app, "n", true), "note one");
+  // A gesture swaps the two buttons: the list follows the new order.
+  SwapButtons(f.app, page.Buttons[0], page.Buttons[1]);
+  EXPECT_EQ(SearchToolTip(f.app, "n", true), "note two");
+  EXPECT_EQ(f.box.items, (std::vector<std::string>{"note two", "note one", "notes far"}));
+  // A button emptied is no longer offered; one registered by a drop is.
+  ClearButton(f.app, page.Buttons[0], true);
+  EXPECT_EQ(SearchToolTip(f.app, "note t", false), "");
+  f.app.model.CurrentPage = 0;
+  AssignItem(f.app, 5, "C:\\Tools\\Notepad.exe");
+  EXPECT_EQ(SearchToolTip(f.app, "NOTEP", false), page.Buttons[5].ToolTip);
+  EXPECT_FALSE(page.Buttons[5].ToolTip.empty());
+  // Fewer buttons in the row, or fewer pages: what is cut off is not offered.
+  EXPECT_EQ(SearchToolTip(f.app, "notes", false), "notes far");
+  f.app.model.PageCount = 1;
+  EXPECT_EQ(SearchToolTip(f.app, "notes", false), "");
+  f.app.model.settings.MaxButton = 5;
+  EXPECT_EQ(SearchToolTip(f.app, "n", true), "note one");
+  EXPECT_EQ(f.box.items, (std::vector<std::string>{"note one"}));
+  // A tool tip changed in place by code that says so, and any change made before the box takes
+  // the focus, are seen at the next search.
+  page.Buttons[0].ToolTip = "Nova";
+  ++f.app.model.edits;
+  EXPECT_EQ(SearchToolTip(f.app, "nov", false), "Nova");
+  page.Buttons[0].ToolTip = "Nebula";
+  Run_GotFocus(f.app);
+  EXPECT_EQ(SearchToolTip(f.app, "neb", false), "Nebula");
+}
+
+TEST(RunBoxSearch, TipsTheLocaleMatchesKeepTheirPlaceInTheList) {
+  RunBoxFixture f;
+  WidthBlindText text;
+  f.app.platform.text = &text;
+  f.Tip(0, 0, "C:\\a\\b.exe", "note one");
+  f.Tip(0, 1, "C:\\a\\c.exe", "ｎｏｔｅ wide");  // begins with other bytes than "n"
+  f.Tip(0, 2, "C:\\a\\d.exe", "Not\xC3\xA9s");   // an accent after the typed letters
+  f.Tip(0, 3, "C:\\a\\e.exe", "calc");
+  EXPECT_EQ(SearchToolTip(f.app, "no", true), "note one");
+  EXPECT_EQ(f.box.items, (std::vector<std::string>{"note one", "ｎｏｔｅ wide", "Not\xC3\xA9s"}));
+  // Typed in wide letters, the narrow tool tips match too.
+  EXPECT_EQ(SearchToolTip(f.app, "ＮＯ", true), "note one");
+  EXPECT_EQ(f.box.items.size(), 3u);
+  EXPECT_EQ(SearchToolTip(f.app, "NOTés", true), "Not\xC3\xA9s");
+  EXPECT_EQ(f.box.items, (std::vector<std::string>{"Not\xC3\xA9s"}));
 }
 
 }  // namespace
