@@ -40,5 +40,5 @@ for ((i = 0; i < 150; i++)); do
 done
 [ -s "$report" ] || e2e_fail "the menu's item started nothing"
 sed -n 1p "$report" | grep -qF launch_probe.exe || e2e_fail "the report names another program: $(sed -n 1p "$report")"
-kill -0 "$program" 2>/dev/null || e2e_fail "the program ended"
+kill -0 "$program" 2>/dev/null && e2e_viewable "$w" || e2e_fail "the main window went away"
 echo "PASS"
