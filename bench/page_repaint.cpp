@@ -11,7 +11,7 @@
 #include "panel/button_paint.h"
 #include "resource_ids.h"
 #include "shell/main_form.h"
-#include "shell/program_commands.h"
+#include "app/program_commands.h"
 #include "win32/main_window.h"
 #include "win32/win32_platform.h"
 #include "win32/win32_system.h"

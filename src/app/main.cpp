@@ -6,7 +6,7 @@
 
 #include "resource_ids.h"
 #include "shell/main_form.h"
-#include "shell/program_commands.h"
+#include "app/program_commands.h"
 #include "win32/lazy_shelf_list.h"
 #include "win32/main_window.h"
 #include "win32/shelf_list_view.h"

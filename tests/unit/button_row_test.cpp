@@ -8,7 +8,7 @@
 #include "panel/button_paint.h"
 #include "panel/hit_test.h"
 #include "shell/layout.h"
-#include "shell/program_commands.h"
+#include "app/program_commands.h"
 #include "shell/window_events.h"
 
 namespace velmarin {

@@ -3,7 +3,7 @@
 
 #include "gestures_test_support.h"
 #include "panel/menu_entries.h"
-#include "shell/program_commands.h"
+#include "app/program_commands.h"
 
 namespace velmarin {
 namespace {

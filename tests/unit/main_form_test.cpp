@@ -8,7 +8,7 @@
 
 #include "fake/fake_platform.h"
 #include "shell/layout.h"
-#include "shell/program_commands.h"
+#include "app/program_commands.h"
 #include "shell/window_events.h"
 
 namespace velmarin {

@@ -6,7 +6,7 @@
 
 #include "launch/execute.h"
 #include "pages_test_support.h"
-#include "shell/program_commands.h"
+#include "app/program_commands.h"
 
 namespace velmarin {
 namespace {

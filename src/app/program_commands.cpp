@@ -1,4 +1,4 @@
-#include "shell/program_commands.h"
+#include "app/program_commands.h"
 
 #include "dialogs/about_box.h"
 #include "dialogs/button_property.h"
