@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "win32/com_object.h"
 #include "win32/wide.h"
 
 namespace velmarin::win32 {
@@ -18,25 +19,9 @@ bool IsFileListFormat(const FORMATETC* format) {
 }
 
 // The one format the data object offers, listed for whoever asks.
-class FormatList final : public IEnumFORMATETC {
+class FormatList final : public ComObject<IEnumFORMATETC, IID_IEnumFORMATETC> {
  public:
   explicit FormatList(ULONG next = 0) : next_(next) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IEnumFORMATETC) {
-      *out = static_cast<IEnumFORMATETC*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
-  }
   HRESULT STDMETHODCALLTYPE Next(ULONG count, FORMATETC* formats, ULONG* fetched) override {
     if (!formats) return E_POINTER;
     ULONG given = 0;
@@ -64,29 +49,12 @@ class FormatList final : public IEnumFORMATETC {
   }
 
  private:
-  ULONG refs_ = 1;
   ULONG next_;
 };
 
-class FileDataObject final : public IDataObject {
+class FileDataObject final : public ComObject<IDataObject, IID_IDataObject> {
  public:
   explicit FileDataObject(std::vector<std::wstring> paths) : paths_(std::move(paths)) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDataObject) {
-      *out = static_cast<IDataObject*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
-  }
   HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
     if (!medium) return E_POINTER;
     if (!IsFileListFormat(format)) return DV_E_FORMATETC;
@@ -122,28 +90,11 @@ class FileDataObject final : public IDataObject {
   }
 
  private:
-  ULONG refs_ = 1;
   std::vector<std::wstring> paths_;
 };
 
-class FileDropSource final : public IDropSource {
+class FileDropSource final : public ComObject<IDropSource, IID_IDropSource> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDropSource) {
-      *out = static_cast<IDropSource*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
-  }
   HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
     if (escape) return DRAGDROP_S_CANCEL;
     if (!(keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) return DRAGDROP_S_DROP;
@@ -152,7 +103,6 @@ class FileDropSource final : public IDropSource {
   HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 
  private:
-  ULONG refs_ = 1;
 };
 
 }  // namespace

@@ -45,25 +45,6 @@ std::vector<std::string> FilesOf(IDataObject* data) {
 DropTarget::DropTarget(Locate locate, Deliver deliver)
     : locate_(std::move(locate)), deliver_(std::move(deliver)) {}
 
-HRESULT STDMETHODCALLTYPE DropTarget::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IDropTarget) {
-    *out = static_cast<IDropTarget*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE DropTarget::AddRef() { return ++refs_; }
-
-ULONG STDMETHODCALLTYPE DropTarget::Release() {
-  const ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
-}
-
 std::optional<DropPlace> DropTarget::Follow(POINTL point) {
   const std::optional<DropPlace> place = locate_ ? locate_(POINT{point.x, point.y}) : std::nullopt;
   if (current_ && (!place || place->control != *current_)) LeaveCurrent();

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "shell/drag_events.h"
+#include "win32/com_object.h"
 
 namespace velmarin::win32 {
 
@@ -24,7 +25,7 @@ struct DropPlace {
   POINT point{};  // pixels, from the control's top-left corner
 };
 
-class DropTarget final : public IDropTarget {
+class DropTarget final : public ComObject<IDropTarget, IID_IDropTarget> {
  public:
   // Where a drag at a screen point is: nullopt where no control takes drops.
   using Locate = std::function<std::optional<DropPlace>(POINT screen)>;
@@ -33,9 +34,6 @@ class DropTarget final : public IDropTarget {
 
   DropTarget(Locate locate, Deliver deliver);
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point,
                                       DWORD* effect) override;
   HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL point, DWORD* effect) override;
@@ -44,14 +42,13 @@ class DropTarget final : public IDropTarget {
                                  DWORD* effect) override;
 
  private:
-  ~DropTarget() = default;
+  ~DropTarget() override = default;
   // The control under the point now; a control left behind hears its Leave first.
   std::optional<DropPlace> Follow(POINTL point);
   void LeaveCurrent();
   DWORD Answer(const std::optional<DropPlace>& place, DragAction action, DWORD keys, int buttons,
                DWORD allowed);
 
-  ULONG refs_ = 1;
   Locate locate_;
   Deliver deliver_;
   std::vector<std::string> files_;  // of the drag now over the window
