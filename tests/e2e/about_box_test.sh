@@ -6,22 +6,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
 cp "$e2e_data/prepared.ini" "$dir/velmarin.ini"
 
-open_about() {
-  local w=$1 i d
-  for i in 1 2 3; do
-    e2e_click "$w" 150 8 3
-    sleep 0.5
-    xdotool key --clearmodifiers h
-    sleep 0.3
-    xdotool key --clearmodifiers a
-    if d=$(e2e_wait_window "About velmarin" 5); then
-      echo "$d"
-      return 0
-    fi
-    xdotool key Escape Escape
-  done
-  return 1
-}
+open_about() { e2e_open_from_menu "$1" 150 8 "About velmarin" h a; }
 
 e2e_start
 program=$started

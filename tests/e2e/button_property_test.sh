@@ -8,20 +8,7 @@ cp "$e2e_data/prepared.ini" "$dir/velmarin.ini"
 
 # A right click on the first cell opens its menu; "r" chooses the properties. The dialog is
 # titled after the button's tool tip.
-open_property() {
-  local w=$1 title=$2 i d
-  for i in 1 2 3; do
-    e2e_click "$w" 18 35 3
-    sleep 0.5
-    xdotool key --clearmodifiers r
-    if d=$(e2e_wait_window "$title" 5); then
-      echo "$d"
-      return 0
-    fi
-    xdotool key Escape
-  done
-  return 1
-}
+open_property() { e2e_open_from_menu "$1" 18 35 "$2" r; }
 
 e2e_start
 program=$started

@@ -152,6 +152,28 @@ e2e_click() {
   xdotool click "$button"
 }
 
+# Opens a window from a popup menu: a right click at (x, y) of window w, then the access keys
+# given, in turn, until a window titled $title shows; three tries. Prints the window.
+e2e_open_from_menu() {
+  local w=$1 x=$2 y=$3 title=$4 d i k
+  shift 4
+  for i in 1 2 3; do
+    e2e_click "$w" "$x" "$y" 3
+    sleep 0.5
+    for k in "$@"; do
+      xdotool key --clearmodifiers "$k"
+      sleep 0.3
+    done
+    if d=$(e2e_wait_window "$title" 5); then
+      echo "$d"
+      return 0
+    fi
+    # One Escape for each menu level opened.
+    for k in "$@"; do xdotool key Escape; done
+  done
+  return 1
+}
+
 # Drags with the left button from a point of a window's client area by (dx, dy) pixels, in a few
 # steps, as a hand would.
 e2e_drag() {

@@ -7,20 +7,7 @@ e2e_init "$1"
 cp "$e2e_data/prepared.ini" "$dir/velmarin.ini"
 
 # A right click on the first cell opens its menu; "g" chooses the page settings.
-open_pages() {
-  local w=$1 i d
-  for i in 1 2 3; do
-    e2e_click "$w" 18 35 3
-    sleep 0.5
-    xdotool key --clearmodifiers g
-    if d=$(e2e_wait_window "ページのプロパティ" 5); then
-      echo "$d"
-      return 0
-    fi
-    xdotool key Escape
-  done
-  return 1
-}
+open_pages() { e2e_open_from_menu "$1" 18 35 "ページのプロパティ" g; }
 
 # The captions of the saved pages, in order.
 captions() {

@@ -6,21 +6,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
 cp "$e2e_data/prepared.ini" "$dir/velmarin.ini"
 
-open_settings() {
-  local w=$1 i d
-  for i in 1 2 3; do
-    # The main menu opens from a right click on the caption cell; "c" chooses the settings.
-    e2e_click "$w" 150 8 3
-    sleep 0.5
-    xdotool key --clearmodifiers c
-    if d=$(e2e_wait_window "velmarinの設定" 5); then
-      echo "$d"
-      return 0
-    fi
-    xdotool key Escape
-  done
-  return 1
-}
+open_settings() { e2e_open_from_menu "$1" 150 8 "velmarinの設定" c; }
 
 e2e_start
 program=$started
