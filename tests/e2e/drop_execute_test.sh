@@ -31,20 +31,7 @@ w=$(e2e_main_window) || e2e_fail "the main window did not show"
 sleep 1  # the drop target comes after the first paint
 e2e_click "$w" 416 8 1  # the mode cell: execute mode
 
-(cd "$dir" && exec "$VELMARIN_WINE" "$tests/drag_probe.exe" "$file") &
-e2e_pids+=("$!")
-p=$(e2e_wait_window drag_probe) || e2e_fail "the drag probe did not show"
-sleep 0.5
-xdotool mousemove --window "$p" 50 50
-sleep 0.3
-xdotool mousedown 1
-sleep 0.3
-eval "$(xdotool getwindowgeometry --shell "$w")"
-for step in 1 2 3 4 5 6; do
-  xdotool mousemove $((X + 19 - 6 + step)) $((Y + 36))
-  sleep 0.2
-done
-xdotool mouseup 1
+e2e_drop_file "$tests/drag_probe.exe" "$file" "$w" 19 36
 
 for ((i = 0; i < 100; i++)); do
   [ -f "$dir/report.txt" ] && break

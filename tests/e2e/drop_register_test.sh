@@ -18,21 +18,8 @@ program=$started
 w=$(e2e_main_window) || e2e_fail "the main window did not show"
 sleep 1  # the drop target comes after the first paint
 
-(cd "$dir" && exec "$VELMARIN_WINE" "$probe" "$file") &
-e2e_pids+=("$!")
-p=$(e2e_wait_window drag_probe) || e2e_fail "the drag probe did not show"
-sleep 0.5
-# Press on the probe, move in steps onto cell 1 (the empty slot, client 37..73 x 17..53), let go.
-xdotool mousemove --window "$p" 50 50
-sleep 0.3
-xdotool mousedown 1
-sleep 0.3
-eval "$(xdotool getwindowgeometry --shell "$w")"
-for step in 1 2 3 4 5 6; do
-  xdotool mousemove $((X + 56 - 6 + step)) $((Y + 36))
-  sleep 0.2
-done
-xdotool mouseup 1
+# From the probe onto cell 1 (the empty slot, client 37..73 x 17..53).
+e2e_drop_file "$probe" "$file" "$w" 56 36
 sleep 1
 
 e2e_click_close "$w" 1

@@ -152,6 +152,26 @@ e2e_click() {
   xdotool click "$button"
 }
 
+# Drags a file with the left button from a drag probe (the program at $1, holding file $2) onto
+# the point (x, y) of window w's client area, in small steps, as a hand would.
+e2e_drop_file() {
+  local probe=$1 file=$2 w=$3 x=$4 y=$5 p step X Y
+  (cd "$dir" && exec "$VELMARIN_WINE" "$probe" "$file") &
+  e2e_pids+=("$!")
+  p=$(e2e_wait_window drag_probe) || e2e_fail "the drag probe did not show"
+  sleep 0.5
+  xdotool mousemove --window "$p" 50 50
+  sleep 0.3
+  xdotool mousedown 1
+  sleep 0.3
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  for step in 1 2 3 4 5 6; do
+    xdotool mousemove $((X + x - 6 + step)) $((Y + y))
+    sleep 0.2
+  done
+  xdotool mouseup 1
+}
+
 # Opens a window from a popup menu: a right click at (x, y) of window w, then the access keys
 # given, in turn, until a window titled $title shows; three tries. Prints the window.
 e2e_open_from_menu() {
