@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "win32/memory_picture.h"
+
 namespace velmarin::win32 {
 
 namespace {
@@ -24,19 +26,9 @@ HBITMAP AlphaPicture(const BYTE* bits, DWORD size, int width, int height) {
   bool anyAlpha = false;
   for (size_t i = 3; i < colours && !anyAlpha; i += 4) anyAlpha = source[i] != 0;
   if (!anyAlpha) return nullptr;  // drawn through its mask instead
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* pixels = nullptr;
-  HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-  if (!picture || !pixels) {
-    if (picture) DeleteObject(picture);
-    return nullptr;
-  }
+  HBITMAP picture = MakeTopDownPicture(width, height, &pixels);
+  if (!picture) return nullptr;
   auto* target = static_cast<BYTE*>(pixels);
   for (int row = 0; row < height; ++row) {
     const BYTE* from = source + stride * static_cast<size_t>(height - 1 - row);  // bottom-up
