@@ -4,6 +4,7 @@
 
 #include "core/guarded.h"
 #include "core/menu.h"
+#include "core/units.h"
 #include "launch/execute.h"
 #include "launch/names.h"
 #include "shell/main_form.h"
@@ -75,6 +76,12 @@ void CentreWindow(App& app) {
     const int left = (screen->WidthPixels() - system->OuterWidth()) / 2;
     const int top = (screen->HeightPixels() - desktop->MainWindowHeight()) / 2;
     system->MoveMainWindowTo(left, top);
+    // The model keeps where the window is, for the next drag and for the settings file.
+    Model& m = app.model;
+    m.WindowLeft = static_cast<float>(left * TwipsPerPixelX(app));
+    m.WindowTop = static_cast<float>(top * TwipsPerPixelY(app));
+    m.hasWindowLeft = true;
+    m.hasWindowTop = true;
   }
   if (desktop) desktop->RestoreMainWindow();
 }

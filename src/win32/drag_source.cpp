@@ -168,6 +168,12 @@ std::vector<std::string> ReadFileListBlock(HGLOBAL block) {
   return paths;
 }
 
+namespace {
+thread_local unsigned dragsRun = 0;
+}  // namespace
+
+unsigned DragsRun() { return dragsRun; }
+
 IDataObject* MakeFileDataObject(const std::vector<std::wstring>& paths) {
   return new FileDataObject(paths);
 }
@@ -183,6 +189,7 @@ bool DragFilesOut(const std::vector<std::string>& paths) {
   IDropSource* source = new FileDropSource();
   DWORD effect = DROPEFFECT_NONE;
   const HRESULT result = DoDragDrop(data, source, DROPEFFECT_COPY, &effect);
+  ++dragsRun;
   source->Release();
   data->Release();
   OleUninitialize();

@@ -23,4 +23,8 @@ IDataObject* MakeFileDataObject(const std::vector<std::wstring>& paths);
 // pressed. False when no drag could start (no paths, or OLE unusable).
 bool DragFilesOut(const std::vector<std::string>& paths);
 
+// How many drags have run on this thread so far. A drag takes the mouse until its release, so
+// a press whose handling ran one has no release of its own to come.
+unsigned DragsRun();
+
 }  // namespace velmarin::win32

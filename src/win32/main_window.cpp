@@ -9,6 +9,7 @@
 #include "shell/title_bar.h"
 #include "shell/window_events.h"
 #include "storage/shelf_commands.h"
+#include "win32/drag_source.h"
 #include "win32/mouse_keys.h"
 #include "win32/wide.h"
 
@@ -108,6 +109,10 @@ void MainWindow::MakeDeferredParts() {
   if (deferredMade_ || !hwnd_) return;
   deferredMade_ = true;
   run_.Handle();
+  // The window took the keyboard before the Run box was there; typing goes to the box.
+  if (GetFocus() == hwnd_) {
+    if (HWND to = FocusTarget()) SetFocus(to);
+  }
   RegisterDropTarget();
   if (iconId_ > 0 && !icons_[0]) {
     const int sizes[2][2] = {{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
@@ -160,6 +165,17 @@ void MainWindow::PlaceStorageAgain() {
   ApplyStorageLook();
 }
 
+HWND MainWindow::FocusTarget() {
+  const auto usable = [this](HWND child) {
+    return child && IsWindow(child) && IsChild(hwnd_, child) && IsWindowVisible(child) &&
+           IsWindowEnabled(child);
+  };
+  if (usable(lastFocus_)) return lastFocus_;
+  lastFocus_ = nullptr;
+  if (run_.Made() && usable(run_.Handle())) return run_.Handle();
+  return nullptr;
+}
+
 void MainWindow::InvalidateCell(ControlId id) {
   const CellSurface* cell = cells_.Cell(id);
   // A hidden window is painted whole when it is shown.
@@ -194,7 +210,12 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   const int x = static_cast<short>(LOWORD(lParam));
   const int y = static_cast<short>(HIWORD(lParam));
   std::optional<ControlId> target = mouseCell_;
-  if (!target) target = cells_.CellAt(x, y);
+  if (!target) {
+    // A cell hears of a move or a release only after its own press took the mouse: a release
+    // the window never saw pressed (a press on a gap, a capture taken away) acts on nothing.
+    if (what->action == MouseAction::Release || what->action == MouseAction::Move) return false;
+    target = cells_.CellAt(x, y);
+  }
   if (!target) {
     // A press on the window between the cells.
     if (what->action != MouseAction::Press) return false;
@@ -216,8 +237,15 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     mouseCell_.reset();
     if (GetCapture() == hwnd_) ReleaseCapture();
   }
-  // The handler may end the program and destroy this window; nothing touches it afterwards.
+  const unsigned drags = DragsRun();
+  // The handler may end the program and destroy this window; nothing but the drag count's
+  // answer touches it afterwards (a press that dragged is not followed by an end of the program).
   OnControlMouse(app_, event);
+  if (what->action == MouseAction::Press && DragsRun() != drags) {
+    // The press dragged the cell's file out and the drag took the release: no release follows.
+    mouseCell_.reset();
+    if (GetCapture() == hwnd_) ReleaseCapture();
+  }
   return true;
 }
 
@@ -234,7 +262,9 @@ void MainWindow::OnShelfMouse(MouseAction action, MouseButton button, int shift,
   if (action == MouseAction::Release && list) {
     POINT client = point;
     MapWindowPoints(list, hwnd_, &client, 1);
-    if (auto cell = cells_.CellAt(client.x, client.y)) {
+    // Only a button cell takes a shelf entry; a release anywhere else is the shelf's own.
+    const std::optional<ControlId> cell = cells_.CellAt(client.x, client.y);
+    if (cell && cell->kind == ControlKind::Picture1) {
       event.control = *cell;
       if (const CellSurface* surface = cells_.Cell(*cell)) {
         event.x = client.x - surface->Rect().left;
@@ -333,7 +363,18 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       MakeDeferredParts();
       return 0;
     case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+      }
       Activate(app_, LOWORD(wParam) != WA_INACTIVE);
+      // An activation focuses the window itself, which hands the keyboard on (WM_SETFOCUS).
+      break;
+    case WM_SETFOCUS:
+      if (HWND to = FocusTarget()) {
+        SetFocus(to);
+        return 0;
+      }
       break;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != hwnd_) mouseCell_.reset();

@@ -110,6 +110,9 @@ class MainWindow : public IControls {
   LRESULT OnShelfNotify(const NMHDR& header);
   void OnWindowPosChanged(const WINDOWPOS& pos);
   void OnWindowPosChanging(WINDOWPOS& pos);
+  // The child window the keyboard goes back to when the window itself gets the focus: the one
+  // that had it when the window was last deactivated, else the Run box (nullptr: none yet).
+  HWND FocusTarget();
   void InvalidateCell(ControlId id);
   void CellsChanged();
   void MakeDeferredParts();
@@ -130,6 +133,7 @@ class MainWindow : public IControls {
   win32::RunBox run_;
   Win32Desktop* desktop_ = nullptr;
   CellToolTips tips_;
+  HWND lastFocus_ = nullptr;  // the child that had the keyboard when the window was deactivated
   std::optional<ControlId> mouseCell_;    // the cell that holds the mouse between press and release
   std::optional<PixelRect> pendingMove_;  // a move of the hidden window, still to be made
   bool deferredPosted_ = false;           // the message that makes the deferred parts is on its way

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "win32/drag_source.h"
 #include "win32/mouse_keys.h"
 #include "win32/wide.h"
 
@@ -261,7 +262,14 @@ LRESULT Win32ShelfList::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN: {
       const MouseButton button = msg == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right;
       held_ = button;
+      const unsigned drags = DragsRun();
       Tell(MouseAction::Press, button, wParam, lParam);
+      if (DragsRun() != drags) {
+        // The press dragged the selection out, and the drag took the release: the gesture is
+        // over, and the list never hears of the press.
+        held_.reset();
+        return 0;
+      }
       const LRESULT result = CallWindowProcW(own, list, msg, wParam, lParam);
       if (ButtonDown(button)) {
         SetCapture(list);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The hot key brings the main window forward when another window covers it and has the keyboard.
+# The hot key brings the main window forward when another window covers it and has the keyboard,
+# and the keyboard goes back to the Run box: a command typed then runs with Enter.
 #   hot_key_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
@@ -8,9 +9,21 @@ e2e_init "$1"
 printf '%s\r\n' X=1500 Y=1200 MaxButton=10 FlgSystem=4 HotKeyFlg=3 HotKeyKey=86 G=0 C=起動 \
   | iconv -f utf-8 -t cp932 >"$dir/velmarin.ini"
 
+probe="$(dirname "$1")/tests/launch_probe.exe"
+[ -f "$probe" ] || e2e_fail "no launch_probe.exe next to the tests"
+cp "$probe" "$dir/probe.exe"
+win_dir="Z:$(echo "$dir" | tr '/' '\\')"
+out="$dir/typed.txt"
+
 e2e_start
 w=$(e2e_main_window) || e2e_fail "the main window did not show"
 sleep 0.5
+# Something typed into the Run box (x 259, 113 wide, over the strip) before the other program
+# takes the keyboard.
+e2e_click "$w" 300 10 1
+sleep 0.3
+xdotool type --delay 20 "abc"
+sleep 0.3
 
 # Another program's window over the main window, with the keyboard.
 (cd "$dir" && exec "$VELMARIN_WINE" notepad.exe) &
@@ -51,4 +64,16 @@ for ((i = 0; i < 50; i++)); do
 done
 [ "$(above)" = main ] || e2e_fail "the hot key did not bring the main window above the other one"
 [ "$(xdotool getwindowfocus)" = "$w" ] || e2e_fail "the hot key did not give the main window the keyboard (focus on $(xdotool getwindowfocus))"
+
+# The keyboard is in the Run box again, with its text selected: what is typed replaces it.
+sleep 0.3
+xdotool type --delay 20 "${win_dir}\\probe.exe ${win_dir}\\typed.txt"
+sleep 0.3
+xdotool key Return
+for ((i = 0; i < 100; i++)); do
+  [ -s "$out" ] && break
+  sleep 0.1
+done
+[ -s "$out" ] || e2e_fail "the command typed after the hot key started nothing"
+head -n1 "$out" | grep -qF "typed.txt" || e2e_fail "the probe got: $(head -n1 "$out")"
 echo "PASS"

@@ -103,8 +103,15 @@ TEST(TrayMenu, TheOtherMouseMessages) {
   f.fake.screen.width = 1024;
   f.fake.screen.height = 768;
   f.fake.desktop.height = 57;
+  f.app.model.WindowLeft = 3000;
+  f.app.model.WindowTop = 4500;
   OnTrayMouse(f.app, TrayMouse::LeftDoubleClick);
   EXPECT_EQ(f.fake.desktop.restoreCount, 1);
+  EXPECT_EQ(f.fake.system.outer.left, (1024 - f.fake.system.OuterWidth()) / 2);
+  EXPECT_EQ(f.fake.system.outer.top, (768 - 57) / 2);
+  // The model follows, so the next drag starts from there and the settings file keeps it.
+  EXPECT_EQ(f.app.model.WindowLeft, static_cast<float>(f.fake.system.outer.left * 15));
+  EXPECT_EQ(f.app.model.WindowTop, static_cast<float>((768 - 57) / 2 * 15));
   // Without the option nothing answers the icon.
   f.app.model.settings.options.TrayIcon = false;
   OnTrayMouse(f.app, TrayMouse::RightDown);

@@ -1,0 +1,106 @@
+// The real window's mouse: a cell hears of a release only after its own press took the mouse.
+// Input goes through the message queue, as the system delivers it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/shell.h"
+#include "win32/main_window.h"
+#include "win32/win32_system.h"
+
+namespace velmarin::win32 {
+namespace {
+
+// Notes the launches; the other shell operations are not reached from a click.
+struct LaunchRecorder : IShell {
+  std::vector<std::string> launched;
+  void Execute(const std::string&, const std::string& file, const std::string&, const std::string&,
+               int) override {
+    launched.push_back(file);
+  }
+  bool StartCommandLine(const std::string&, int) override { return false; }
+  int DeleteToRecycleBin(const std::vector<std::string>&) override { return -1; }
+  int FormatDrive(int) override { return -1; }
+  bool FindWindowByClassAndClose(const std::string&) override { return false; }
+  void Beep() override {}
+  std::optional<std::string> FolderPath(ShellFolder) override { return std::nullopt; }
+  bool CreateShellLink(const ShellLink&) override { return false; }
+  bool ShowProperties(const std::string&, std::string&) override { return false; }
+};
+
+struct Row {
+  App app;
+  MainWindow window{app};
+  Win32System system{window};
+  LaunchRecorder shell;
+  POINT cell3{111 + 18, 17 + 18};  // the middle of cell 3, client pixels
+  Row() {
+    app.platform.controls = &window;
+    app.platform.system = &system;
+    app.platform.shell = &shell;
+    app.model.settings.MaxButton = 10;
+    app.model.Pages.resize(1);
+    app.model.PageCount = 1;
+    app.model.Pages[0].Buttons[3].Path = "C:\\tools\\edit.exe";
+    app.model.Pages[0].Buttons[3].FileName = "edit.exe";
+  }
+  ~Row() {
+    if (window.Handle()) DestroyWindow(window.Handle());
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+  bool Show() {
+    if (!window.Create(GetModuleHandleW(nullptr))) return false;
+    window.Place({ControlKind::Picture1, 3}, {111, 17, 37, 37});
+    ShowWindow(window.Handle(), SW_SHOWNA);
+    POINT screen = cell3;
+    ClientToScreen(window.Handle(), &screen);
+    SetCursorPos(screen.x, screen.y);  // where the release asks the cursor to be
+    Pump();
+    return true;
+  }
+  void Post(UINT msg, POINT at, WPARAM keys) {
+    PostMessageW(window.Handle(), msg, keys, MAKELPARAM(at.x, at.y));
+    Pump();
+  }
+  static void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+};
+
+TEST(MouseCapture, AReleaseActsOnlyAfterItsCellsOwnPress) {
+  Row row;
+  ASSERT_TRUE(row.Show());
+  // A click: the press takes the mouse, the release launches the cell's item.
+  row.Post(WM_LBUTTONDOWN, row.cell3, MK_LBUTTON);
+  row.Post(WM_LBUTTONUP, row.cell3, 0);
+  ASSERT_EQ(row.shell.launched, std::vector<std::string>{"C:\\tools\\edit.exe"});
+
+  struct Case {
+    const char* what;
+    bool pressOnGap;
+    bool captureTakenAway;
+  };
+  for (const Case& c : {Case{"a release alone", false, false},
+                        Case{"a press on a gap between the cells", true, false},
+                        Case{"a press whose capture was taken away", false, true}}) {
+    if (c.pressOnGap) row.Post(WM_LBUTTONDOWN, POINT{60, 60}, MK_LBUTTON);
+    if (c.captureTakenAway) {
+      row.Post(WM_LBUTTONDOWN, row.cell3, MK_LBUTTON);
+      ReleaseCapture();
+      row.Pump();
+    }
+    row.Post(WM_LBUTTONUP, row.cell3, 0);
+    EXPECT_EQ(row.shell.launched.size(), 1u) << c.what << " replayed the last click";
+  }
+}
+
+}  // namespace
+}  // namespace velmarin::win32
