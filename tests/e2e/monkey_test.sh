@@ -38,7 +38,7 @@ printf '%s\r\n' X=6000 Y=4500 MaxPage=6 MaxButton=10 MaxDrawer=4 MaxMultiExecute
   "P=$folder\\p1.exe" "M=$folder\\p3.exe" \
   P= P= P= P= P= P= P= P= \
   "O=$folder\\p1.exe" "O=$folder\\p2.exe" "O=$folder\\p3.exe" O=,BEEP \
-  | iconv -f utf-8 -t cp932 >"$dir/velmarin.ini"
+  "" | iconv -f utf-8 -t cp932 >"$dir/velmarin.ini"
 
 args=(--dir "$dir" --wine "$VELMARIN_WINE" --events "${MONKEY_EVENTS:-300}")
 if [ -n "${MONKEY_START:-}" ]; then args+=(--start "$MONKEY_START"); fi
