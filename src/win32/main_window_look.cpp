@@ -75,6 +75,8 @@ void MainWindow::SetShelfBackground(const PixelSize& size, const PixelRect& from
 }
 
 void MainWindow::AndSkin(ControlId id, const PixelRect& from, int x, int y) {
+  // A Run box not made yet is not made for this: the title strip is painted again once it is.
+  if (id.kind == ControlKind::Run && !run_.Made()) return;
   HWND control = ControlHandle(id);
   if (!control || !skin_.Held()) return;
   HDC dc = GetDC(control);
