@@ -20,11 +20,12 @@ const MenuItem* MenuItemByNumber(const Menu& menu, int number) {
   return FindNumber(menu, remaining);
 }
 
-bool ShowPopupMenu(App& app, const Menu& menu) {
+bool ShowPopupMenu(App& app, const Menu& menu, bool rightAligned) {
   ClearMenuResult(app);
   IPopupMenu* popup = app.platform.popupMenu;
   if (!popup) return false;
-  const MenuItem* chosen = MenuItemByNumber(menu, popup->Show(menu));
+  const int number = rightAligned ? popup->ShowRightAligned(menu) : popup->Show(menu);
+  const MenuItem* chosen = MenuItemByNumber(menu, number);
   // A separator, a submenu's opener or a greyed item cannot be chosen.
   if (!chosen || chosen->separator || !chosen->submenu.empty() || !chosen->enabled) return false;
   app.form.MenuResult = chosen->result;

@@ -11,8 +11,8 @@ const MenuItem* MenuItemByNumber(const Menu& menu, int number);
 
 // Shows the menu at the cursor and waits until it closes. A chosen item that is enabled sets
 // MenuResult and MenuResultIndex; a dismissed menu leaves them empty. False without a menu
-// service or when nothing was chosen.
-bool ShowPopupMenu(App& app, const Menu& menu);
+// service or when nothing was chosen. Right-aligned, the menu opens to the left of the cursor.
+bool ShowPopupMenu(App& app, const Menu& menu, bool rightAligned = false);
 
 // An item with its caption and result word; a separator.
 MenuItem ResultItem(std::string caption, std::string result, bool enabled = true);

@@ -17,11 +17,13 @@ constexpr int kDialogWidth = 380;
 constexpr int kDialogHeight = 312;
 constexpr const char* kCancelTip = "右上の x ボタンを押してもキャンセルします";
 
-// The icon box's text as a source: the file before the first ",", the number after it (0 when it
-// is not one); without a "," the whole text with icon 0.
+// The icon box's text as a source: the file before the last ",", the number after it (0 when it
+// is not one); without a "," the whole text with icon 0. A folder or file name may hold a comma
+// itself ("C:\a,b\x.ico,3"), the number never does; a last part that is a path ("C:\a,b\x.ico")
+// belongs to the file.
 void SplitIconSource(const std::string& text, std::string& file, int16_t& index) {
-  const size_t comma = text.find(',');
-  if (comma == std::string::npos) {
+  const size_t comma = text.rfind(',');
+  if (comma == std::string::npos || text.find_first_of("\\/", comma) != std::string::npos) {
     file = text;
     index = 0;
     return;

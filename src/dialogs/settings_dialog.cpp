@@ -184,12 +184,16 @@ void Config::Apply_Click() {
   const int ty = TwipsY(app_);
   const int screenW = app_.platform.screen ? app_.platform.screen->WidthPixels() : 0;
   const int screenH = app_.platform.screen ? app_.platform.screen->HeightPixels() : 0;
+  // The place wraps round the screen; the remainder is taken in pixels first, so a number of
+  // any size typed into the box cannot overflow on its way to twips.
   if (auto x = WholePart(C("txtAppearance", 0).text); x && screenW > 0) {
-    m.WindowLeft = static_cast<float>(WrapOnScreen(static_cast<float>(*x * tx), screenW * tx));
+    m.WindowLeft =
+        static_cast<float>(WrapOnScreen(static_cast<float>((*x % screenW) * tx), screenW * tx));
     m.hasWindowLeft = true;
   }
   if (auto y = WholePart(C("txtAppearance", 1).text); y && screenH > 0) {
-    m.WindowTop = static_cast<float>(WrapOnScreen(static_cast<float>(*y * ty), screenH * ty));
+    m.WindowTop =
+        static_cast<float>(WrapOnScreen(static_cast<float>((*y % screenH) * ty), screenH * ty));
     m.hasWindowTop = true;
   }
   // The row holds 1 to 12 buttons, whatever is typed.

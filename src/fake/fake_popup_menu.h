@@ -15,8 +15,13 @@ class FakePopupMenu : public IPopupMenu {
   // Choices are taken in order; with none left the menu is dismissed. "" dismisses it.
   void Script(const std::string& result) { choices_.push_back(result); }
   int Show(const Menu& menu) override;
+  int ShowRightAligned(const Menu& menu) override {
+    ++rightAligned;
+    return Show(menu);
+  }
 
   std::vector<Menu> shown;
+  int rightAligned = 0;  // how many of them opened to the left of the cursor
 
  private:
   std::deque<std::string> choices_;

@@ -199,4 +199,8 @@ bool FakeText::StartsWithNoCase(const std::string& text, const std::string& pref
   return UpperAscii(text.substr(0, prefix.size())) == UpperAscii(prefix);
 }
 
+int FakeText::CompareNoCase(const std::string& a, const std::string& b) {
+  return UpperAscii(a).compare(UpperAscii(b));
+}
+
 }  // namespace velmarin

@@ -15,6 +15,8 @@ class FakeText : public IText {
   std::optional<std::string> Utf8ToAnsi(const std::string& utf8) override;
   bool EqualsNoCase(const std::string& a, const std::string& b) override;
   bool StartsWithNoCase(const std::string& text, const std::string& prefix) override;
+  // By the bytes with ASCII letters upper-cased.
+  int CompareNoCase(const std::string& a, const std::string& b) override;
 
  private:
   int codePage_;

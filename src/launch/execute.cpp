@@ -94,8 +94,13 @@ void FormatCommand(App& app, const std::string& drive) {
   }
 }
 
-// ",STORE": a quoted path is stored without its quotes.
+// ",STORE": a quoted path is stored without its quotes. Files dropped on a ",STORE" button come
+// as one list, each path ended by a NUL: each becomes an entry of its own.
 void StoreCommand(App& app, const std::string& path) {
+  if (path.find('\0') != std::string::npos) {
+    for (const std::string& file : SplitPathList(path)) AddToShelf(app, file);
+    return;
+  }
   std::string_view item = path;
   if (!item.empty() && item.front() == '"') item.remove_prefix(1);
   item = item.substr(0, item.find('"'));

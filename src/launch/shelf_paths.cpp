@@ -56,8 +56,10 @@ std::string ParentFolderOf(App& app, const std::string& path) {
   return ProgramFolder(app);
 }
 
-void SortByFileName(std::vector<std::string>& list) {
-  std::stable_sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) {
+void SortByFileName(App& app, std::vector<std::string>& list) {
+  IText* text = app.platform.text;
+  std::stable_sort(list.begin(), list.end(), [text](const std::string& a, const std::string& b) {
+    if (text) return text->CompareNoCase(GetFileName(a), GetFileName(b)) < 0;
     return UpperAscii(GetFileName(a)) < UpperAscii(GetFileName(b));
   });
 }

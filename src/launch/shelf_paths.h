@@ -18,7 +18,8 @@ std::string ToLongPath(App& app, const std::string& path);
 // The folder that holds an item: the program's own folder for an internal name or a network
 // path without a parent; a drive root or a short name comes back as it is.
 std::string ParentFolderOf(App& app, const std::string& path);
-// Orders paths by their last component, ignoring ASCII case; equal names keep their order.
-void SortByFileName(std::vector<std::string>& list);
+// Orders paths by their last component as the system's locale orders text, ignoring case
+// (ASCII case without a text service); equal names keep their order.
+void SortByFileName(App& app, std::vector<std::string>& list);
 
 }  // namespace velmarin

@@ -8,32 +8,16 @@
 #include "panel/button_edit.h"
 #include "panel/button_paint.h"
 #include "panel/draw_icon.h"
+#include "panel/gesture_support.h"
 
 namespace velmarin {
 
 namespace {
 
-Button* ButtonAt(App& app, int index) {
-  if (index < 0 || index >= VisibleCellCount(app)) return nullptr;
-  Page* page = PageAt(app.model, app.model.CurrentPage);
-  return page ? &page->Buttons[static_cast<size_t>(index)] : nullptr;
-}
-
-// A path handed to a program as one argument: quoted when a space would cut it in two.
-std::string AsArgument(const std::string& path) {
-  return path.find(' ') == std::string::npos ? path : AddDQs(path);
-}
-
-// The button's item opens with `params`, in the button's own window state.
-void LaunchButton(App& app, const Button& button, const std::string& params) {
-  std::string verb = "open";
-  int16_t showCmd = button.ShowCmd;
-  ExecuteItem(app, button.Path, button.FileName, button.Extension, verb, showCmd, params);
-}
-
 void PutIntoDrawer(App& app, int16_t index, Button& button, const std::vector<std::string>& files) {
   for (const std::string& file : files) PushDrawerItem(app, button, file);
-  DrawDrawerMarks(app, button, {ControlKind::Picture1, index});
+  // The ticks are drawn into the cell and shown at once.
+  ShowDrawerMarks(app, button, index);
 }
 
 // The button's item opens each dropped file; an internal command gets the whole list at once,
@@ -47,10 +31,13 @@ void OpenWithButton(App& app, const Button& button, const std::vector<std::strin
     return;
   }
   if (!ConfirmMultiExecute(app, static_cast<int>(files.size()))) return;
-  // The loop works on a copy: a launch may let the window run other events.
+  // The window keeps painting and answering between the launches, so the loop works on a copy
+  // of the button.
   const Button copy = button;
-  for (const std::string& file : files)
-    LaunchButton(app, copy, copy.Params + " " + AsArgument(file));
+  for (size_t i = 0; i < files.size(); ++i) {
+    if (i > 0 && app.platform.system) app.platform.system->LetPendingEventsRun();
+    LaunchButton(app, copy, copy.Params + " " + QuotedWhenSpaced(files[i]));
+  }
 }
 
 void LeftDrop(App& app, int16_t index, Button& button, const std::vector<std::string>& files,
@@ -83,12 +70,13 @@ void RightDrop(App& app, int16_t index, const std::vector<std::string>& files) {
       app.platform.controls->SetToolTip({ControlKind::Picture1, index}, button->ToolTip);
     }
   } else if (result == "DDRAssocDDItemExecute") {
-    LaunchButton(app, *button, button->Params + " " + AsArgument(first));
+    LaunchButton(app, *button, button->Params + " " + QuotedWhenSpaced(first));
   } else if (result == "DDRAssocButtonExecute") {
     std::string verb = "open";
     int16_t showCmd = 1;
+    // The button's item is one argument, however many spaces its path holds.
     ExecuteItem(app, first, GetFileName(first), GetExt(GetFileName(first)), verb, showCmd,
-                button->Path);
+                QuotedWhenSpaced(button->Path));
   } else if (result == "DDRPutMiniDrawer") {
     PutIntoDrawer(app, index, *button, files);
   }

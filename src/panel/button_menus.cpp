@@ -6,6 +6,7 @@
 #include "launch/names.h"
 #include "launch/shelf_paths.h"
 #include "launch/shelf_register.h"
+#include "panel/button_drop.h"
 #include "panel/button_edit.h"
 #include "panel/button_paint.h"
 #include "panel/draw_icon.h"
@@ -102,8 +103,12 @@ void RunDrag(App& app, const Button& source) {
   if (!text.empty()) app.Commands().PutInRunBox(text);
 }
 
+// The folder that holds the button's item; an internal name lives in the program's folder, so
+// for one the folder that holds the program's folder opens.
 void OpenParentFolder(App& app, const Button& button) {
-  const std::string folder = ParentFolderOf(app, button.Path);
+  std::string item = button.Path;
+  if (isVelmName(app, item) && app.platform.files) item = app.platform.files->ProgramFolder();
+  const std::string folder = ParentFolderOf(app, item);
   if (folder.empty()) return;
   Button parts;
   parts.Path = folder;
@@ -166,6 +171,27 @@ void CellDrag(App& app, Button& source, int targetIndex) {
   RedrawCell(app, targetIndex);
 }
 
+// A shelf entry right-dragged onto cell `index`: the drop menu asks whether the entry goes onto
+// the button, opens with it, opens it, or goes into its drawer.
+void ShelfEntryDrop(App& app, int16_t index) {
+  const std::string entry = SelectedShelfKey(app);
+  if (entry.empty() || !ButtonAt(app, index)) return;
+  Guarded([&] { ShowPopupMenu(app, DDRightButtonMenu()); });
+  const std::string result = Result(app);
+  // The menu let other events run: the button is looked up again.
+  Button* button = ButtonAt(app, index);
+  if (!button) return;
+  if (result == "DDRRegister") {
+    AssignItem(app, index, entry);
+  } else if (result == "DDRAssocDDItemExecute") {
+    LaunchButton(app, *button, button->Params + " " + AddDQs(entry));
+  } else if (result == "DDRAssocButtonExecute") {
+    LaunchString(app, entry, QuotedWhenSpaced(button->Path), Show::kNormal);
+  } else if (result == "DDRPutMiniDrawer") {
+    PutSelectedShelfEntriesIntoDrawer(app, *button, index);
+  }
+}
+
 }  // namespace
 
 void DrawerMenuGesture(App& app, Button& source, bool withDelete) {
@@ -203,9 +229,12 @@ void DeleteMenuGesture(App& app, Button& button, int index) {
   Guarded([&] { ShowDrawerMarks(app, button, index); });
 }
 
-bool RightRelease(App& app) {
+bool RightRelease(App& app, int16_t index) {
   const PanelState& panel = app.panel;
-  // A shelf entry right-dragged onto a cell is the drop menu's business.
+  if (panel.PressedControl.kind == ControlKind::Storage) {
+    ShelfEntryDrop(app, index);
+    return false;
+  }
   if (panel.PressedControl.kind != ControlKind::Picture1) return false;
   Button* source = ButtonAt(app, panel.PressedIndex);
   if (!source) return false;

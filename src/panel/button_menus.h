@@ -10,8 +10,9 @@ namespace velmarin {
 void DrawerMenuGesture(App& app, Button& source, bool withDelete);
 // The delete menu of a button: the whole button, its item, its drawer or one drawer item.
 void DeleteMenuGesture(App& app, Button& button, int index);
-// A right-button press released where ReleaseTarget says. True when the pressed cell was already
-// brought up (before its context menu opened).
-bool RightRelease(App& app);
+// A right-button press released where ReleaseTarget says; a shelf entry right-dragged onto cell
+// `index` asks what to do with it. True when the pressed cell was already brought up (before its
+// context menu opened).
+bool RightRelease(App& app, int16_t index);
 
 }  // namespace velmarin

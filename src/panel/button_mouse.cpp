@@ -85,10 +85,10 @@ void OntoCell(App& app, Button& source, int16_t targetIndex, Modifier modifier) 
   }
 }
 
+// The shift value counts as a whole: Alt, alone or with other keys, is no modifier here. (An Alt
+// press whose drag out of the window really started has no release: the drag took it.)
 void LeftRelease(App& app, int shift) {
   const PanelState& panel = app.panel;
-  // An Alt press drags the item out of the cell; its release does nothing here.
-  if ((shift & kAltMask) != 0) return;
   Button* source = ButtonAt(app, panel.PressedIndex);
   if (!source) return;
   const Modifier modifier = ModifierOf(shift);
@@ -120,9 +120,7 @@ void ShelfEntryOntoCell(App& app, int16_t index, int shift) {
   if (!target) return;
   const Modifier modifier = ModifierOf(shift);
   if (modifier == Modifier::Ctrl) {
-    const auto keys = SelectedShelfKeysFromBottom(app, DrawerSlots(app));
-    for (const std::string& key : keys) PushDrawerItem(app, *target, key);
-    Guarded([&] { ShowDrawerMarks(app, *target, index); });
+    Guarded([&] { PutSelectedShelfEntriesIntoDrawer(app, *target, index); });
     return;
   }
   const std::string selected = SelectedShelfKey(app);
@@ -170,7 +168,7 @@ void Picture1_MouseUp(App& app, int16_t index, MouseButton /*button*/, int shift
         LeftRelease(app, shift);
       }
     } else if (app.panel.PressedMouseButton == MouseButton::Right) {
-      alreadyUp = RightRelease(app);
+      alreadyUp = RightRelease(app, index);
     }
   });
   // However the release went: no menu choice survives, the pressed cell comes up again and the

@@ -2,6 +2,7 @@
 
 #include "launch/execute.h"
 #include "launch/names.h"
+#include "panel/button_edit.h"
 #include "panel/button_paint.h"
 #include "panel/draw_icon.h"
 
@@ -65,6 +66,13 @@ void ShowDrawerMarks(App& app, const Button& button, int index) {
   const ControlId cell{ControlKind::Picture1, index};
   DrawDrawerMarks(app, button, cell);
   if (app.platform.controls) app.platform.controls->Refresh(cell);
+}
+
+void PutSelectedShelfEntriesIntoDrawer(App& app, Button& button, int index) {
+  for (const std::string& key : SelectedShelfKeysFromBottom(app, DrawerSlots(app))) {
+    PushDrawerItem(app, button, key);
+  }
+  ShowDrawerMarks(app, button, index);
 }
 
 bool ConfirmMultiLaunch(App& app, int n) {

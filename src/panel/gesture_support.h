@@ -36,6 +36,10 @@ std::string QuotedWhenSpaced(const std::string& path);
 // Draws the drawer ticks of cell `index` for its button and puts the cell on the screen again.
 void ShowDrawerMarks(App& app, const Button& button, int index);
 
+// The selected shelf entries, at most MaxDrawer of them counted from the bottom, go into the
+// drawer of the button on cell `index`, so the topmost of them ends in slot 0.
+void PutSelectedShelfEntriesIntoDrawer(App& app, Button& button, int index);
+
 // True when n items may be launched: at most MaxMultiExecute, or the user said OK.
 bool ConfirmMultiLaunch(App& app, int n);
 

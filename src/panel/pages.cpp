@@ -65,29 +65,32 @@ void PageChange(App& app, int32_t page, bool forceFlg, bool byHFlg) {
   Guarded([&] { EnableGo(app); });
 }
 
-void PageGo(App& app, int di) {
-  PageHistory& history = app.form.history;
+int32_t HistoryStep(const App& app, int di) {
+  if (di != -1 && di != 1) return 0;
+  const PageHistory& history = app.form.history;
   const auto count = static_cast<int32_t>(history.pages.size());
-  if (di == -1) {
-    if (history.HistoryPos <= 1) return;
-    --history.HistoryPos;
-  } else if (di == 1) {
-    if (history.HistoryPos >= count) return;
-    ++history.HistoryPos;
-  } else {
-    return;
+  // Pages deleted since they were visited are stepped over.
+  for (int32_t pos = history.HistoryPos + di; pos >= 1 && pos <= count; pos += di) {
+    if (PageAt(app.model, history.pages[static_cast<size_t>(pos - 1)])) return pos;
   }
-  if (history.HistoryPos < 1 || history.HistoryPos > count) return;
-  PageChange(app, history.pages[static_cast<size_t>(history.HistoryPos - 1)], false, true);
+  return 0;
+}
+
+void PageGo(App& app, int di) {
+  const int32_t pos = HistoryStep(app, di);
+  if (pos == 0) return;
+  PageHistory& history = app.form.history;
+  history.HistoryPos = pos;
+  PageChange(app, history.pages[static_cast<size_t>(pos - 1)], false, true);
+  // The arrows follow the position even when the page shown did not change.
+  EnableGo(app);
 }
 
 void EnableGo(App& app) {
-  const PageHistory& history = app.form.history;
-  const auto count = static_cast<int32_t>(history.pages.size());
-  Guarded([&] { DrawArrow(app, kBackCell, history.HistoryPos < 2 ? kBackNoneIcon : kBackIcon); });
-  Guarded([&] {
-    DrawArrow(app, kForwardCell, history.HistoryPos >= count ? kForwardNoneIcon : kForwardIcon);
-  });
+  const bool back = HistoryStep(app, -1) != 0;
+  const bool forward = HistoryStep(app, 1) != 0;
+  Guarded([&] { DrawArrow(app, kBackCell, back ? kBackIcon : kBackNoneIcon); });
+  Guarded([&] { DrawArrow(app, kForwardCell, forward ? kForwardIcon : kForwardNoneIcon); });
 }
 
 void DrawPageCaption(App& app) {

@@ -32,8 +32,11 @@ void CreatePageHistory(App& app);
 void PageChange(App& app, int32_t page, bool forceFlg, bool byHFlg);
 
 // Steps through the history: -1 back, 1 forward; anything else, or nothing to step to, does
-// nothing.
+// nothing. Entries of pages that no longer exist are stepped over.
 void PageGo(App& app, int di);
+// The history position one step back (-1) or forward (1) would reach, past entries of pages
+// that no longer exist; 0 when there is none.
+int32_t HistoryStep(const App& app, int di);
 
 // The two arrow cells' icons for where the history stands.
 void EnableGo(App& app);

@@ -29,6 +29,8 @@ class IPopupMenu {
   // in reading order, each submenu's items right after the item that opens it; 0 when the menu
   // was dismissed.
   virtual int Show(const Menu& menu) = 0;
+  // The same with the menu's right edge at the cursor (the notification area's menu opens so).
+  virtual int ShowRightAligned(const Menu& menu) { return Show(menu); }
 };
 
 }  // namespace velmarin

@@ -15,6 +15,9 @@ class IText {
   // Locale-aware comparisons that ignore case.
   virtual bool EqualsNoCase(const std::string& a, const std::string& b) = 0;
   virtual bool StartsWithNoCase(const std::string& text, const std::string& prefix) = 0;
+  // The order of two texts by the locale's rules, ignoring case: below 0 when a comes first, 0
+  // when they are equal, above 0 when b comes first.
+  virtual int CompareNoCase(const std::string& a, const std::string& b) = 0;
 };
 
 }  // namespace velmarin

@@ -19,20 +19,6 @@ void UnregisterAppHotKey(App& app) {
   if (app.platform.desktop) app.platform.desktop->UnregisterHotKey();
 }
 
-bool ApplyHotKeySetting(App& app) {
-  const Settings& s = app.model.settings;
-  if (!s.options.UseHotKey) {
-    UnregisterAppHotKey(app);
-    return true;
-  }
-  if (app.Commands().RegisterAppHotKey(kHotKeyAtomName, s.HotKeyFlg, s.HotKeyKey)) return true;
-  if (app.platform.messageBox) {
-    app.platform.messageBox->Show("ホットキーの設定に失敗しました。", "", MbButtons::Ok,
-                                  MbIcon::Exclamation);
-  }
-  return false;
-}
-
 void OnHotKey(App& app) {
   IDesktop* desktop = app.platform.desktop;
   if (desktop && desktop->MainWindowEnabled()) desktop->BringMainWindowForward();

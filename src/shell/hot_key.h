@@ -12,9 +12,6 @@ namespace velmarin {
 // the modifiers and the key whether the system accepted them or not; false when it refused.
 bool RegisterAppHotKey(App& app, const std::string& atomName, int32_t modifiers, int32_t key);
 void UnregisterAppHotKey(App& app);
-// The hot key as the settings dialog applies it: registered when UseHotKey is on, released when
-// it is off; a refusal is told to the user. False when it was refused.
-bool ApplyHotKeySetting(App& app);
 
 // The program's hot key was pressed: the main window comes forward unless a dialog has it
 // disabled.

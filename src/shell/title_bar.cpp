@@ -58,6 +58,20 @@ void TurnPage(App& app, int index) {
   if (index == kNextPageCell) PageChange(app, (current + 1) % count, false, false);
 }
 
+// The caption cell and the lower right cell take the title colours of the window's state: the
+// text colour always, the background only where no skin lies under them.
+void ColorTitleCells(App& app, bool active) {
+  IControls* c = app.platform.controls;
+  if (!c) return;
+  const Colors& k = app.model.settings.colors;
+  for (int index : {kCaptionCell, 2}) {
+    c->SetForeColor(TitleCell(index), active ? k.ColTitleBarActFore : k.ColTitleBarInActFore);
+    if (!app.model.settings.options.UseSkin) {
+      c->SetBackColor(TitleCell(index), active ? k.ColTitleBarActBack : k.ColTitleBarInActBack);
+    }
+  }
+}
+
 }  // namespace
 
 void TitleBar_MouseDown(App& app, int index, MouseButton button) {
@@ -120,11 +134,9 @@ void TitleBar_Paint(App& app, int index) {
 
 void RestoreTurnCell(App& app, int index) {
   if (!IsArrowCell(index)) return;
-  const PageHistory& history = app.form.history;
-  const auto count = static_cast<int32_t>(history.pages.size());
   int16_t icon = kBackIcon;
-  if (index == kBackCell) icon = history.HistoryPos < 2 ? kBackNoneIcon : kBackIcon;
-  if (index == kForwardCell) icon = history.HistoryPos < count ? kForwardIcon : kForwardNoneIcon;
+  if (index == kBackCell) icon = HistoryStep(app, -1) == 0 ? kBackNoneIcon : kBackIcon;
+  if (index == kForwardCell) icon = HistoryStep(app, 1) != 0 ? kForwardIcon : kForwardNoneIcon;
   if (index == kNextPageCell) icon = kForwardIcon;
   DrawArrowCell(app, index, 1, icon);
 }
@@ -141,7 +153,10 @@ void Activate(App& app, bool active) {
   title.pressed.fill(false);
   title.dragging = false;
   title.moved = false;
+  // A Backspace pressed before the window lost the keyboard no longer holds back completion.
+  app.form.run.BackspacePressed = false;
   title.active = active;
+  Guarded([&] { ColorTitleCells(app, active); });
   RedrawCaptionCell(app);
 }
 

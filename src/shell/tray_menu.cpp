@@ -90,7 +90,7 @@ void ShowTrayMenu(App& app) {
   const TrayMenu tray = BuildTrayMenu(app);
   ClearMenuResult(app);
   app.form.trayMenuShown = true;
-  ShowPopupMenu(app, tray.menu);
+  ShowPopupMenu(app, tray.menu, true);
   app.form.trayMenuShown = false;
   const bool chosen = app.form.MenuResult == kTrayResult;
   const int id = app.form.MenuResultIndex;

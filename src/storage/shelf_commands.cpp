@@ -80,8 +80,10 @@ void Shortcut(App& app) {
   Button temp;
   temp.Path = key;
   SetPathParts(app, temp);
+  // Without a desktop folder there is nowhere to put it (never "\\name.lnk" at the drive root).
+  const std::string desktop = DesktopFolder(app);
   ShellLink link;
-  link.linkFile = DesktopFolder(app) + "\\" + temp.BaseName + ".lnk";
+  if (!desktop.empty()) link.linkFile = desktop + "\\" + temp.BaseName + ".lnk";
   link.target = key;
   link.iconFile = key;
   link.showCmd = 5;
@@ -89,12 +91,12 @@ void Shortcut(App& app) {
   AddToShelf(app, link.linkFile);
 }
 
-// The selected files go to the recycle bin; an entry leaves the shelf only when its file is
-// gone afterwards, so a declined confirmation or a failed delete keeps it.
+// The selected files go to the recycle bin. An entry whose file is gone afterwards leaves the
+// shelf, whether the delete took it or it was gone before; one whose file is still there (the
+// user declined, or the delete failed) stays. Internal names are only deselected.
 void Delete(App& app) {
   IShelfList* shelf = app.platform.shelf;
   std::string paths;
-  std::vector<std::string> handedOver;
   for (int i = shelf->Count() - 1; i >= 0; --i) {
     if (!shelf->Selected(i)) continue;
     const std::string key = shelf->Key(i);
@@ -102,21 +104,16 @@ void Delete(App& app) {
       shelf->SetSelected(i, false);
     } else if (FileExist(app, key)) {
       paths += key + '\0';
-      handedOver.push_back(key);
     }
   }
   paths += '\0';
-  if (!handedOver.empty()) {
+  if (paths.size() > 1) {
     shelf->SetEnabled(false);
     FileDelete(app, paths);
     shelf->SetEnabled(app.model.StorageIsOpen);
   }
   for (int i = shelf->Count() - 1; i >= 0; --i) {
-    if (!shelf->Selected(i)) continue;
-    const std::string key = shelf->Key(i);
-    bool wasHandedOver = false;
-    for (const std::string& path : handedOver) wasHandedOver = wasHandedOver || path == key;
-    if (wasHandedOver && !FileExist(app, key)) shelf->RemoveAt(i);
+    if (shelf->Selected(i) && !FileExist(app, shelf->Key(i))) shelf->RemoveAt(i);
   }
   RefreshShelfToolTip(app);
 }
@@ -171,9 +168,10 @@ int32_t CreateDesktopShortcut(App& app, const std::string& target, const std::st
     const std::string desktop = DesktopFolder(app);
     if (!desktop.empty()) link.linkFile = desktop + "\\" + name + ".lnk";
     link.target = target;
+    // The second way has values of its own: the target's folder to work in, window style 4.
     link.workDir = temp.ParentFolder;
     link.iconFile = target;
-    link.showCmd = Show::kNormal;
+    link.showCmd = 4;
     made = MakeLink(app, link);
   }
   if (made) return 1;

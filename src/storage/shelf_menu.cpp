@@ -33,7 +33,7 @@ std::vector<std::string> SendToList(App& app) {
     if (*attributes & (Attr::kDirectory | Attr::kHidden | Attr::kSystem)) continue;
     list.push_back(path);
   }
-  SortByFileName(list);
+  SortByFileName(app, list);
   return list;
 }
 

@@ -113,6 +113,7 @@ void MainWindow::MakeDeferredParts() {
   if (GetFocus() == hwnd_) {
     if (HWND to = FocusTarget()) SetFocus(to);
   }
+  InvalidateCell({ControlKind::TitleBar, 1});  // its paint handler reaches the new Run box
   RegisterDropTarget();
   if (iconId_ > 0 && !icons_[0]) {
     const int sizes[2][2] = {{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
@@ -195,7 +196,9 @@ void MainWindow::OnPaint() {
   FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
   run_.PaintStandIn(dc);
   cells_.PaintOn(dc, ps.rcPaint);
+  const RECT painted = ps.rcPaint;
   EndPaint(hwnd_, &ps);
+  OnTitleCellsPainted(painted);
   if (!deferredMade_ && !deferredPosted_) {
     deferredPosted_ = PostMessageW(hwnd_, kMsgFinishStart, 0, 0) != FALSE;
   }

@@ -125,6 +125,9 @@ class MainWindow : public IControls {
   std::optional<LRESULT> OnControlColor(HDC dc, HWND control);
   // The shelf's colours and background, given again to a list made after they were set.
   void ApplyStorageLook();
+  // A paint reached the title cells in `painted` (client pixels): each one's paint handler runs,
+  // after the Run box has painted itself, so what it draws onto the box stays.
+  void OnTitleCellsPainted(const RECT& painted);
 
   App& app_;
   HINSTANCE instance_ = nullptr;

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 // clang-format on
 
+#include "shell/title_bar.h"
 #include "win32/main_window.h"
 #include "win32/wide.h"
 
@@ -74,12 +75,30 @@ void MainWindow::SetShelfBackground(const PixelSize& size, const PixelRect& from
 }
 
 void MainWindow::AndSkin(ControlId id, const PixelRect& from, int x, int y) {
+  // A Run box not made yet is not made for this: the title strip is painted again once it is.
+  if (id.kind == ControlKind::Run && !run_.Made()) return;
   HWND control = ControlHandle(id);
   if (!control || !skin_.Held()) return;
   HDC dc = GetDC(control);
   if (!dc) return;
   skin_.CopyTo(dc, from, x, y, SRCAND);
   ReleaseDC(control, dc);
+}
+
+void MainWindow::OnTitleCellsPainted(const RECT& painted) {
+  bool first = true;
+  for (int index = 1; index <= 6; ++index) {
+    const CellSurface* cell = cells_.Cell({ControlKind::TitleBar, index});
+    RECT overlap;
+    const RECT rc = cell ? cell->ClientRect() : RECT{};
+    if (!cell || !IntersectRect(&overlap, &rc, &painted)) continue;
+    if (first && run_.Made()) {
+      // The box's own paint, still waiting, would cover whatever is drawn onto it now.
+      RedrawWindow(run_.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    first = false;
+    TitleBar_Paint(app_, index);
+  }
 }
 
 void MainWindow::ApplyStorageLook() {

@@ -40,7 +40,11 @@ bool Fill(HMENU target, const Menu& items, int& next) {
 
 }  // namespace
 
-int Win32PopupMenu::Show(const Menu& menu) {
+int Win32PopupMenu::Show(const Menu& menu) { return ShowWith(menu, TPM_LEFTALIGN); }
+
+int Win32PopupMenu::ShowRightAligned(const Menu& menu) { return ShowWith(menu, TPM_RIGHTALIGN); }
+
+int Win32PopupMenu::ShowWith(const Menu& menu, UINT alignment) {
   if (menu.empty()) return 0;
   HMENU popup = CreatePopupMenu();
   if (!popup) return 0;
@@ -51,7 +55,7 @@ int Win32PopupMenu::Show(const Menu& menu) {
     // A menu of a window in the background would not close when the user clicks elsewhere.
     if (owner_) SetForegroundWindow(owner_);
     chosen = static_cast<int>(
-        TrackPopupMenuEx(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+        TrackPopupMenuEx(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | alignment | TPM_TOPALIGN,
                          cursor.x, cursor.y, owner_, nullptr));
     if (owner_) PostMessageW(owner_, WM_NULL, 0, 0);
   }

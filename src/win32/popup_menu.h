@@ -12,8 +12,10 @@ class Win32PopupMenu : public IPopupMenu {
   // The window that owns the menus; it is brought to the front while a menu is open.
   void SetOwner(HWND owner) { owner_ = owner; }
   int Show(const Menu& menu) override;
+  int ShowRightAligned(const Menu& menu) override;
 
  private:
+  int ShowWith(const Menu& menu, UINT alignment);
   HWND owner_ = nullptr;
 };
 

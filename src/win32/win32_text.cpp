@@ -101,4 +101,13 @@ bool Win32Text::StartsWithNoCase(const std::string& text, const std::string& pre
   return Compare(wideText, widePrefix.size(), widePrefix) == CSTR_EQUAL;
 }
 
+int Win32Text::CompareNoCase(const std::string& a, const std::string& b) {
+  if (!FitsInt(a.size()) || !FitsInt(b.size())) return a.compare(b);
+  const std::wstring wideA = Widen(a);
+  const int result = Compare(wideA, wideA.size(), Widen(b));
+  // A comparison the system refuses falls back to the order of the bytes.
+  if (result == 0) return a.compare(b);
+  return result - CSTR_EQUAL;
+}
+
 }  // namespace velmarin::win32

@@ -10,6 +10,7 @@ class Win32Text : public IText {
   std::optional<std::string> Utf8ToAnsi(const std::string& utf8) override;
   bool EqualsNoCase(const std::string& a, const std::string& b) override;
   bool StartsWithNoCase(const std::string& text, const std::string& prefix) override;
+  int CompareNoCase(const std::string& a, const std::string& b) override;
 };
 
 }  // namespace velmarin::win32

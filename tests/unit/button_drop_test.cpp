@@ -114,8 +114,11 @@ TEST(ButtonDrop, ExecuteModeQuotesSpacedPathsAndAsksBeforeMany) {
   EXPECT_EQ(row.fake.messageBox.shown[0].buttons, MbButtons::OkCancel);
   EXPECT_TRUE(row.Launched().empty());
   row.fake.messageBox.Script(MbResult::Ok);
+  const int eventRunsBefore = row.fake.system.pendingEventRuns;
   row.Drop(0, five);
   EXPECT_EQ(row.Launched().size(), 5u);
+  EXPECT_EQ(row.fake.system.pendingEventRuns - eventRunsBefore, 4)
+      << "the window's events run between the launches";
 
   // An internal command gets the whole list at once: a delete button deletes all three.
   row.Fill(1, ",DELETE");
@@ -124,15 +127,27 @@ TEST(ButtonDrop, ExecuteModeQuotesSpacedPathsAndAsksBeforeMany) {
   EXPECT_EQ(row.fake.shell.deletions[0], (Files{"C:\\a.txt", kSpaced, "C:\\c.txt"}));
 }
 
+TEST(ButtonDrop, FilesOnAStoreButtonBecomeOneShelfEntryEach) {
+  Row row;
+  row.Fill(3, ",STORE");
+  row.Drop(3, {"C:\\a.txt", kSpaced}, kAltMask);  // Alt opens the files with the button
+  ASSERT_EQ(row.fake.shelf.entries.size(), 2u);
+  EXPECT_EQ(row.fake.shelf.entries[0].key, "C:\\a.txt");
+  EXPECT_EQ(row.fake.shelf.entries[1].key, kSpaced);
+}
+
 TEST(ButtonDrop, CtrlFillsTheDrawerLastFileFirst) {
   Row row;
   Button& b = row.Fill(0, kEditor);
   b.Drawer[0] = "C:\\old.txt";
   row.app.model.settings.options.ShowDrawerCount = true;
+  const int refreshesBefore = row.fake.controls.controls[Cell(0)].refreshes;
   row.Drop(0, {"C:\\a.txt", "C:\\b.txt", "C:\\c.txt"}, kCtrlMask);
   EXPECT_EQ(b.Drawer,
             (std::array<std::string, 4>{"C:\\c.txt", "C:\\b.txt", "C:\\a.txt", "C:\\old.txt"}));
   EXPECT_EQ(b.Path, kEditor);
+  EXPECT_GT(row.fake.controls.controls[Cell(0)].refreshes, refreshesBefore)
+      << "the ticks show at once";
   // Two more: the drawer holds four, the oldest go.
   row.Drop(0, {"C:\\d.txt", "C:\\e.txt"}, kCtrlMask);
   EXPECT_EQ(b.Drawer,
@@ -186,6 +201,13 @@ TEST(ButtonDrop, RightDropAsksWhatToDo) {
   EXPECT_EQ(row.Launched()[1].file, "C:\\a.txt");
   EXPECT_EQ(row.Launched()[1].params, kEditor);
   EXPECT_EQ(row.Launched()[1].show, 1);
+  // A button path with a space stays one argument.
+  Button& spaced = row.Fill(2, kSpaced);
+  row.fake.popupMenu.Script("DDRAssocButtonExecute");
+  row.Drop(2, {"C:\\a.txt"}, 0, kDragRightButton);
+  ASSERT_EQ(row.Launched().size(), 3u);
+  EXPECT_EQ(row.Launched()[2].params, "\"C:\\My Documents\\plan a.txt\"");
+  EXPECT_EQ(spaced.Path, kSpaced);
 
   row.fake.popupMenu.Script("DDRPutMiniDrawer");
   row.Drop(0, files, 0, kDragRightButton);
@@ -201,7 +223,7 @@ TEST(ButtonDrop, RightDropAsksWhatToDo) {
   // Both buttons held: neither a left nor a right drop.
   row.Drop(0, {"C:\\b.txt"}, 0, kDragLeftButton | kDragRightButton);
   EXPECT_EQ(b.Path, kSpaced);
-  EXPECT_EQ(row.fake.popupMenu.shown.size(), 6u) << "no menu for it";
+  EXPECT_EQ(row.fake.popupMenu.shown.size(), 7u) << "no menu for it";
 }
 
 TEST(ButtonDrop, ModeCellClickAndDragAcross) {

@@ -91,6 +91,19 @@ TEST_F(ButtonDialogTest, AppliesEditsIconSourcesAndWindowStates) {
   });
   EXPECT_EQ(Target().IconFile, "x.dll");
   EXPECT_EQ(Target().IconIndex, 0) << "a number that is not one leaves the index 0";
+
+  // A comma in the icon file's own path survives every Apply.
+  Target().IconFile = "C:\\a,b\\x.ico";
+  Target().IconIndex = 3;
+  Open([](IDialog& d) { UserClicks(d, "Apply"); });
+  EXPECT_EQ(Target().IconFile, "C:\\a,b\\x.ico");
+  EXPECT_EQ(Target().IconIndex, 3);
+  Open([](IDialog& d) {
+    UserTypes(d, "Text", 3, "C:\\a,b\\x.ico");
+    UserClicks(d, "Apply");
+  });
+  EXPECT_EQ(Target().IconFile, "C:\\a,b\\x.ico");
+  EXPECT_EQ(Target().IconIndex, 0);
 }
 
 TEST_F(ButtonDialogTest, CancelAndCloseBoxChangeNothingAndEnableTheMainWindow) {

@@ -2,13 +2,13 @@
 // painting of cells and pages.
 #include <gtest/gtest.h>
 
+#include "app/program_commands.h"
 #include "fake/fake_platform.h"
 #include "launch/names.h"
 #include "panel/button_mouse.h"
 #include "panel/button_paint.h"
 #include "panel/hit_test.h"
 #include "shell/layout.h"
-#include "app/program_commands.h"
 #include "shell/window_events.h"
 
 namespace velmarin {
@@ -144,7 +144,7 @@ TEST(ButtonClick, ModifiersTargetsAndEmptySlots) {
       {"Shift+Ctrl acts as none", kShiftMask | kCtrlMask, overCell3, MouseButton::Left, true},
       {"Shift alone is the delete menu's", kShiftMask, overCell3, MouseButton::Left, false},
       {"Ctrl alone is the drawer menu's", kCtrlMask, overCell3, MouseButton::Left, false},
-      {"Alt drags the item out", kAltMask, overCell3, MouseButton::Left, false},
+      {"Alt with no file to drag out acts as none", kAltMask, overCell3, MouseButton::Left, true},
       {"released over another cell", 0, 5 * 37 + 10, MouseButton::Left, false},
       {"released off the window", 0, 600, MouseButton::Left, false},
       {"the right button", 0, overCell3, MouseButton::Right, false},

@@ -224,6 +224,60 @@ TEST(LeftRelease, OntoTheOpenShelf) {
   EXPECT_EQ(p.fake.shelf.entries.size(), 1u);
 }
 
+TEST(LeftRelease, AltHeldCountsAsNoModifier) {
+  Panel p;
+  p.Slot(2, ",BEEP");
+  p.Gesture(2, OverCell(2), kAltMask);
+  EXPECT_EQ(p.fake.shell.beeps, 1) << "Alt+click on an internal name runs it";
+  p.Slot(4, "C:\\missing.exe");  // no file: the Alt press starts no drag
+  p.Gesture(4, OverCell(7), kAltMask | kShiftMask);
+  EXPECT_EQ(p.At(7).Path, "C:\\missing.exe") << "Alt+Shift inserts like a plain drag";
+  EXPECT_TRUE(p.At(4).Path.empty());
+}
+
+TEST(ShelfEntryDraggedOntoACell, RightButtonAsksWithTheDropMenu) {
+  Panel p;
+  for (const char* key : {"C:\\one.txt", "C:\\My Files\\two.txt"}) p.fake.shelf.Add(key, key);
+  p.fake.shelf.entries[1].selected = true;
+  p.fake.shelf.focused = 1;
+  Button& b = p.Slot(3, "C:\\Program Files\\ed.exe", "-p");
+  auto rightRelease = [&](const std::string& choice) {
+    p.fake.popupMenu.Script(choice);
+    p.app.panel.PressedControl = {ControlKind::Storage, 0};
+    p.app.panel.PressedMouseButton = MouseButton::Right;
+    p.fake.system.cursorX = OverCell(3).x;
+    p.fake.system.cursorY = OverCell(3).y;
+    OnControlMouse(p.app,
+                   {MouseAction::Release, {ControlKind::Picture1, 3}, MouseButton::Right, 0, 5, 5});
+  };
+  rightRelease("DDRAssocDDItemExecute");
+  EXPECT_EQ(p.Captions(),
+            (std::vector<std::string>{"登録(&R)", "ボタンに関連付けて開く(&E)",
+                                      "ボタンを関連付けで開く(&A)", "ドローワに入れる(&V)", "-",
+                                      "キャンセル(&C)"}));
+  ASSERT_EQ(p.Launched().size(), 1u);
+  EXPECT_EQ(p.Launched()[0].file, b.Path);
+  EXPECT_EQ(p.Launched()[0].params, "-p \"C:\\My Files\\two.txt\"");
+  rightRelease("DDRAssocButtonExecute");
+  ASSERT_EQ(p.Launched().size(), 2u);
+  EXPECT_EQ(p.Launched()[1].file, "C:\\My Files\\two.txt");
+  EXPECT_EQ(p.Launched()[1].params, "\"C:\\Program Files\\ed.exe\"");
+  EXPECT_EQ(p.Launched()[1].show, 1);
+  rightRelease("DDRPutMiniDrawer");
+  EXPECT_EQ(b.Drawer[0], "C:\\My Files\\two.txt");
+  rightRelease("DDRCancel");
+  EXPECT_EQ(b.Path, "C:\\Program Files\\ed.exe");
+  rightRelease("DDRRegister");
+  EXPECT_EQ(b.Path, "C:\\My Files\\two.txt");
+  EXPECT_EQ(b.Params, "-p");
+  EXPECT_TRUE(p.app.form.MenuResult.empty());
+  // Nothing selected on the shelf: no menu.
+  p.fake.shelf.entries[1].selected = false;
+  const size_t menus = p.MenusShown();
+  rightRelease("DDRRegister");
+  EXPECT_EQ(p.MenusShown(), menus);
+}
+
 TEST(ShelfEntryDraggedOntoACell, ShiftAssignsCtrlFillsTheDrawer) {
   Panel p;
   for (const char* key : {"C:\\one.txt", "C:\\two.txt", "C:\\three.txt"}) {
@@ -310,6 +364,12 @@ TEST(RightClickOnACell, PagesDrawerItemsFolderAndProperties) {
   p.Gesture(5, OverCell(5), 0, MouseButton::Right, "ParentFolder");
   ASSERT_EQ(p.Launched().size(), 2u);
   EXPECT_EQ(p.Launched()[1].file, "C:\\tools");
+  // An internal name lives in the program's folder: the folder holding that one opens.
+  p.Slot(6, ",EXIT");
+  p.Gesture(6, OverCell(6), 0, MouseButton::Right, "ParentFolder");
+  ASSERT_EQ(p.Launched().size(), 3u);
+  EXPECT_EQ(p.Launched()[2].file, "C:\\");
+  p.fake.shell.executions.pop_back();
   // The page items exist only while the menu is up; the next one is built afresh.
   p.Gesture(5, OverCell(5), 0, MouseButton::Right);
   EXPECT_EQ(p.Captions()[2], "Games");

@@ -207,6 +207,16 @@ TEST_F(DialogsTest, SettingsPositionNumbersColoursAndHotKey) {
   EXPECT_EQ(fake.messageBox.shown[0].title, "エラー");
 }
 
+TEST_F(DialogsTest, SettingsHugePositionsWrapRoundTheScreen) {
+  Settings([](IDialog& d) {
+    UserTypes(d, "txtAppearance", 0, "999999999999999999");
+    UserTypes(d, "txtAppearance", 1, "-999999999999999999");
+    UserClicks(d, "Apply");
+  });
+  EXPECT_EQ(app.model.WindowLeft, 1023 * 15);
+  EXPECT_EQ(app.model.WindowTop, -255 * 15);
+}
+
 TEST_F(DialogsTest, SettingsCloseBoxAndCancelStoreNothing) {
   const Options before = app.model.settings.options;
   Settings([](IDialog& d) { UserClicks(d, "chkAppearance", 0); });

@@ -4,9 +4,9 @@
 
 #include <stdexcept>
 
+#include "app/program_commands.h"
 #include "launch/execute.h"
 #include "pages_test_support.h"
-#include "app/program_commands.h"
 
 namespace velmarin {
 namespace {
@@ -69,6 +69,34 @@ TEST(Pages, BackThroughTheHistoryWithoutRecordingIt) {
   EXPECT_EQ(f.ArrowIcon(kForwardCell), kForwardNoneIcon);
   PageGo(f.app, 1);
   EXPECT_EQ(f.Pos(), 3);
+}
+
+TEST(Pages, HistoryStepsOverPagesThatWereDeleted) {
+  Pages f;
+  f.GoTo035();
+  PageChange(f.app, 1, false, false);
+  ASSERT_EQ(f.History(), (History{0, 3, 5, 1}));
+  // Pages 3 to 7 deleted (in the page dialog): back from page 1 goes to page 0 at once.
+  f.app.model.PageCount = 3;
+  f.app.model.Pages.resize(3);
+  PageGo(f.app, -1);
+  EXPECT_EQ(f.app.model.CurrentPage, 0);
+  EXPECT_EQ(f.Pos(), 1);
+  EXPECT_EQ(f.ArrowIcon(kBackCell), kBackNoneIcon);
+  EXPECT_EQ(f.ArrowIcon(kForwardCell), kForwardIcon);
+  PageGo(f.app, 1);
+  EXPECT_EQ(f.app.model.CurrentPage, 1);
+  EXPECT_EQ(f.Pos(), 4);
+  EXPECT_EQ(f.ArrowIcon(kForwardCell), kForwardNoneIcon);
+  // Only deleted pages ahead: the position and the arrows stay as they are.
+  PageGo(f.app, -1);
+  f.app.model.Pages.resize(1);
+  f.app.model.PageCount = 1;
+  EnableGo(f.app);
+  EXPECT_EQ(f.ArrowIcon(kForwardCell), kForwardNoneIcon);
+  PageGo(f.app, 1);
+  EXPECT_EQ(f.Pos(), 1);
+  EXPECT_EQ(f.app.model.CurrentPage, 0);
 }
 
 TEST(Pages, GoingSomewhereNewAfterSteppingBackDropsWhatLayAhead) {

@@ -263,8 +263,9 @@ TEST(ShelfCommands, DeleteTakesOffOnlyWhatIsGone) {
   f.Put(",BEEP", true);
   f.Put("C:\\a.txt", true);
   f.Put("C:\\b.txt", true);
+  f.Put("C:\\gone.txt", true);  // its file went before the delete
   f.shelf.focused = 2;
-  // The user declines the shell's question: everything stays.
+  // The user declines the shell's question: what still exists stays; what is gone leaves.
   RunShelfCommand(f.app, "Delete", 0);
   ASSERT_EQ(f.fake.shell.deletions.size(), 1u);
   EXPECT_EQ(f.fake.shell.deletions[0], (std::vector<std::string>{"C:\\b.txt", "C:\\a.txt"}));
@@ -329,6 +330,7 @@ TEST(ShelfCommands, ShortcutOnTheDesktopJoinsTheShelfAndFailsLoudly) {
   RunShelfCommand(f.app, "Shortcut", 0);
   EXPECT_EQ(f.fake.shell.links.size(), 3u) << "the second way was tried";
   EXPECT_EQ(f.fake.shell.links[2].workDir, "C:\\Tools");
+  EXPECT_EQ(f.fake.shell.links[2].showCmd, 4) << "the second way's own window style";
   ASSERT_EQ(f.fake.messageBox.shown.size(), 1u);
   EXPECT_EQ(f.fake.messageBox.shown[0].title, "ショートカット作成エラー");
   EXPECT_EQ(f.fake.shell.beeps, 1);
@@ -337,6 +339,15 @@ TEST(ShelfCommands, ShortcutOnTheDesktopJoinsTheShelfAndFailsLoudly) {
   RunShelfCommand(f.app, "Property", 0);
   EXPECT_EQ(f.fake.shell.properties, std::vector<std::string>{"C:\\Tools\\ed.exe"});
   EXPECT_EQ(f.fake.messageBox.shown.back().text, "no sheet");
+
+  // No desktop folder: nothing is written at the drive's root, and the user is told.
+  f.fake.shell.linksFail = false;
+  f.fake.shell.desktop.reset();
+  f.fake.shell.links.clear();
+  RunShelfCommand(f.app, "Shortcut", 0);
+  EXPECT_TRUE(f.fake.shell.links.empty());
+  EXPECT_EQ(f.fake.messageBox.shown.back().title, "ショートカット作成エラー");
+  EXPECT_EQ(f.Keys().size(), 2u);
 }
 
 TEST(ShelfPaths, LongShortAndParentForms) {
@@ -359,7 +370,7 @@ TEST(ShelfPaths, LongShortAndParentForms) {
   EXPECT_EQ(ParentFolderOf(f.app, "\\\\srv\\share"), "C:\\velmarin");
 
   std::vector<std::string> list{"C:\\z\\b.lnk", "D:\\A.lnk", "C:\\y\\B.lnk", "C:\\a.lnk"};
-  SortByFileName(list);
+  SortByFileName(f.app, list);
   EXPECT_EQ(list,
             (std::vector<std::string>{"D:\\A.lnk", "C:\\a.lnk", "C:\\z\\b.lnk", "C:\\y\\B.lnk"}));
 }

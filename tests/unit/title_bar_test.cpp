@@ -115,6 +115,29 @@ TEST(TitleStrip, LosingTheFocusEndsTheDrag) {
   EXPECT_FLOAT_EQ(f.app.model.WindowLeft, 1500);
 }
 
+TEST(TitleStrip, ActivationColoursBothTitleCellsAndForgetsABackspace) {
+  TitleStripTest f;
+  Colors& c = f.app.model.settings.colors;
+  c.ColTitleBarActFore = 0xFFFFFF;
+  c.ColTitleBarActBack = 0x800000;
+  c.ColTitleBarInActFore = 0xC0C0C0;
+  c.ColTitleBarInActBack = 0x808080;
+  const auto& lowerRight = f.fake.controls.controls[{ControlKind::TitleBar, 2}];
+  f.app.form.run.BackspacePressed = true;
+  Activate(f.app, false);
+  EXPECT_FALSE(f.app.form.run.BackspacePressed);
+  EXPECT_EQ(lowerRight.back, 0x808080);
+  EXPECT_EQ(lowerRight.fore, 0xC0C0C0);
+  Activate(f.app, true);
+  EXPECT_EQ(lowerRight.back, 0x800000);
+  EXPECT_EQ(lowerRight.fore, 0xFFFFFF);
+  // With the skin the background stays the skin's; the text colour still follows.
+  f.app.model.settings.options.UseSkin = true;
+  Activate(f.app, false);
+  EXPECT_EQ(lowerRight.back, 0x800000);
+  EXPECT_EQ(lowerRight.fore, 0xC0C0C0);
+}
+
 TEST(TitleStrip, ClickClearsTheRunBoxWhenAsked) {
   TitleStripTest f;
   f.fake.runList.text = "notepad";

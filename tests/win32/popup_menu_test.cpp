@@ -89,5 +89,42 @@ TEST(Win32PopupMenu, ADismissedMenuAnswersNothing) {
   EXPECT_EQ(popup.Show(Menu{}), 0) << "an empty menu is not shown";
 }
 
+// Shows the menu one way, notes where the menu window stood, and dismisses it.
+RECT MenuPlace(Win32PopupMenu& popup, HWND owner, bool rightAligned) {
+  RECT place{};
+  std::thread watch([owner, &place] {
+    for (int i = 0; i < 200; ++i) {
+      HWND menu = FindWindowW(L"#32768", nullptr);
+      if (menu && IsWindowVisible(menu)) {
+        GetWindowRect(menu, &place);
+        PostMessageW(owner, WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageW(owner, WM_KEYUP, VK_ESCAPE, 0);
+        return;
+      }
+      Sleep(50);
+    }
+  });
+  if (rightAligned) {
+    popup.ShowRightAligned(SampleMenu());
+  } else {
+    popup.Show(SampleMenu());
+  }
+  watch.join();
+  return place;
+}
+
+TEST(Win32PopupMenu, RightAlignedOpensToTheLeftOfTheCursor) {
+  OwnerWindow owner;
+  ASSERT_NE(owner.hwnd, nullptr);
+  SetCursorPos(400, 300);
+  Win32PopupMenu popup;
+  popup.SetOwner(owner.hwnd);
+  const RECT left = MenuPlace(popup, owner.hwnd, false);
+  EXPECT_EQ(left.left, 400);
+  const RECT right = MenuPlace(popup, owner.hwnd, true);
+  EXPECT_EQ(right.right, 400);
+  EXPECT_EQ(right.top, 300);
+}
+
 }  // namespace
 }  // namespace velmarin::win32

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "core/app.h"
+#include "launch/shelf_paths.h"
 #include "win32/win32_text.h"
 
 namespace velmarin::win32 {
@@ -56,6 +58,24 @@ TEST(Win32Text, ComparisonsIgnoreCaseThroughTheLocale) {
   EXPECT_TRUE(text.StartsWithNoCase("anything", ""));
   EXPECT_FALSE(text.StartsWithNoCase("no", "notes"));
   EXPECT_FALSE(text.StartsWithNoCase("Notepad", "ote"));
+}
+
+TEST(Win32Text, OrderFollowsTheLocaleNotTheBytes) {
+  Win32Text text;
+  EXPECT_EQ(text.CompareNoCase("notepad", "NOTEPAD"), 0);
+  EXPECT_LT(text.CompareNoCase("a", "B"), 0);
+  EXPECT_GT(text.CompareNoCase("b", "A"), 0);
+  // A full-width letter sorts among its half-width kin, not after every ASCII name as its
+  // UTF-8 bytes would.
+  EXPECT_LT(text.CompareNoCase("ｂ", "c"), 0);
+  EXPECT_GT(text.CompareNoCase("ｂ", "A"), 0);
+
+  // The send-to menu's order.
+  App app;
+  app.platform.text = &text;
+  std::vector<std::string> list{"C:\\s\\c.lnk", "C:\\s\\ｂ.lnk", "C:\\s\\A.lnk"};
+  SortByFileName(app, list);
+  EXPECT_EQ(list, (std::vector<std::string>{"C:\\s\\A.lnk", "C:\\s\\ｂ.lnk", "C:\\s\\c.lnk"}));
 }
 
 }  // namespace
