@@ -19,8 +19,11 @@ class SkinPicture {
   SkinPicture(const SkinPicture&) = delete;
   SkinPicture& operator=(const SkinPicture&) = delete;
 
-  // Loads the file in place of the picture held; nullopt (and no picture) when it cannot be read.
-  std::optional<PixelSize> Load(const std::wstring& path);
+  // Loads the file in place of the picture held, enlarged by the whole `factor` for the screen:
+  // NAME@2x.bmp beside NAME.bmp when there is one (for factor 2), otherwise the file itself
+  // with each pixel made factor x factor, never smoothed. Gives the size the skin covers in
+  // layout pixels; nullopt (and no picture) when it cannot be read.
+  std::optional<PixelSize> Load(const std::wstring& path, int factor = 1);
   void Clear();
   bool Held() const { return dc_ != nullptr; }
 
