@@ -67,12 +67,8 @@ class DpiScale {
     return best;
   }
 
-  // The whole factor a skin made for 96 DPI is enlarged by: the nearest one, at least 1
-  // (1 at 96 and 120 DPI, 2 at 144 and 192, 3 at 288).
-  int SkinFactor() const {
-    const int factor = (dpi_ + kLayoutDpi / 2) / kLayoutDpi;
-    return factor < 1 ? 1 : factor;
-  }
+  // The whole factor of a DPI that is a multiple of 96 (2 at 192), otherwise 0.
+  int WholeFactor() const { return dpi_ % kLayoutDpi == 0 ? dpi_ / kLayoutDpi : 0; }
 
   // The height in screen pixels of a font of `points` points (72 to the inch).
   int FontPixels(int points) const { return RoundedRatio(points, dpi_, 72); }

@@ -123,14 +123,17 @@ void CellHost::SetFace(ControlId id, FaceList list, int picture) {
       BITMAP info{};
       GetObjectW(face, sizeof(info), &info);
       HGDIOBJ old = SelectObject(faceDc_, face);
-      // Enlarged for the screen pixel by pixel, never smoothed: the bevel stays crisp.
-      const PixelRect size = scale_.ToScreen(PixelRect{0, 0, info.bmWidth, info.bmHeight});
+      // Enlarged for the screen pixel by pixel, never smoothed: the bevel stays crisp. A face of
+      // the cell's size fills the cell, which between whole factors may be a pixel larger.
       if (scale_.IsLayoutDpi()) {
         BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, faceDc_, 0, 0, SRCCOPY);
       } else {
+        int width = scale_.ToScreen(info.bmWidth);
+        int height = scale_.ToScreen(info.bmHeight);
+        if (width - rc.right == 1 || width - rc.right == -1) width = rc.right;
+        if (height - rc.bottom == 1 || height - rc.bottom == -1) height = rc.bottom;
         SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, 0, 0, size.width, size.height, faceDc_, 0, 0, info.bmWidth, info.bmHeight,
-                   SRCCOPY);
+        StretchBlt(dc, 0, 0, width, height, faceDc_, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
       }
       SelectObject(faceDc_, old);
       return;

@@ -53,7 +53,7 @@ void MainWindow::SetBackColor(ControlId id, int32_t color) {
 void MainWindow::SetFont(ControlId id, int points, bool bold) { cells_.SetFont(id, points, bold); }
 
 std::optional<PixelSize> MainWindow::LoadSkinPicture(const std::string& path) {
-  return skin_.Load(Widen(path), scale_.SkinFactor());
+  return skin_.Load(Widen(path), scale_);
 }
 
 void MainWindow::ClearSkinPicture() { skin_.Clear(); }

@@ -32,14 +32,14 @@ std::wstring EnlargedName(const std::wstring& path, int factor) {
   return path.substr(0, cut) + L"@" + std::to_wstring(factor) + L"x" + path.substr(cut);
 }
 
-// A copy of the picture with every pixel made factor x factor; the old one is deleted.
-HBITMAP Enlarged(HBITMAP bitmap, int width, int height, int factor) {
-  MemoryPicture big = MakeMemoryPicture(width * factor, height * factor);
+// A copy of the picture enlarged to `to` pixel by pixel; the old one is deleted.
+HBITMAP Enlarged(HBITMAP bitmap, int width, int height, const PixelSize& to) {
+  MemoryPicture big = MakeMemoryPicture(to.width, to.height);
   HDC small = CreateCompatibleDC(nullptr);
   if (big.dc && small) {
     HGDIOBJ old = SelectObject(small, bitmap);
     SetStretchBltMode(big.dc, COLORONCOLOR);
-    StretchBlt(big.dc, 0, 0, width * factor, height * factor, small, 0, 0, width, height, SRCCOPY);
+    StretchBlt(big.dc, 0, 0, to.width, to.height, small, 0, 0, width, height, SRCCOPY);
     SelectObject(small, old);
   }
   if (small) DeleteDC(small);
@@ -52,10 +52,10 @@ HBITMAP Enlarged(HBITMAP bitmap, int width, int height, int factor) {
 
 }  // namespace
 
-std::optional<PixelSize> SkinPicture::Load(const std::wstring& path, int factor) {
+std::optional<PixelSize> SkinPicture::Load(const std::wstring& path, const DpiScale& scale) {
   Clear();
-  if (factor < 1) factor = 1;
-  // A skin drawn for this factor, or the ordinary one to enlarge.
+  // A skin drawn for this screen, or the ordinary one to enlarge.
+  const int factor = scale.WholeFactor();
   HBITMAP bitmap = factor == 2 ? LoadBitmapFile(EnlargedName(path, factor)) : nullptr;
   const bool drawnEnlarged = bitmap != nullptr;
   if (!bitmap) bitmap = LoadBitmapFile(path);
@@ -68,7 +68,10 @@ std::optional<PixelSize> SkinPicture::Load(const std::wstring& path, int factor)
     return std::nullopt;
   }
   const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
-  if (!drawnEnlarged && factor > 1) bitmap = Enlarged(bitmap, info.bmWidth, height, factor);
+  if (!drawnEnlarged && !scale.IsLayoutDpi()) {
+    const PixelRect to = scale.ToScreen(PixelRect{0, 0, info.bmWidth, height});
+    bitmap = Enlarged(bitmap, info.bmWidth, height, {to.width, to.height});
+  }
   if (!bitmap) {
     DeleteDC(dc);
     return std::nullopt;

@@ -21,16 +21,15 @@ struct Expected {
   int clientClosed;
   int clientOpen;
   int iconSize;
-  int skinFactor;
   int captionFont;  // the 10-point caption, in pixels
 };
 
 TEST(DpiScale, TheTenButtonWindowGrowsWithTheScreensDpiAndStaysInOnePiece) {
   const std::vector<Expected> table = {
-      {96, 37, 37, 445, 55, 158, 32, 1, 13},
-      {120, 46, 47, 556, 69, 198, 32, 1, 17},
-      {144, 56, 55, 668, 83, 237, 48, 2, 20},
-      {192, 74, 74, 890, 110, 316, 64, 2, 27},
+      {96, 37, 37, 445, 55, 158, 32, 13},
+      {120, 46, 47, 556, 69, 198, 32, 17},
+      {144, 56, 55, 668, 83, 237, 48, 20},
+      {192, 74, 74, 890, 110, 316, 64, 27},
   };
   const WindowGeometry g = ComputeGeometry(10, 37, 37);
   for (const Expected& e : table) {
@@ -41,7 +40,7 @@ TEST(DpiScale, TheTenButtonWindowGrowsWithTheScreensDpiAndStaysInOnePiece) {
     EXPECT_EQ(s.ToScreen(g.clientHeightClosed), e.clientClosed);
     EXPECT_EQ(s.ToScreen(g.clientHeightOpen), e.clientOpen);
     EXPECT_EQ(s.IconSize(), e.iconSize);
-    EXPECT_EQ(s.SkinFactor(), e.skinFactor);
+    EXPECT_EQ(s.WholeFactor(), e.dpi == 120 || e.dpi == 144 ? 0 : e.dpi / 96);
     EXPECT_EQ(s.FontPixels(10), e.captionFont);
 
     // No gaps and no overlaps: the row of cells, the title strip and the right column still
