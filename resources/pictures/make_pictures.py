@@ -1,45 +1,106 @@
 #!/usr/bin/env python3
-"""Draws velmarin's pictures and writes them as .ico and .bmp files for the resource compiler.
+"""Renders velmarin's pictures from their SVG sources into the .ico and .bmp files the resource
+compiler takes.
 
-    make_pictures.py --out DIR [--sheet SHEET.png]
+    make_pictures.py --out DIR [--rsvg-convert PROGRAM] [--sheet SHEET.png]
 
-Writes into DIR:
-  library_00.ico .. library_13.ico   the icon library by index (16 x 16 and 32 x 32)
-  velmarin.ico                       the program's icon
-  shelf_1.ico .. shelf_6.ico         the shelf's small icons (16 x 16)
-  cell_1.bmp, cell_2.bmp             ImageList1: launcher cell up, held down (37 x 37)
-  small_1.bmp .. small_6.bmp         ImageList2: the small window cells' faces
-  skin.bmp                           the sample skin of the 10-button window (445 x 158)
-With --sheet, also a PNG of everything enlarged, and each icon shown in its cell, to look at.
-The output depends only on this code: the same sources give the same bytes.
+The sources, in this folder:
+  library/NN-*.svg          icon NN of the icon library velmarin.icl      -> library_NN.ico
+  velmarin.svg              the program's icon                             -> velmarin.ico
+  shelf/N-*.svg             the shelf's small icon N                       -> shelf_N.ico
+  faces/*.svg               the cells' faces, ImageList1 and ImageList2    -> cell_N.bmp, small_N.bmp
+  skin.svg                  the sample skin of the 10-button window        -> skin.bmp
+Every icon holds 16, 32, 48 and 64 pixels; NAME-16.svg beside NAME.svg, when there is one, is
+the picture drawn for 16 pixels. rsvg-convert renders, Pillow packs. With --sheet, also a PNG of
+every icon at every size on a grey ground, to look at.
 """
 
 import argparse
+import glob
+import io
 import os
+import subprocess
 import sys
 
-import faces
-import formats
-import icons
-import skin
-from palette import FACE, WHITE
-from raster import Canvas
+from PIL import Image
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ICON_SIZES = (16, 32, 48, 64)
+
+# ImageList1 (launcher cells) and ImageList2 (by PushButton index: StorageOpen, DDExecute,
+# tClose), each up then held down; ImageList2's first face also serves the arrow cells.
+FACES = [("cell_1.bmp", "cell-up"), ("cell_2.bmp", "cell-down"),
+         ("small_1.bmp", "storage-up"), ("small_2.bmp", "storage-down"),
+         ("small_3.bmp", "mode-up"), ("small_4.bmp", "mode-down"),
+         ("small_5.bmp", "close-up"), ("small_6.bmp", "close-down")]
 
 
-def outputs():
-    """Every file to write, as (file name, bytes)."""
-    files = []
-    for index, pictures in enumerate(icons.library()):
-        files.append(("library_%02d.ico" % index, formats.ico_file(pictures)))
-    files.append(("velmarin.ico", formats.ico_file(icons.program_icon())))
-    for number, pictures in enumerate(icons.shelf_icons(), start=1):
-        files.append(("shelf_%d.ico" % number, formats.ico_file(pictures)))
-    for number, picture in enumerate(faces.image_list1(), start=1):
-        files.append(("cell_%d.bmp" % number, formats.bmp_file(picture)))
-    for number, picture in enumerate(faces.image_list2(), start=1):
-        files.append(("small_%d.bmp" % number, formats.bmp_file(picture)))
-    files.append(("skin.bmp", formats.bmp_file(skin.skin())))
-    return files
+def _numbered(folder):
+    """The SVG files of a folder by their number prefix, without the 16-pixel variants."""
+    found = {}
+    for path in glob.glob(os.path.join(HERE, folder, "*.svg")):
+        name = os.path.basename(path)
+        if not name.endswith("-16.svg"):
+            found[int(name.split("-", 1)[0])] = path
+    return [found[k] for k in sorted(found)]
+
+
+def icon_sources():
+    """(file to write, SVG source) of every icon."""
+    icons = [("library_%02d.ico" % k, p) for k, p in enumerate(_numbered("library"))]
+    icons.append(("velmarin.ico", os.path.join(HERE, "velmarin.svg")))
+    icons += [("shelf_%d.ico" % (k + 1), p) for k, p in enumerate(_numbered("shelf"))]
+    return icons
+
+
+def bitmap_sources():
+    """(file to write, SVG source) of every bitmap."""
+    bitmaps = [(out, os.path.join(HERE, "faces", name + ".svg")) for out, name in FACES]
+    bitmaps.append(("skin.bmp", os.path.join(HERE, "skin.svg")))
+    return bitmaps
+
+
+class Renderer:
+    def __init__(self, program):
+        self.program = program
+
+    def render(self, svg, width, height):
+        """The SVG drawn at width x height pixels, as an RGBA picture."""
+        png = subprocess.run([self.program, "--width", str(width), "--height", str(height),
+                              "--format", "png", svg], check=True, stdout=subprocess.PIPE).stdout
+        picture = Image.open(io.BytesIO(png)).convert("RGBA")
+        if picture.size != (width, height):
+            raise SystemExit("%s: rendered at %s, not %dx%d" % (svg, picture.size, width, height))
+        return picture
+
+    def icon_pictures(self, svg):
+        small = svg[:-4] + "-16.svg"
+        return [self.render(small if size == 16 and os.path.exists(small) else svg, size, size)
+                for size in ICON_SIZES]
+
+    def natural_size(self, svg):
+        """The width and height the SVG gives itself."""
+        png = subprocess.run([self.program, "--format", "png", svg], check=True,
+                             stdout=subprocess.PIPE).stdout
+        return Image.open(io.BytesIO(png)).size
+
+
+def ico_bytes(pictures):
+    """A .ico holding the pictures, largest first as Pillow wants it."""
+    largest = max(pictures, key=lambda p: p.width)
+    out = io.BytesIO()
+    largest.save(out, format="ICO", sizes=[p.size for p in pictures],
+                 append_images=[p for p in pictures if p is not largest])
+    return out.getvalue()
+
+
+def bmp_bytes(picture):
+    """A 24-bit .bmp of the picture on black (faces and skins are opaque)."""
+    out = io.BytesIO()
+    ground = Image.new("RGBA", picture.size, (0, 0, 0, 255))
+    ground.alpha_composite(picture)
+    ground.convert("RGB").save(out, format="BMP")
+    return out.getvalue()
 
 
 def _write(path, data):
@@ -49,76 +110,38 @@ def _write(path, data):
     os.replace(tmp, path)
 
 
-def _checker(w, h):
-    tile = Canvas(w, h)
-    for y in range(h):
-        for x in range(w):
-            tile.put(x, y, (255, 255, 255) if (x // 4 + y // 4) % 2 else (200, 200, 232))
-    return tile
-
-
-def _in_cell(face, icon, left, top):
-    """A face with an icon drawn on it as the program draws it: full size, clipped to the cell."""
-    cell = Canvas(face.width, face.height)
-    cell.paste(face, 0, 0)
-    cell.paste(icon, left, top)
-    return cell
-
-
-def contact_sheet():
-    """All pictures at 1:1 on one canvas: icons on a checker, then in their cells."""
-    library = icons.library()
-    small = faces.image_list2()
-    big = faces.image_list1()
-    sheet = Canvas(14 * 36 + 4, 130, FACE)
-    for i, (p16, p32) in enumerate(library):
-        sheet.paste(_checker(32, 32), 4 + 36 * i, 4)
-        sheet.paste(p32, 4 + 36 * i, 4)
-        sheet.paste(_checker(16, 16), 4 + 36 * i, 40)
-        sheet.paste(p16, 4 + 36 * i, 40)
-    # Row 3: the small cells as the window shows them, up and pushed.
-    cells = []
-    for index in range(6):
-        width, height, left, top = icons.CELLS["history"]
-        cells.append(_in_cell(small[0], library[index][1], left, top))
-    for k, (first, second) in enumerate(((6, 7), (8, 9), (10, 11))):
-        _, _, left, top = icons.CELLS[("storage", "mode", "close")[k]]
-        cells.append(_in_cell(small[2 * k], library[first][1], left, top))
-        cells.append(_in_cell(small[2 * k + 1], library[second][1], left, top))
-    x = 4
-    for cell in cells:
-        sheet.paste(cell, x, 64)
-        x += cell.width + 3
-    # Row 4: launcher cells, up and held down (the icon moves one pixel right and down).
-    x = 4
-    for face, icon, offset in ((big[0], library[12][1], 2), (big[1], library[12][1], 3),
-                               (big[0], library[13][1], 2), (big[1], library[13][1], 3)):
-        sheet.paste(_in_cell(face, icon, offset, offset), x, 88)
-        x += 40
-    # The shelf's icons on a white list, and the program's icon.
-    sheet.fill_rect(x, 88, x + 6 * 20 + 4, 88 + 24, WHITE)
-    for n, (picture,) in enumerate(icons.shelf_icons()):
-        sheet.paste(picture, x + 4 + 20 * n, 92)
-    x += 6 * 20 + 12
-    app32, app16 = icons.program_icon()[1], icons.program_icon()[0]
-    sheet.paste(_checker(32, 32), x, 88)
-    sheet.paste(app32, x, 88)
-    sheet.paste(_checker(16, 16), x + 36, 88)
-    sheet.paste(app16, x + 36, 88)
-    return sheet
+def contact_sheet(icons):
+    """Every icon at every size side by side on the grey of a cell's face, enlarged twice."""
+    step = sum(ICON_SIZES) + 8 * len(ICON_SIZES)
+    sheet = Image.new("RGBA", (step, 72 * len(icons)), (192, 192, 192, 255))
+    for row, pictures in enumerate(icons):
+        x = 4
+        for picture in pictures:
+            sheet.alpha_composite(picture, (x, 72 * row + 4))
+            x += picture.width + 8
+    return sheet.resize((sheet.width * 2, sheet.height * 2), Image.NEAREST)
 
 
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out", required=True, help="folder for the .ico and .bmp files")
-    parser.add_argument("--sheet", help="also write an enlarged PNG of all pictures here")
-    parser.add_argument("--scale", type=int, default=4, help="enlargement of the sheet")
+    parser.add_argument("--rsvg-convert", default="rsvg-convert", help="the SVG renderer")
+    parser.add_argument("--sheet", help="also write a PNG of every icon here")
     args = parser.parse_args(argv)
+    renderer = Renderer(args.rsvg_convert)
     os.makedirs(args.out, exist_ok=True)
-    for name, data in outputs():
-        _write(os.path.join(args.out, name), data)
+    drawn = []
+    for name, svg in icon_sources():
+        pictures = renderer.icon_pictures(svg)
+        drawn.append(pictures)
+        _write(os.path.join(args.out, name), ico_bytes(pictures))
+    for name, svg in bitmap_sources():
+        picture = renderer.render(svg, *renderer.natural_size(svg))
+        _write(os.path.join(args.out, name), bmp_bytes(picture))
     if args.sheet:
-        _write(args.sheet, formats.png_file(contact_sheet().scaled(args.scale)))
+        out = io.BytesIO()
+        contact_sheet(drawn).convert("RGB").save(out, format="PNG")
+        _write(args.sheet, out.getvalue())
     return 0
 
 

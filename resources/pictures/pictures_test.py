@@ -1,37 +1,41 @@
 #!/usr/bin/env python3
-"""Checks of the picture generator: the files it writes, where the glyphs sit in their cells,
-that the resource scripts and ids agree with it, and that its output is the same every run."""
+"""Checks of the rendered pictures: every icon at every size, the faces, where the glyphs sit in
+their cells, and that the resource scripts and ids agree with what is rendered.
+
+    pictures_test.py DIR      (DIR: the folder make_pictures.py wrote)
+"""
 
 import os
 import re
-import subprocess
 import sys
-import tempfile
 import unittest
+
+from PIL import Image
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 RESOURCES = os.path.dirname(HERE)
 sys.path.insert(0, HERE)
 
-import formats  # noqa: E402
-import icons  # noqa: E402
 import make_pictures  # noqa: E402
 
-FILES = dict(make_pictures.outputs())
+OUT = None
+
+# The cell each library icon is drawn into: (width, height, icon left, icon top) at 96 DPI.
+HISTORY, STORAGE, MODE, CLOSE, BUTTON = (37, 17, 2, 1), (37, 17, 1, 1), (19, 17, 1, 1), \
+    (17, 17, 1, 1), (37, 37, 2, 2)
+LIBRARY_CELLS = [HISTORY] * 6 + [STORAGE] * 2 + [MODE] * 2 + [CLOSE] * 2 + [BUTTON] * 2
+BEVEL = 2
 
 
-def _brightness(pixel):
-    r, g, b = pixel[:3]
-    return r + g + b
+def _icon(name):
+    """{size: RGBA picture} of a rendered .ico."""
+    with Image.open(os.path.join(OUT, name)) as ico:
+        return {size[0]: ico.ico.getimage(size).convert("RGBA") for size in ico.info["sizes"]}
 
 
-def _bmp_pixel(data, x, y):
-    """(r, g, b) of a 24-bit bottom-up bitmap written by formats.bmp_file."""
-    w, h, _ = formats.read_bmp_size(data)
-    stride = (3 * w + 3) // 4 * 4
-    pos = 54 + (h - 1 - y) * stride + 3 * x
-    b, g, r = data[pos:pos + 3]
-    return r, g, b
+def _bitmap(name):
+    with Image.open(os.path.join(OUT, name)) as picture:
+        return picture.copy()
 
 
 def _rc_entries(name):
@@ -45,81 +49,68 @@ def _defines():
         return {k: int(v) for k, v in re.findall(r"^#define\s+(\w+)\s+(\d+)\s*$", f.read(), re.M)}
 
 
-class IconFiles(unittest.TestCase):
-    def test_every_icon_parses_with_a_mask_that_matches_its_alpha(self):
-        names = [n for n in FILES if n.endswith(".ico")]
+class Icons(unittest.TestCase):
+    def test_every_icon_holds_every_size_with_something_drawn(self):
+        names = [n for n, _ in make_pictures.icon_sources()]
         self.assertEqual(len(names), 14 + 1 + 6)
         for name in names:
-            images = formats.read_ico(FILES[name])
-            sizes = [(w, h) for w, h, _, _ in images]
-            expected = [(16, 16)] if name.startswith("shelf_") else [(16, 16), (32, 32)]
-            self.assertEqual(sizes, expected, name)
-            for w, h, rgba, mask in images:
-                opaque = 0
-                for y in range(h):
-                    for x in range(w):
-                        alpha = rgba[y][x][3]
-                        self.assertEqual(mask[y][x], 1 if alpha == 0 else 0, (name, w, x, y))
-                        if alpha == 0:
-                            self.assertEqual(rgba[y][x][:3], (0, 0, 0), (name, w, x, y))
-                        opaque += alpha > 0
-                self.assertGreater(opaque, 20, (name, w))
+            pictures = _icon(name)
+            self.assertEqual(sorted(pictures), [16, 32, 48, 64], name)
+            for size, picture in pictures.items():
+                self.assertEqual(picture.size, (size, size), name)
+                # A glyph of a small cell is a few pixels at 16 (the cells draw 32 and more).
+                opaque = sum(1 for a in picture.getchannel("A").getdata() if a)
+                self.assertGreaterEqual(opaque, size // 4, (name, size))
 
     def test_library_icons_are_all_different(self):
         seen = {}
-        for index in range(len(icons.LIBRARY)):
-            images = formats.read_ico(FILES["library_%02d.ico" % index])
-            key = str(images[1][2])
+        for index in range(len(LIBRARY_CELLS)):
+            key = _icon("library_%02d.ico" % index)[32].tobytes()
             self.assertNotIn(key, seen, "icon %d repeats icon %s" % (index, seen.get(key)))
             seen[key] = index
 
-    def test_glyphs_stay_inside_the_face_of_their_cell(self):
-        # The program draws the full 32 x 32 icon at the cell's offset: anything outside the
-        # face would paint over the bevel or be cut off by the cell's edge.
-        for index, (cell, _) in enumerate(icons.LIBRARY):
-            w, h, left, top = icons.CELLS[cell]
-            _, _, rgba, _ = formats.read_ico(FILES["library_%02d.ico" % index])[1]
-            xs, ys = [], []
-            for y in range(32):
-                for x in range(32):
-                    if rgba[y][x][3]:
-                        xs.append(left + x)
-                        ys.append(top + y)
-            self.assertTrue(xs, index)
-            bevel = icons.BEVEL
-            self.assertGreaterEqual(min(xs), bevel, index)
-            self.assertGreaterEqual(min(ys), bevel, index)
-            self.assertLess(max(xs), w - bevel, index)
-            self.assertLess(max(ys), h - bevel, index)
-            if cell != "button":
-                # Centred on the face within a pixel.
-                self.assertLessEqual(abs((min(xs) + max(xs) + 1) / 2 - w / 2), 1.0, index)
-                self.assertLessEqual(abs((min(ys) + max(ys) + 1) / 2 - h / 2), 1.0, index)
+    def test_glyphs_stay_inside_the_face_of_their_cell_at_one_and_two_times(self):
+        # The program draws the whole icon at the cell's offset; anything outside the face
+        # would paint over the bevel or be cut off. At 192 DPI cell, offset and icon double.
+        for index, (w, h, left, top) in enumerate(LIBRARY_CELLS):
+            for scale in (1, 2):
+                picture = _icon("library_%02d.ico" % index)[32 * scale]
+                box = picture.getchannel("A").getbbox()
+                self.assertIsNotNone(box, index)
+                x0, y0 = left * scale + box[0], top * scale + box[1]
+                x1, y1 = left * scale + box[2], top * scale + box[3]
+                where = (index, scale, box)
+                self.assertGreaterEqual(min(x0, y0), BEVEL * scale, where)
+                self.assertLessEqual(x1, (w - BEVEL) * scale, where)
+                self.assertLessEqual(y1, (h - BEVEL) * scale, where)
+                if (w, h, left, top) != BUTTON:
+                    # Centred on the face within a pixel.
+                    self.assertLessEqual(abs((x0 + x1) / 2 - w * scale / 2), scale, where)
+                    self.assertLessEqual(abs((y0 + y1) / 2 - h * scale / 2), scale, where)
 
 
 class Faces(unittest.TestCase):
-    def _check_face(self, name, size, pushed):
-        data = FILES[name]
-        self.assertEqual(formats.read_bmp_size(data), (size[0], size[1], 24), name)
-        w, h = size
-        top_left = _brightness(_bmp_pixel(data, 1, 1))
-        bottom_right = _brightness(_bmp_pixel(data, w - 2, h - 2))
-        inside = _bmp_pixel(data, w // 2, h // 2)
-        self.assertEqual(inside, (192, 192, 192), name)
-        if pushed:
-            self.assertLess(top_left, bottom_right, name + " should look sunken")
-        else:
-            self.assertGreater(top_left, bottom_right, name + " should look raised")
+    def test_faces_raised_when_up_and_sunken_when_held_down(self):
+        sizes = [(37, 37)] * 2 + [(37, 17)] * 2 + [(19, 17)] * 2 + [(17, 17)] * 2
+        for (name, source), size in zip(make_pictures.FACES, sizes):
+            picture = _bitmap(name)
+            self.assertEqual((picture.size, picture.mode), (size, "RGB"), name)
+            w, h = size
+            top_left = sum(picture.getpixel((1, 1)))
+            bottom_right = sum(picture.getpixel((w - 2, h - 2)))
+            self.assertEqual(picture.getpixel((w // 2, h // 2)), (192, 192, 192), name)
+            if source.endswith("-down"):
+                self.assertLess(top_left, bottom_right, name + " should look sunken")
+            else:
+                self.assertGreater(top_left, bottom_right, name + " should look raised")
 
-    def test_cell_faces_up_then_held_down(self):
-        self._check_face("cell_1.bmp", (37, 37), pushed=False)
-        self._check_face("cell_2.bmp", (37, 37), pushed=True)
-
-    def test_small_faces_two_per_push_button_in_index_order(self):
-        sizes = [(37, 17), (19, 17), (17, 17)]  # StorageOpen, DDExecute, tClose
-        for k, size in enumerate(sizes):
-            self._check_face("small_%d.bmp" % (2 * k + 1), size, pushed=False)
-            self._check_face("small_%d.bmp" % (2 * k + 2), size, pushed=True)
+    def test_the_sample_skin_covers_the_ten_button_window_with_its_shelf_open(self):
+        skin = _bitmap("skin.bmp")
+        self.assertEqual((skin.size, skin.mode), ((445, 158), "RGB"))
+        # Title strip dark, the row's cells pale, the shelf paler still.
+        self.assertLess(sum(skin.getpixel((100, 8))), 300)
+        self.assertGreater(sum(skin.getpixel((18, 20))), 600)
+        self.assertGreater(sum(skin.getpixel((200, 100))), 650)
 
 
 class ResourceScripts(unittest.TestCase):
@@ -141,26 +132,15 @@ class ResourceScripts(unittest.TestCase):
         # The program's icon must be the first icon group of the exe.
         self.assertEqual(min(v for f, v in entries.items() if f.endswith(".ico")),
                          ids["IDI_VELMARIN"])
-        # Every file the scripts name is one the generator writes, and nothing it writes is unused.
-        # The sample skin is the one file that goes to the program folder instead.
+        # Every file the scripts name is rendered, and nothing rendered is unused; the sample
+        # skin is the one file that goes to the program folder instead.
         named = set(entries) | {f for _, _, f in _rc_entries("velmarin_icl.rc")}
-        self.assertEqual(named | {"skin.bmp"}, set(FILES))
-
-    def test_the_sample_skin_covers_the_ten_button_window_with_its_shelf_open(self):
-        self.assertEqual(formats.read_bmp_size(FILES["skin.bmp"]), (445, 158, 24))
-
-
-class Determinism(unittest.TestCase):
-    def test_a_second_run_writes_the_same_bytes(self):
-        with tempfile.TemporaryDirectory() as out:
-            env = dict(os.environ, PYTHONHASHSEED="12345")
-            subprocess.run([sys.executable, "-B", os.path.join(HERE, "make_pictures.py"), "--out",
-                            out], check=True, env=env)
-            for name, data in FILES.items():
-                with open(os.path.join(out, name), "rb") as f:
-                    self.assertEqual(f.read(), data, name)
-            self.assertEqual(sorted(os.listdir(out)), sorted(FILES))
+        rendered = {n for n, _ in make_pictures.icon_sources() + make_pictures.bitmap_sources()}
+        self.assertEqual(named | {"skin.bmp"}, rendered)
 
 
 if __name__ == "__main__":
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    OUT = sys.argv.pop(1)
     unittest.main()

@@ -19,15 +19,16 @@ namespace {
 using namespace velmarin;
 
 // FileIcons: the shelf's six small icons, 1 file, 2 folder, 3 program, 4 applet, 5 shortcut,
-// 6 internal command. The list lives as long as the program.
-HIMAGELIST LoadShelfIcons(HINSTANCE instance) {
+// 6 internal command, at the size that fits the screen (16 at 96 DPI, 32 at 192). The list lives
+// as long as the program.
+HIMAGELIST LoadShelfIcons(HINSTANCE instance, int size) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, FILEICONS_COUNT, 0);
+  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, FILEICONS_COUNT, 0);
   if (!list) return nullptr;
   for (int k = 0; k < FILEICONS_COUNT; ++k) {
     HICON icon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_FILEICONS + k), IMAGE_ICON, 16, 16, 0));
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_FILEICONS + k), IMAGE_ICON, size, size, 0));
     ImageList_ReplaceIcon(list, -1, icon);
     if (icon) DestroyIcon(icon);
   }
@@ -61,6 +62,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   window.SetFaceResources(IDB_IMAGELIST1, IDB_IMAGELIST2);
   if (!window.Create(instance, IDI_VELMARIN)) return 1;
+  platform.screen.SetScale(&window.Scale());
   platform.messageBox.SetOwner(window.Handle());
   platform.shell.SetOwner(window.Handle());
   platform.popupMenu.SetOwner(window.Handle());
@@ -72,8 +74,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   app.platform.desktop = &desktop;
   // The shelf's list view (and the common controls) wait until the shelf is opened or filled.
   static win32::LazyShelfList shelf([instance]() -> std::unique_ptr<IShelfList> {
-    auto list = std::make_unique<win32::Win32ShelfList>(window.Handle(), win32::kStorageControlId,
-                                                        LoadShelfIcons(instance));
+    auto list = std::make_unique<win32::Win32ShelfList>(
+        window.Handle(), win32::kStorageControlId,
+        LoadShelfIcons(instance, window.Scale().IconSize(16)));
     list->SetMouseHandler([](MouseAction action, MouseButton button, int shift, POINT point) {
       window.OnShelfMouse(action, button, shift, point);
     });

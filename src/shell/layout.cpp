@@ -7,6 +7,7 @@
 #include "panel/button_layout.h"
 #include "panel/draw_icon.h"
 #include "panel/drop_mode.h"
+#include "panel/pages.h"
 #include "panel/push_button.h"
 
 namespace velmarin {
@@ -164,6 +165,34 @@ int32_t WrapOnScreen(float positionTwips, int32_t screenTwips) {
 int OuterHeight(const App& app, bool shelfOpen) {
   const int b = app.model.settings.ButtonWidth;
   return 2 * app.form.BorderWidth + b + (shelfOpen ? 121 : 18);
+}
+
+void ShapeAgain(App& app, int left, int top) {
+  Model& m = app.model;
+  Guarded([&] {
+    m.WindowLeft = static_cast<float>(left * TwipsPerPixelX(app));
+    m.WindowTop = static_cast<float>(top * TwipsPerPixelY(app));
+    m.hasWindowLeft = true;
+    m.hasWindowTop = true;
+  });
+  PlaceEverything(app);
+  Guarded([&] {
+    if (!m.StorageIsOpen && app.platform.system) {
+      app.platform.system->MoveMainWindow(OuterRect(app, false));
+    }
+  });
+  Guarded([&] { app.Commands().LoadSkin(); });
+  Guarded([&] { app.Commands().RepaintPage(); });
+  Guarded([&] { PaintArrowCells(app); });
+  Guarded([&] { EnableGo(app); });
+  Guarded([&] {
+    app.Commands().SkinPaint(ControlId{ControlKind::TitleBar, 1}, 0);
+    app.Commands().SkinPaint(ControlId{ControlKind::TitleBar, 2}, 0);
+  });
+  for (PushButton& button : app.form.pushButtons) {
+    Guarded([&] { PaintPushButton(app, button); });
+  }
+  Guarded([&] { app.Commands().DrawPageCaption(); });
 }
 
 void Shape(App& app, bool firstTime) {

@@ -46,6 +46,11 @@ int32_t WrapOnScreen(float positionTwips, int32_t screenTwips);
 // firstTime is true; the settings dialog calls it again with false.
 void Shape(App& app, bool firstTime);
 
+// The window came onto a screen of another DPI and now stands at (left, top), in layout pixels:
+// its position is kept in twips, every control placed again and every cell painted again for
+// the new screen. The shelf, the drop mode, the page and the history stay as they are.
+void ShapeAgain(App& app, int left, int top);
+
 // The shelf's open and closed heights of the whole window, in pixels.
 int OuterHeight(const App& app, bool shelfOpen);
 

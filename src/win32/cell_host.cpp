@@ -84,6 +84,16 @@ HBITMAP CellHost::FaceBitmap(FaceList list, int picture) {
   return found->second;
 }
 
+void CellHost::SetScale(const DpiScale& scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  for (auto& [key, font] : fonts_) {
+    if (font) DeleteObject(font);
+  }
+  fonts_.clear();
+  libraries_.SetIconSize(scale_.IconSize());
+}
+
 int CellHost::SlotOf(ControlId id) { return CellSlot(id); }
 
 CellSurface* CellHost::Cell(ControlId id) {
@@ -113,7 +123,18 @@ void CellHost::SetFace(ControlId id, FaceList list, int picture) {
       BITMAP info{};
       GetObjectW(face, sizeof(info), &info);
       HGDIOBJ old = SelectObject(faceDc_, face);
-      BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, faceDc_, 0, 0, SRCCOPY);
+      // Enlarged for the screen pixel by pixel, never smoothed: the bevel stays crisp. A face of
+      // the cell's size fills the cell, which between whole factors may be a pixel larger.
+      if (scale_.IsLayoutDpi()) {
+        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, faceDc_, 0, 0, SRCCOPY);
+      } else {
+        int width = scale_.ToScreen(info.bmWidth);
+        int height = scale_.ToScreen(info.bmHeight);
+        if (width - rc.right == 1 || width - rc.right == -1) width = rc.right;
+        if (height - rc.bottom == 1 || height - rc.bottom == -1) height = rc.bottom;
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, 0, 0, width, height, faceDc_, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+      }
       SelectObject(faceDc_, old);
       return;
     }
@@ -201,10 +222,14 @@ void CellHost::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
   if (!cell) return;
   HDC dc = cell->Surface();
   if (!dc) return;
-  HGDIOBJ old = SelectObject(dc, GetStockObject(BLACK_PEN));
+  // As wide as a layout pixel on this screen.
+  const int width = scale_.ToScreen(1);
+  HPEN pen = width > 1 ? CreatePen(PS_SOLID, width, RGB(0, 0, 0)) : nullptr;
+  HGDIOBJ old = SelectObject(dc, pen ? static_cast<HGDIOBJ>(pen) : GetStockObject(BLACK_PEN));
   MoveToEx(dc, x1, y1, nullptr);
   LineTo(dc, x2, y2);
   SelectObject(dc, old);
+  if (pen) DeleteObject(pen);
 }
 
 void CellHost::SetForeColor(ControlId id, COLORREF color) {
@@ -233,10 +258,7 @@ HFONT CellHost::Font(const TextFont& font) {
   if (found == fonts_.end()) {
     LOGFONTW logFont{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    logFont.lfHeight = -MulDiv(font.points, dpi, 72);
+    logFont.lfHeight = -scale_.FontPixels(font.points);
     logFont.lfWidth = 0;
     logFont.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     found = fonts_.emplace(key, CreateFontIndirectW(&logFont)).first;

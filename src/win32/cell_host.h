@@ -11,6 +11,7 @@
 #include <string>
 #include <utility>
 
+#include "core/dpi_scale.h"
 #include "platform/controls.h"
 #include "win32/cell_surface.h"
 #include "win32/icon_cache.h"
@@ -29,6 +30,9 @@ class CellHost {
   // The program's bitmaps of the cell faces: picture n of a list is the bitmap resource
   // first + n - 1. Without them the faces are drawn as plain raised and sunken edges.
   void SetFaceResources(HINSTANCE instance, int imageList1First, int imageList2First);
+  // The screen's scale: faces are enlarged by it, fonts made for its DPI and library icons
+  // taken at the size that fits it. Positions given to the host are already screen pixels.
+  void SetScale(const DpiScale& scale);
 
   // The cell of a control, or nullptr (the Run box and the shelf are windows, not cells).
   CellSurface* Cell(ControlId id);
@@ -75,6 +79,7 @@ class CellHost {
   HDC faceDc_ = nullptr;  // holds a face picture while it is copied
   std::map<std::pair<int, bool>, HFONT> fonts_;
   std::map<int, HFONT> lineFonts_;
+  DpiScale scale_;
 };
 
 }  // namespace velmarin::win32

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "win32/wide.h"
+#include "win32/window_dpi.h"
 
 namespace velmarin::win32 {
 
@@ -59,10 +60,12 @@ bool DialogWindow::Create() {
   const DialogForm& form = dialog_.Form();
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  RECT outer{0, 0, form.rect.width, form.rect.height};
+  scale_ = DpiScale(WindowDpi(owner_));
+  const PixelRect rect = scale_.ToScreen(form.rect);
+  RECT outer{0, 0, rect.width, rect.height};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-  hwnd_ = CreateWindowExW(exStyle, kClassName, Widen(form.caption).c_str(), style, form.rect.left,
-                          form.rect.top, outer.right - outer.left, outer.bottom - outer.top, owner_,
+  hwnd_ = CreateWindowExW(exStyle, kClassName, Widen(form.caption).c_str(), style, rect.left,
+                          rect.top, outer.right - outer.left, outer.bottom - outer.top, owner_,
                           nullptr, instance, nullptr);
   if (!hwnd_) return false;
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -159,9 +162,10 @@ HWND DialogWindow::MakeControl(const DialogControl& c, int id) {
     cls = L"STATIC";
     style = WS_CHILD | SS_ETCHEDHORZ;
   }
-  HWND hwnd = CreateWindowExW(
-      exStyle, cls, L"", style, c.rect.left, c.rect.top, c.rect.width, c.rect.height, hwnd_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  const PixelRect rect = scale_.ToScreen(c.rect);
+  HWND hwnd = CreateWindowExW(exStyle, cls, L"", style, rect.left, rect.top, rect.width,
+                              rect.height, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              GetModuleHandleW(nullptr), nullptr);
   if (hwnd && font_) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   return hwnd;
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "core/dpi_scale.h"
 #include "platform/dialogs.h"
 
 namespace velmarin::win32 {
@@ -41,6 +42,7 @@ class DialogWindow {
   HWND hwnd_ = nullptr;
   HWND toolTips_ = nullptr;
   HFONT font_ = nullptr;
+  DpiScale scale_;  // the form's layout pixels on the owner's monitor
   std::vector<HWND> controls_;
   std::vector<WNDPROC> oldProcs_;
   std::vector<DialogControl> shown_;  // what each control shows now

@@ -55,14 +55,27 @@ BOOL CALLBACK AddIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR groups) {
 }  // namespace
 
 IconLibraries::~IconLibraries() {
+  ForgetIcons();
+  for (auto& [path, library] : libraries_) {
+    if (library.module) FreeLibrary(library.module);
+  }
+  if (pictureDc_) DeleteDC(pictureDc_);
+}
+
+void IconLibraries::ForgetIcons() {
   for (auto& [path, library] : libraries_) {
     for (auto& kept : library.icons) {
       if (kept && kept->icon) DestroyIcon(kept->icon);
       if (kept && kept->picture) DeleteObject(kept->picture);
+      kept.reset();
     }
-    if (library.module) FreeLibrary(library.module);
   }
-  if (pictureDc_) DeleteDC(pictureDc_);
+}
+
+void IconLibraries::SetIconSize(int size) {
+  if (size <= 0 || size == iconSize_) return;
+  ForgetIcons();
+  iconSize_ = size;
 }
 
 IconHandle IconLibraries::Icon(const std::wstring& path, int index) {
@@ -73,7 +86,8 @@ IconHandle IconLibraries::Icon(const std::wstring& path, int index) {
 void IconLibraries::Draw(HDC dc, int x, int y, IconHandle icon) {
   const KeptIcon* kept = FindKept(icon);
   if (!kept || !kept->picture) {
-    ::DrawIcon(dc, x, y, reinterpret_cast<HICON>(icon));
+    // Width and height 0: the icon's own size, whatever the system's icon size is.
+    DrawIconEx(dc, x, y, reinterpret_cast<HICON>(icon), 0, 0, 0, nullptr, DI_NORMAL);
     return;
   }
   if (!pictureDc_) pictureDc_ = CreateCompatibleDC(dc);
@@ -108,7 +122,7 @@ const IconLibraries::KeptIcon* IconLibraries::Find(const std::wstring& path, int
   }
   library.icons.resize(library.groups.size());
   std::unique_ptr<KeptIcon>& kept = library.icons[static_cast<size_t>(index)];
-  if (!kept) kept = Make(library, index);
+  if (!kept) kept = Make(library, index, iconSize_);
   return kept.get();
 }
 
@@ -121,14 +135,15 @@ const IconLibraries::KeptIcon* IconLibraries::FindKept(IconHandle icon) const {
   return nullptr;
 }
 
-std::unique_ptr<IconLibraries::KeptIcon> IconLibraries::Make(const Library& library, int index) {
+std::unique_ptr<IconLibraries::KeptIcon> IconLibraries::Make(const Library& library, int index,
+                                                             int iconSize) {
   HRSRC group = FindResourceW(library.module, library.groups[static_cast<size_t>(index)].c_str(),
                               MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
   HGLOBAL groupData = group ? LoadResource(library.module, group) : nullptr;
   auto* directory = groupData ? static_cast<BYTE*>(LockResource(groupData)) : nullptr;
   if (!directory) return nullptr;
-  const int cx = GetSystemMetrics(SM_CXICON);
-  const int cy = GetSystemMetrics(SM_CYICON);
+  const int cx = iconSize;
+  const int cy = iconSize;
   const int id = LookupIconIdFromDirectoryEx(directory, TRUE, cx, cy, LR_DEFAULTCOLOR);
   HRSRC image = id > 0 ? FindResourceW(library.module, MAKEINTRESOURCEW(id),
                                        MAKEINTRESOURCEW(3) /* RT_ICON */)

@@ -22,12 +22,14 @@ class IconLibraries {
   IconLibraries(const IconLibraries&) = delete;
   IconLibraries& operator=(const IconLibraries&) = delete;
 
-  // Icon `index` of the library at path, at the system's icon size; 0 when the library or the
-  // icon is missing.
+  // The size icons are taken at from now on (32 unless set); icons kept at another size go.
+  void SetIconSize(int size);
+  // Icon `index` of the library at path, at the icon size; 0 when the library or the icon is
+  // missing.
   IconHandle Icon(const std::wstring& path, int index);
   // Whether the handle is a kept icon, which painting must not destroy.
   bool IsKept(IconHandle icon) const { return FindKept(icon) != nullptr; }
-  // Draws a kept icon or any system icon at full size.
+  // Draws a kept icon or any system icon at its own full size.
   void Draw(HDC dc, int x, int y, IconHandle icon);
 
  private:
@@ -49,10 +51,12 @@ class IconLibraries {
   Library& Open(const std::wstring& path);
   const KeptIcon* Find(const std::wstring& path, int index);
   const KeptIcon* FindKept(IconHandle icon) const;
-  static std::unique_ptr<KeptIcon> Make(const Library& library, int index);
+  static std::unique_ptr<KeptIcon> Make(const Library& library, int index, int iconSize);
+  void ForgetIcons();
 
   std::map<std::wstring, Library> libraries_;  // by path, opened on first use
   HDC pictureDc_ = nullptr;                    // holds a picture while it is blended
+  int iconSize_ = 32;
 };
 
 }  // namespace velmarin::win32

@@ -12,6 +12,7 @@
 #include "win32/drag_source.h"
 #include "win32/mouse_keys.h"
 #include "win32/wide.h"
+#include "win32/window_dpi.h"
 
 namespace velmarin::win32 {
 
@@ -93,6 +94,8 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
   hwnd_ = CreateWindowExW(0, kMainClass, kMainTitle, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, 0, 0,
                           447, 57, nullptr, nullptr, instance, this);
   if (!hwnd_) return false;
+  scale_ = DpiScale(WindowDpi(hwnd_));
+  cells_.SetScale(scale_);
   run_.Attach(hwnd_, instance, shown_, cells_);
   run_.WatchEdits(app_);
   tips_.Attach(hwnd_, instance, cells_);
@@ -147,9 +150,24 @@ bool MainWindow::ScreenRect(ControlId id, RECT& rect) {
   return control && GetWindowRect(control, &rect);
 }
 
+int MainWindow::FrameWidth() const {
+  RECT outer{};
+  RECT client{};
+  if (!hwnd_ || !GetWindowRect(hwnd_, &outer) || !GetClientRect(hwnd_, &client)) return 0;
+  return ((outer.right - outer.left) - client.right) / 2;
+}
+
+PixelRect MainWindow::OuterLayoutRect() {
+  ApplyPendingMove();
+  RECT rc{};
+  if (!hwnd_ || !GetWindowRect(hwnd_, &rc)) return {};
+  return scale_.OuterToLayout({rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top},
+                              FrameWidth());
+}
+
 void MainWindow::MoveTo(const PixelRect& outer) {
   if (!hwnd_) return;
-  pendingMove_ = outer;
+  pendingMove_ = scale_.OuterToScreen(outer, FrameWidth());
   if (IsWindowVisible(hwnd_)) ApplyPendingMove();
 }
 
@@ -222,16 +240,20 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!target) {
     // A press on the window between the cells.
     if (what->action != MouseAction::Press) return false;
-    OnControlMouse(
-        app_,
-        MouseEvent{what->action, {ControlKind::Form, 0}, what->button, ShiftValue(wParam), x, y});
+    OnControlMouse(app_, MouseEvent{what->action,
+                                    {ControlKind::Form, 0},
+                                    what->button,
+                                    ShiftValue(wParam),
+                                    scale_.ToLayout(x),
+                                    scale_.ToLayout(y)});
     return true;
   }
-  MouseEvent event{what->action, *target, what->button, ShiftValue(wParam), x, y};
+  MouseEvent event{what->action,       *target,           what->button, ShiftValue(wParam),
+                   scale_.ToLayout(x), scale_.ToLayout(y)};
   if (what->action == MouseAction::Move) event.button = HeldButton(wParam);
   if (const CellSurface* cell = cells_.Cell(*target)) {
-    event.x -= cell->Rect().left;
-    event.y -= cell->Rect().top;
+    event.x = scale_.ToLayout(x - cell->Rect().left);
+    event.y = scale_.ToLayout(y - cell->Rect().top);
   }
   if (what->action == MouseAction::Press || what->action == MouseAction::DoubleClick) {
     mouseCell_ = target;
@@ -261,7 +283,8 @@ void MainWindow::OnCommand(WPARAM wParam) {
 
 void MainWindow::OnShelfMouse(MouseAction action, MouseButton button, int shift, POINT point) {
   HWND list = ControlHandle({ControlKind::Storage, 0});
-  MouseEvent event{action, {ControlKind::Storage, 0}, button, shift, point.x, point.y};
+  MouseEvent event{action, {ControlKind::Storage, 0}, button,
+                   shift,  scale_.ToLayout(point.x),  scale_.ToLayout(point.y)};
   if (action == MouseAction::Release && list) {
     POINT client = point;
     MapWindowPoints(list, hwnd_, &client, 1);
@@ -270,8 +293,8 @@ void MainWindow::OnShelfMouse(MouseAction action, MouseButton button, int shift,
     if (cell && cell->kind == ControlKind::Picture1) {
       event.control = *cell;
       if (const CellSurface* surface = cells_.Cell(*cell)) {
-        event.x = client.x - surface->Rect().left;
-        event.y = client.y - surface->Rect().top;
+        event.x = scale_.ToLayout(client.x - surface->Rect().left);
+        event.y = scale_.ToLayout(client.y - surface->Rect().top);
       }
     }
   }
@@ -351,6 +374,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGED:
       OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam));
       break;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
       if (auto brush =

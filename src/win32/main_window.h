@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "core/app.h"
+#include "core/dpi_scale.h"
 #include "platform/controls.h"
 #include "shell/window_events.h"
 #include "win32/cell_host.h"
@@ -64,7 +65,12 @@ class MainWindow : public IControls {
   void OnShelfMouse(MouseAction action, MouseButton button, int shift, POINT point);
   // Puts a shelf list made after the layout where the layout last placed the shelf.
   void PlaceStorageAgain();
-  // Moves and sizes the whole window (outer rectangle, screen pixels). While the window is hidden
+  // The app logic speaks layout pixels (those of a 96-DPI screen); the window converts at its
+  // edge with the DPI of the monitor it is on.
+  const DpiScale& Scale() const { return scale_; }
+  // The window's outer rectangle in layout pixels (its frame counted in screen pixels).
+  PixelRect OuterLayoutRect();
+  // Moves and sizes the whole window (outer rectangle, layout pixels). While the window is hidden
   // the move waits and goes with the call that next places or shows it, which saves a round of
   // window placing per move under Wine (start-up moves the hidden window twice).
   void MoveTo(const PixelRect& outer);
@@ -113,6 +119,11 @@ class MainWindow : public IControls {
   // The child window the keyboard goes back to when the window itself gets the focus: the one
   // that had it when the window was last deactivated, else the Run box (nullptr: none yet).
   HWND FocusTarget();
+  // The window came onto a monitor of another DPI: the system's rectangle for it, then every
+  // control again at the new scale.
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  // The system's frame on each side, in screen pixels.
+  int FrameWidth() const;
   void InvalidateCell(ControlId id);
   void CellsChanged();
   void MakeDeferredParts();
@@ -138,8 +149,9 @@ class MainWindow : public IControls {
   CellToolTips tips_;
   HWND lastFocus_ = nullptr;  // the child that had the keyboard when the window was deactivated
   std::optional<ControlId> mouseCell_;    // the cell that holds the mouse between press and release
-  std::optional<PixelRect> pendingMove_;  // a move of the hidden window, still to be made
-  bool deferredPosted_ = false;           // the message that makes the deferred parts is on its way
+  std::optional<PixelRect> pendingMove_;  // a move of the hidden window (screen), still to be made
+  DpiScale scale_;
+  bool deferredPosted_ = false;  // the message that makes the deferred parts is on its way
   bool deferredMade_ = false;
   int iconId_ = 0;
   HICON icons_[2] = {};  // the window's big and small icons

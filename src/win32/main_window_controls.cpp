@@ -1,10 +1,25 @@
 // The main window's controls as the app logic places and paints them: cells go to the cell
-// host, the Run box and the shelf list are windows of their own.
+// host, the Run box and the shelf list are windows of their own. Positions and sizes come in
+// layout pixels and go on in screen pixels (Scale()).
+#include "shell/layout.h"
 #include "win32/main_window.h"
 
 namespace velmarin::win32 {
 
-void MainWindow::Place(ControlId id, const PixelRect& rect) {
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  const DpiScale scale(dpi);
+  if (!hwnd_ || scale == scale_) return;
+  scale_ = scale;
+  cells_.SetScale(scale_);
+  pendingMove_.reset();
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  const PixelRect outer = OuterLayoutRect();
+  ShapeAgain(app_, outer.left, outer.top);
+}
+
+void MainWindow::Place(ControlId id, const PixelRect& layoutRect) {
+  const PixelRect rect = scale_.ToScreen(layoutRect);
   if (CellSurface* cell = cells_.Cell(id)) {
     if (cell->Visible()) InvalidateCell(id);
     cell->Place(rect);
@@ -17,7 +32,7 @@ void MainWindow::Place(ControlId id, const PixelRect& rect) {
     return;
   }
   if (id.kind != ControlKind::Storage) return;
-  storageRect_ = rect;
+  storageRect_ = layoutRect;  // placed again as it is when the list is made later
   storagePlaced_ = true;
   HWND control = ControlHandle(id);
   if (!control) return;
@@ -61,7 +76,7 @@ ExtractedIcon MainWindow::ExtractFileIcon(const std::string& source, int index) 
 }
 
 void MainWindow::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
-  cells_.DrawIcon(id, x, y, icon);
+  cells_.DrawIcon(id, scale_.ToScreen(x), scale_.ToScreen(y), icon);
 }
 
 void MainWindow::DestroyIcon(IconHandle icon) { cells_.DestroyIcon(icon); }
@@ -69,7 +84,8 @@ void MainWindow::DestroyIcon(IconHandle icon) { cells_.DestroyIcon(icon); }
 void MainWindow::PrintText(ControlId id, const std::string& text) { cells_.PrintText(id, text); }
 
 void MainWindow::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
-  cells_.DrawLine(id, x1, y1, x2, y2);
+  cells_.DrawLine(id, scale_.ToScreen(x1), scale_.ToScreen(y1), scale_.ToScreen(x2),
+                  scale_.ToScreen(y2));
 }
 
 void MainWindow::Refresh(ControlId id) {
@@ -77,8 +93,8 @@ void MainWindow::Refresh(ControlId id) {
 }
 
 std::optional<PixelRect> MainWindow::Bounds(ControlId id) {
-  if (const CellSurface* cell = cells_.Cell(id)) return cell->Rect();
-  if (id.kind == ControlKind::Run) return run_.FieldBounds();
+  if (const CellSurface* cell = cells_.Cell(id)) return scale_.ToLayout(cell->Rect());
+  if (id.kind == ControlKind::Run) return scale_.ToLayout(run_.FieldBounds());
   if (id.kind == ControlKind::Storage && storagePlaced_) return storageRect_;
   return std::nullopt;
 }
@@ -91,11 +107,11 @@ void MainWindow::ClearCell(ControlId id, int32_t color) { cells_.ClearCell(id, c
 
 void MainWindow::PrintTextAt(ControlId id, int x, int y, const std::string& text,
                              const TextFont& font, int32_t color) {
-  cells_.PrintTextAt(id, x, y, text, font, color);
+  cells_.PrintTextAt(id, scale_.ToScreen(x), scale_.ToScreen(y), text, font, color);
 }
 
 int MainWindow::TextHeight(ControlId id, const std::string& text, const TextFont& font) {
-  return cells_.TextHeight(id, text, font);
+  return scale_.ToLayout(cells_.TextHeight(id, text, font));
 }
 
 }  // namespace velmarin::win32

@@ -30,8 +30,9 @@ std::optional<DropPlace> MainWindow::DropPlaceAt(POINT screen) {
     if ((w == run && run_.AcceptsDrops()) || (w == shelf && storageAcceptsDrops_)) {
       RECT rect{};
       GetWindowRect(w, &rect);
-      return DropPlace{{w == run ? ControlKind::Run : ControlKind::Storage, 0},
-                       {screen.x - rect.left, screen.y - rect.top}};
+      return DropPlace{
+          {w == run ? ControlKind::Run : ControlKind::Storage, 0},
+          {scale_.ToLayout(screen.x - rect.left), scale_.ToLayout(screen.y - rect.top)}};
     }
     if (w == run || w == shelf) return std::nullopt;
     if (w != hwnd_) continue;
@@ -40,7 +41,9 @@ std::optional<DropPlace> MainWindow::DropPlaceAt(POINT screen) {
     const std::optional<ControlId> id = cells_.CellAt(client.x, client.y);
     const CellSurface* cell = id ? cells_.Cell(*id) : nullptr;
     if (!cell || !cell->AcceptsDrops()) return std::nullopt;
-    return DropPlace{*id, {client.x - cell->Rect().left, client.y - cell->Rect().top}};
+    return DropPlace{*id,
+                     {scale_.ToLayout(client.x - cell->Rect().left),
+                      scale_.ToLayout(client.y - cell->Rect().top)}};
   }
   return std::nullopt;
 }

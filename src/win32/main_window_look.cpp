@@ -54,13 +54,13 @@ void MainWindow::SetBackColor(ControlId id, int32_t color) {
 void MainWindow::SetFont(ControlId id, int points, bool bold) { cells_.SetFont(id, points, bold); }
 
 std::optional<PixelSize> MainWindow::LoadSkinPicture(const std::string& path) {
-  return skin_.Load(Widen(path));
+  return skin_.Load(Widen(path), scale_);
 }
 
 void MainWindow::ClearSkinPicture() { skin_.Clear(); }
 
 void MainWindow::CopySkin(ControlId id, const PixelRect& from, int x, int y) {
-  cells_.CopySkin(id, skin_, from, x, y);
+  cells_.CopySkin(id, skin_, scale_.ToScreen(from), scale_.ToScreen(x), scale_.ToScreen(y));
   InvalidateCell(id);
 }
 
@@ -69,7 +69,9 @@ void MainWindow::SetShelfBackground(const PixelSize& size, const PixelRect& from
   storageBackground_ = nullptr;
   if (size.width > 0 && size.height > 0) {
     const COLORREF fill = storageColors_.back.value_or(GetSysColor(COLOR_WINDOW));
-    storageBackground_ = skin_.Cut(size, from, x, y, fill);
+    const PixelRect area = scale_.ToScreen(PixelRect{0, 0, size.width, size.height});
+    storageBackground_ = skin_.Cut({area.width, area.height}, scale_.ToScreen(from),
+                                   scale_.ToScreen(x), scale_.ToScreen(y), fill);
   }
   ApplyStorageLook();
 }
@@ -81,7 +83,7 @@ void MainWindow::AndSkin(ControlId id, const PixelRect& from, int x, int y) {
   if (!control || !skin_.Held()) return;
   HDC dc = GetDC(control);
   if (!dc) return;
-  skin_.CopyTo(dc, from, x, y, SRCAND);
+  skin_.CopyTo(dc, scale_.ToScreen(from), scale_.ToScreen(x), scale_.ToScreen(y), SRCAND);
   ReleaseDC(control, dc);
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/dpi_scale.h"
 #include "platform/controls.h"
 #include "win32/memory_picture.h"
 
@@ -19,8 +20,13 @@ class SkinPicture {
   SkinPicture(const SkinPicture&) = delete;
   SkinPicture& operator=(const SkinPicture&) = delete;
 
-  // Loads the file in place of the picture held; nullopt (and no picture) when it cannot be read.
-  std::optional<PixelSize> Load(const std::wstring& path);
+  // Loads the file in place of the picture held, enlarged for the screen and never smoothed: at
+  // a whole multiple of 96 DPI each pixel becomes factor x factor pixels (or, at 192,
+  // NAME@2x.bmp beside NAME.bmp is taken when there is one); between them the picture is
+  // stretched to the window's own scale, so it still lies under the cells it was drawn for.
+  // Gives the size the skin covers in layout pixels; nullopt (and no picture) when it cannot
+  // be read.
+  std::optional<PixelSize> Load(const std::wstring& path, const DpiScale& scale = DpiScale());
   void Clear();
   bool Held() const { return dc_ != nullptr; }
 

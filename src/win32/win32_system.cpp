@@ -36,18 +36,15 @@ bool Win32System::AcquireSingleInstance() {
   return true;
 }
 
-int Win32System::OuterWidth() {
-  window_.ApplyPendingMove();
-  RECT rc{};
-  GetWindowRect(window_.Handle(), &rc);
-  return rc.right - rc.left;
-}
+// Sizes and positions are the main window's layout pixels (MainWindow::Scale); its frame
+// counts in screen pixels.
+int Win32System::OuterWidth() { return window_.OuterLayoutRect().width; }
 
 int Win32System::ClientWidth() {
   window_.ApplyPendingMove();
   RECT rc{};
   GetClientRect(window_.Handle(), &rc);
-  return rc.right;
+  return window_.Scale().ToLayout(rc.right);
 }
 
 void Win32System::ShowMainWindow(bool visible) {
@@ -75,8 +72,8 @@ bool Win32System::CursorClientPosition(int& x, int& y) {
   if (!window_.Handle() || !GetCursorPos(&cursor)) return false;
   window_.ApplyPendingMove();
   if (!ScreenToClient(window_.Handle(), &cursor)) return false;
-  x = cursor.x;
-  y = cursor.y;
+  x = window_.Scale().ToLayout(cursor.x);
+  y = window_.Scale().ToLayout(cursor.y);
   return true;
 }
 
@@ -95,14 +92,14 @@ void Win32System::EnableMainWindow(bool enabled) {
 std::optional<ScreenPoint> Win32System::CursorPosition() {
   POINT cursor{};
   if (!GetCursorPos(&cursor)) return std::nullopt;
-  return ScreenPoint{cursor.x, cursor.y};
+  return ScreenPoint{window_.Scale().ToLayout(cursor.x), window_.Scale().ToLayout(cursor.y)};
 }
 
 void Win32System::MoveMainWindowTo(int left, int top) {
   if (!window_.Handle()) return;
   window_.ApplyPendingMove();
-  SetWindowPos(window_.Handle(), nullptr, left, top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_.Handle(), nullptr, window_.Scale().ToScreen(left),
+               window_.Scale().ToScreen(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32System::LetPendingEventsRun() {
@@ -125,10 +122,9 @@ bool Win32System::DragFilesOut(const std::vector<std::string>& paths) {
 void Win32System::SetMainWindowHeight(int outerHeight) {
   HWND hwnd = window_.Handle();
   if (!hwnd) return;
-  window_.ApplyPendingMove();
-  RECT rect;
-  if (!GetWindowRect(hwnd, &rect)) return;
-  window_.MoveTo({rect.left, rect.top, rect.right - rect.left, outerHeight});
+  PixelRect outer = window_.OuterLayoutRect();
+  outer.height = outerHeight;
+  window_.MoveTo(outer);
 }
 
 

@@ -59,14 +59,6 @@ std::wstring ForDisplay(const std::string& text) {
   return wide;
 }
 
-int TwipsPerPixel(int capability) {
-  HDC screen = GetDC(nullptr);
-  if (!screen) return 15;
-  const int dotsPerInch = GetDeviceCaps(screen, capability);
-  ReleaseDC(nullptr, screen);
-  return dotsPerInch > 0 ? 1440 / dotsPerInch : 15;
-}
-
 }  // namespace
 
 MbResult Win32MessageBox::Show(const std::string& text, const std::string& title, MbButtons buttons,
@@ -89,17 +81,18 @@ MbResult Win32MessageBox::Show(const std::string& text, const std::string& title
   }
 }
 
-int Win32Screen::WidthPixels() { return GetSystemMetrics(SM_CXSCREEN); }
-int Win32Screen::HeightPixels() { return GetSystemMetrics(SM_CYSCREEN); }
-// The system's dots per inch are fixed for the session: asked once.
-int Win32Screen::TwipsPerPixelX() {
-  if (twipsX_ == 0) twipsX_ = TwipsPerPixel(LOGPIXELSX);
-  return twipsX_;
+int Win32Screen::WidthPixels() {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  return scale_ ? scale_->ToLayout(width) : width;
 }
 
-int Win32Screen::TwipsPerPixelY() {
-  if (twipsY_ == 0) twipsY_ = TwipsPerPixel(LOGPIXELSY);
-  return twipsY_;
+int Win32Screen::HeightPixels() {
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  return scale_ ? scale_->ToLayout(height) : height;
 }
+
+// A layout pixel is a 96th of an inch on every screen.
+int Win32Screen::TwipsPerPixelX() { return 1440 / kLayoutDpi; }
+int Win32Screen::TwipsPerPixelY() { return 1440 / kLayoutDpi; }
 
 }  // namespace velmarin::win32

@@ -2,6 +2,7 @@
 // Message boxes and screen metrics of a real Windows system.
 #include <windows.h>
 
+#include "core/dpi_scale.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
 
@@ -18,16 +19,18 @@ class Win32MessageBox : public IMessageBox {
   HWND owner_ = nullptr;
 };
 
+// The screen in layout pixels (those of a 96-DPI screen, 15 twips each), as the main window
+// converts them for the monitor it is on (96 DPI until it says).
 class Win32Screen : public IScreen {
  public:
+  void SetScale(const DpiScale* scale) { scale_ = scale; }
   int WidthPixels() override;
   int HeightPixels() override;
   int TwipsPerPixelX() override;
   int TwipsPerPixelY() override;
 
  private:
-  int twipsX_ = 0;
-  int twipsY_ = 0;
+  const DpiScale* scale_ = nullptr;
 };
 
 }  // namespace velmarin::win32

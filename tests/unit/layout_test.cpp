@@ -166,5 +166,24 @@ TEST(PushButton, IndexBindsItsCellAndTheFaceFollowsPushed) {
   EXPECT_EQ(cell.drawn[0].detail, "C:\\velmarin\\velmarin.icl#9@1,1");
 }
 
+// On a screen of another DPI the window is laid out again where the system put it; what the user
+// chose (the open shelf, execute mode, the page) stays, unlike a Shape after the settings dialog.
+TEST(Shape, AgainOnAnotherScreenKeepsTheShelfTheModeAndThePlace) {
+  for (const bool open : {true, false}) {
+    Laid l;
+    Shape(l.app, true);
+    l.app.model.StorageIsOpen = open;
+    l.app.model.DropMode = true;
+    ShapeAgain(l.app, 150, 100);
+    EXPECT_EQ(l.app.model.WindowLeft, 150 * 15.f);
+    EXPECT_EQ(l.app.model.WindowTop, 100 * 15.f);
+    EXPECT_EQ(l.fake.system.outer, (PixelRect{150, 100, 447, open ? 160 : 57}));
+    EXPECT_EQ(l.app.model.StorageIsOpen, open);
+    EXPECT_TRUE(l.app.model.DropMode);
+    EXPECT_EQ(l.Cell(ControlKind::TClose).rect, (PixelRect{428, 0, 17, 17}));
+    EXPECT_EQ(l.Cell(ControlKind::Picture1, 9).rect, (PixelRect{333, 17, 37, 37}));
+  }
+}
+
 }  // namespace
 }  // namespace velmarin

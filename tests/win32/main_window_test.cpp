@@ -256,6 +256,42 @@ TEST(MainWindow, MovesOfTheHiddenWindowGoWithItsShowing) {
   EXPECT_EQ(rc.bottom - rc.top, 90);
 }
 
+// Moved onto a monitor of twice the DPI, the window takes the rectangle the system suggests and
+// lays itself out again at twice the size; the position it keeps in twips is where it went.
+TEST(MainWindow, ADpiChangeMovesToTheSuggestedPlaceAndDoublesTheLayout) {
+  Window w;
+  w.app.model.settings.MaxButton = 10;
+  ClampLimits(w.app.model);
+  w.app.form.BorderWidth = 1;
+  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+  ASSERT_EQ(w.window.Scale().Dpi(), 96) << "the test displays are 96 DPI";
+  w.system.ShowMainWindow(true);
+  RECT suggested{300, 200, 300 + 892, 200 + 112};
+  SendMessageW(w.window.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(w.window.Scale().Dpi(), 192);
+  const RECT rc = WindowRect(w.window.Handle());
+  EXPECT_EQ(rc.left, 300);
+  EXPECT_EQ(rc.top, 200);
+  EXPECT_EQ(rc.right - rc.left, 892) << "445 client pixels doubled, and the frame";
+  EXPECT_EQ(rc.bottom - rc.top, 112) << "the shelf closed: 55 doubled, and the frame";
+  EXPECT_EQ(w.app.model.WindowLeft, 150 * 15) << "twips: half the screen pixels";
+  EXPECT_EQ(w.app.model.WindowTop, 100 * 15);
+  RECT close{};
+  ASSERT_TRUE(w.window.ScreenRect({ControlKind::TClose, 0}, close));
+  EXPECT_EQ(close.left, 300 + 1 + 2 * 428);
+  EXPECT_EQ(close.right - close.left, 34);
+  // The app logic still hears of its own pixels: a click in the middle of the doubled close
+  // cell is at (8, 8) of the cell.
+  EXPECT_EQ(w.window.CellAt(2 * 428 + 16, 16), (ControlId{ControlKind::TClose, 0}));
+  EXPECT_EQ(w.window.Bounds({ControlKind::TClose, 0}), (PixelRect{428, 0, 17, 17}));
+  int x = 0, y = 0;
+  SetCursorPos(300 + 1 + 2 * 428 + 16, 200 + 1 + 16);
+  ASSERT_TRUE(w.system.CursorClientPosition(x, y));
+  EXPECT_EQ(x, 428 + 8);
+  EXPECT_EQ(y, 8);
+}
+
 void PumpMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
