@@ -237,8 +237,9 @@ void DialogWindow::Push() {
     if ((fresh_ || c.caption != was.caption) && c.kind != K::TextBox) {
       SetWindowTextW(hwnd, Widen(c.caption).c_str());
     }
-    if ((fresh_ || c.text != was.text) && c.kind == K::TextBox)
+    if ((fresh_ || c.text != was.text) && c.kind == K::TextBox) {
       SetWindowTextW(hwnd, Widen(c.text).c_str());
+    }
     if (c.kind == K::CheckBox || c.kind == K::Option) {
       SendMessageW(hwnd, BM_SETCHECK, c.checked ? BST_CHECKED : BST_UNCHECKED, 0);
     }
@@ -276,15 +277,18 @@ void DialogWindow::Push() {
   }
   pushing_ = false;
   if (!form.focusName.empty()) {
+    // Taken before the move, whose got-focus event may ask for another.
+    const std::string name = form.focusName;
+    const int index = form.focusIndex;
     const bool caretAtEnd = form.caretAtEnd;
-    for (size_t i = 0; i < form.controls.size(); ++i) {
-      const DialogControl& c = form.controls[i];
-      if (c.name != form.focusName || c.index != form.focusIndex || !controls_[i]) continue;
-      form.focusName.clear();
-      MoveFocus(i, caretAtEnd);
-      break;
-    }
     form.focusName.clear();
+    for (size_t i = 0; i < form.controls.size() && i < controls_.size(); ++i) {
+      const DialogControl& c = form.controls[i];
+      if (c.name == name && c.index == index && controls_[i]) {
+        MoveFocus(i, caretAtEnd);
+        break;
+      }
+    }
   }
   if (form.closed && !done_) {
     done_ = true;

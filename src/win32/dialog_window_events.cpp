@@ -87,11 +87,12 @@ void DialogWindow::OnCommand(int id, int code) {
     // Enter presses the push button with the focus, else the default button; Escape the
     // cancelling one.
     HWND focus = GetFocus();
+    const bool onButton = IsPushButton(focus);
     for (i = 0; i < form.controls.size(); ++i) {
       const DialogControl& c = form.controls[i];
-      const bool pressed = id == IDCANCEL        ? c.isCancel
-                           : IsPushButton(focus) ? i < controls_.size() && controls_[i] == focus
-                                                 : c.isDefault;
+      bool pressed = c.isCancel;
+      if (id == IDOK)
+        pressed = onButton ? i < controls_.size() && controls_[i] == focus : c.isDefault;
       if (pressed && c.enabled && form.enabled) break;
     }
     if (i < form.controls.size()) Send(Event(DialogEventKind::Click, form.controls[i]));
