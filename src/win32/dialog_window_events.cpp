@@ -90,9 +90,8 @@ void DialogWindow::OnCommand(int id, int code) {
     const bool onButton = IsPushButton(focus);
     for (i = 0; i < form.controls.size(); ++i) {
       const DialogControl& c = form.controls[i];
-      bool pressed = c.isCancel;
-      if (id == IDOK)
-        pressed = onButton ? i < controls_.size() && controls_[i] == focus : c.isDefault;
+      const bool focused = i < controls_.size() && controls_[i] == focus;
+      const bool pressed = id == IDCANCEL ? c.isCancel : (onButton ? focused : c.isDefault);
       if (pressed && c.enabled && form.enabled) break;
     }
     if (i < form.controls.size()) Send(Event(DialogEventKind::Click, form.controls[i]));
