@@ -63,10 +63,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   window.SetFaceResources(IDB_IMAGELIST1, IDB_IMAGELIST2);
   if (!window.Create(instance, IDI_VELMARIN)) return 1;
   platform.screen.SetScale(&window.Scale());
-  platform.messageBox.SetOwner(window.Handle());
-  platform.shell.SetOwner(window.Handle());
-  platform.popupMenu.SetOwner(window.Handle());
-  platform.dialogs.SetOwner(window.Handle());
+  platform.SetOwner(window.Handle());
   app.platform.runList = &window.RunList();
   static win32::Win32Desktop desktop;
   desktop.Attach(window.Handle(), instance, IDI_VELMARIN);

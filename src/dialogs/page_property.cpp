@@ -45,9 +45,17 @@ void IPagePropertyWindow::Form_Load() {
   SelectOnly(list, app_.model.CurrentPage);
   list.toolTip.clear();
   ApplyDeleteRule();
-  const int selected = SelectedLine(list);
-  C("Text").text = selected >= 0 ? list.items[selected] : "";
+  C("Text").text.clear();
+  ShowSelectedCaption();
   Focus("Cancel");
+}
+
+void IPagePropertyWindow::ShowSelectedCaption() {
+  const DialogControl& list = C("PageList");
+  const int selected = SelectedLine(list);
+  if (selected == shownLine_) return;
+  shownLine_ = selected;
+  if (selected >= 0) C("Text").text = list.items[selected];
 }
 
 bool IPagePropertyWindow::CanDelete() {
@@ -58,6 +66,14 @@ bool IPagePropertyWindow::CanDelete() {
 void IPagePropertyWindow::ApplyDeleteRule() { C("Delete").enabled = CanDelete(); }
 
 void IPagePropertyWindow::OnEvent(const DialogEvent& e) {
+  // Whoever changed the selected line (a press of either button, the keys, "新規"), the caption
+  // box shows its text.
+  ShowSelectedCaption();
+  HandleEvent(e);
+  ShowSelectedCaption();
+}
+
+void IPagePropertyWindow::HandleEvent(const DialogEvent& e) {
   const std::string& n = e.name;
   switch (e.kind) {
     case DialogEventKind::Click:

@@ -31,12 +31,16 @@ class IPagePropertyWindow final : public FormDialog {
   bool PagesChanged() const { return pagesChanged_; }
 
  private:
+  void HandleEvent(const DialogEvent& event);
   bool CanDelete();
   void ApplyDeleteRule();
+  // Puts the selected line's text in the caption box when the selection changed.
+  void ShowSelectedCaption();
 
   App& app_;
   std::vector<Page> pages_;
   int16_t DragFrom = -1;
+  int shownLine_ = -1;  // the line whose text the caption box took last
   bool pagesChanged_ = false;
 };
 

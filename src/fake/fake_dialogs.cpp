@@ -1,5 +1,7 @@
 #include "fake/fake_dialogs.h"
 
+#include <typeinfo>
+
 namespace velmarin {
 
 namespace {
@@ -110,6 +112,12 @@ void FakeDialogHost::ShowModal(IDialog& dialog) {
 
 void FakeDialogHost::ShowModeless(std::unique_ptr<IDialog> dialog) {
   if (!dialog) return;
+  std::erase_if(modeless, [](const auto& open) { return open->Form().closed; });
+  const IDialog& asked = *dialog;
+  for (const auto& open : modeless) {
+    const IDialog& shown = *open;
+    if (typeid(shown) == typeid(asked)) return;  // the open one comes forward
+  }
   opened.push_back(dialog->Form());
   modeless.push_back(std::move(dialog));
 }

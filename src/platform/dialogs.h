@@ -109,7 +109,8 @@ class IDialogHost {
   virtual ~IDialogHost() = default;
   // Shows the dialog and returns when its form is closed.
   virtual void ShowModal(IDialog& dialog) = 0;
-  // Shows the dialog and returns at once; the host keeps it until its form is closed.
+  // Shows the dialog and returns at once; the host keeps it until its form is closed. While a
+  // dialog of the same kind is open, that one comes forward instead and `dialog` is dropped.
   virtual void ShowModeless(std::unique_ptr<IDialog> dialog) = 0;
   // The common file dialog for opening one file, with a filter ("text|pattern") and a title;
   // nothing when the user cancels.

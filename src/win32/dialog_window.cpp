@@ -11,7 +11,6 @@ namespace velmarin::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"velmarinDialog";
-constexpr int kFirstId = 1000;
 using K = DialogControlKind;
 
 void RegisterOnce(HINSTANCE instance) {
@@ -39,7 +38,8 @@ bool IsList(K kind) { return kind == K::ListBox || kind == K::MultiList; }
 
 }  // namespace
 
-DialogWindow::DialogWindow(IDialog& dialog, HWND owner) : dialog_(dialog), owner_(owner) {}
+DialogWindow::DialogWindow(IDialog& dialog, HWND owner, bool modal)
+    : dialog_(dialog), owner_(owner), modal_(modal) {}
 
 DialogWindow::~DialogWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
@@ -82,7 +82,7 @@ bool DialogWindow::Create() {
     for (size_t i = 0; i < count; ++i) {
       const DialogControl& control = form.controls[i];
       if ((control.kind == K::Frame) != (pass == 0)) continue;
-      controls_[i] = MakeControl(control, kFirstId + static_cast<int>(i));
+      controls_[i] = MakeControl(control, kFirstControlId + static_cast<int>(i));
     }
   }
   for (size_t i = 0; i < count; ++i) {
@@ -95,13 +95,15 @@ bool DialogWindow::Create() {
       }
       SendMessageW(controls_[i], UDM_SETRANGE32, 0, c.upDownMax);
     }
-    if (IsList(c.kind) || c.kind == K::Picture || c.acceptsDrops) {
+    // Every control tells where the focus goes; lists, pictures and drop targets their mouse.
+    if (controls_[i]) {
       SetWindowLongPtrW(controls_[i], GWLP_USERDATA, static_cast<LONG_PTR>(i));
       oldProcs_[i] = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrW(controls_[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlProc)));
     }
     if (c.acceptsDrops) DragAcceptFiles(controls_[i], TRUE);
   }
+  if (modal_ && owner_) EnableWindow(owner_, FALSE);
   // Everything as the form says, as if it had all changed.
   fresh_ = true;
   Push();
@@ -110,13 +112,20 @@ bool DialogWindow::Create() {
   return true;
 }
 
+void DialogWindow::BringForward() {
+  if (!hwnd_ || done_) return;
+  if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+  SetForegroundWindow(hwnd_);
+}
+
 HWND DialogWindow::MakeControl(const DialogControl& c, int id) {
   const wchar_t* cls = L"STATIC";
   DWORD style = WS_CHILD;
   DWORD exStyle = 0;
   switch (c.kind) {
     case K::Label:
-      style |= SS_LEFT;
+      // Notify: the label takes the mouse itself, so that its tool tip sees it.
+      style |= SS_LEFT | SS_NOTIFY;
       break;
     case K::TextBox:
       cls = L"EDIT";
@@ -232,7 +241,9 @@ void DialogWindow::Push() {
     if ((fresh_ || c.caption != was.caption) && c.kind != K::TextBox) {
       SetWindowTextW(hwnd, Widen(c.caption).c_str());
     }
-    if ((fresh_ || c.text != was.text) && c.kind == K::TextBox) SetWindowTextW(hwnd, Widen(c.text).c_str());
+    if ((fresh_ || c.text != was.text) && c.kind == K::TextBox) {
+      SetWindowTextW(hwnd, Widen(c.text).c_str());
+    }
     if (c.kind == K::CheckBox || c.kind == K::Option) {
       SendMessageW(hwnd, BM_SETCHECK, c.checked ? BST_CHECKED : BST_UNCHECKED, 0);
     }
@@ -268,22 +279,62 @@ void DialogWindow::Push() {
     ShowWindow(hwnd, c.visible && FrameVisible(c) ? SW_SHOWNA : SW_HIDE);
     was = c;
   }
+  pushing_ = false;
   if (!form.focusName.empty()) {
-    for (size_t i = 0; i < form.controls.size(); ++i) {
+    // Taken before the move, whose got-focus event may ask for another.
+    const std::string name = form.focusName;
+    const int index = form.focusIndex;
+    const bool caretAtEnd = form.caretAtEnd;
+    form.focusName.clear();
+    for (size_t i = 0; i < form.controls.size() && i < controls_.size(); ++i) {
       const DialogControl& c = form.controls[i];
-      if (c.name != form.focusName || c.index != form.focusIndex || !controls_[i]) continue;
-      SetFocus(controls_[i]);
-      if (c.kind == K::TextBox && form.caretAtEnd) {
-        SendMessageW(controls_[i], EM_SETSEL, static_cast<WPARAM>(-1), -1);
-        SendMessageW(controls_[i], EM_SETSEL, 0x7fffffff, 0x7fffffff);
+      if (c.name == name && c.index == index && controls_[i]) {
+        MoveFocus(i, caretAtEnd);
+        break;
       }
     }
-    form.focusName.clear();
   }
-  pushing_ = false;
   if (form.closed && !done_) {
     done_ = true;
+    // The owner takes input again before the dialog goes, so that the activation returns to it.
+    if (modal_ && owner_) EnableWindow(owner_, TRUE);
     ShowWindow(hwnd_, SW_HIDE);
+  }
+}
+
+// The focus moved by the dialog's logic, with what a move by the user brings (a text box selects
+// its text, the default button follows); the caret then goes to the end when asked.
+void DialogWindow::MoveFocus(size_t i, bool caretAtEnd) {
+  HWND control = controls_[i];
+  SetFocus(control);
+  if (caretAtEnd && dialog_.Form().controls[i].kind == K::TextBox && GetFocus() == control) {
+    SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    SendMessageW(control, EM_SETSEL, 0x7fffffff, 0x7fffffff);
+  }
+}
+
+bool DialogWindow::IsPushButton(HWND control) const {
+  const DialogForm& form = dialog_.Form();
+  for (size_t i = 0; i < controls_.size() && i < form.controls.size(); ++i) {
+    if (control && controls_[i] == control) return form.controls[i].kind == K::Button;
+  }
+  return false;
+}
+
+// The push button with the focus is the default one; with the focus elsewhere in the dialog, the
+// form's default button is.
+void DialogWindow::FollowFocus() {
+  HWND focus = GetFocus();
+  if (!focus || !IsChild(hwnd_, focus)) return;
+  const DialogForm& form = dialog_.Form();
+  const bool onButton = IsPushButton(focus);
+  for (size_t i = 0; i < controls_.size() && i < form.controls.size(); ++i) {
+    if (form.controls[i].kind != K::Button || !controls_[i]) continue;
+    const bool wanted = onButton ? controls_[i] == focus : form.controls[i].isDefault;
+    const bool drawn = (GetWindowLongW(controls_[i], GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    if (wanted != drawn) {
+      SendMessageW(controls_[i], BM_SETSTYLE, wanted ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
   }
 }
 

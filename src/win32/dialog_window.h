@@ -1,6 +1,9 @@
 #pragma once
 // A dialog's window built from its form: the controls made once, the user's input read back into
 // the form before each event is handed to the dialog's logic, and the form shown again after it.
+// It behaves as a system dialog does: Enter presses the focused push button (the default button
+// follows the focus), the focus comes back to the control that had it when the window is
+// activated again, and a modal dialog gives its owner back its input before it goes.
 #include <windows.h>
 
 #include <vector>
@@ -10,9 +13,13 @@
 
 namespace velmarin::win32 {
 
+// The id of the form's control i is kFirstControlId + i.
+inline constexpr int kFirstControlId = 1000;
+
 class DialogWindow {
  public:
-  DialogWindow(IDialog& dialog, HWND owner);
+  // A modal dialog keeps its owner disabled while it is open.
+  DialogWindow(IDialog& dialog, HWND owner, bool modal);
   ~DialogWindow();
   DialogWindow(const DialogWindow&) = delete;
   DialogWindow& operator=(const DialogWindow&) = delete;
@@ -22,6 +29,8 @@ class DialogWindow {
   HWND Handle() const { return hwnd_; }
   bool Done() const { return done_; }
   IDialog& Dialog() { return dialog_; }
+  // Shows the window in front of the others, as it is.
+  void BringForward();
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -35,11 +44,16 @@ class DialogWindow {
   void Pull();
   void Push();
   void Send(DialogEvent event);
+  void MoveFocus(size_t i, bool caretAtEnd);
+  void FollowFocus();
+  bool IsPushButton(HWND control) const;
   bool FrameVisible(const DialogControl& control) const;
 
   IDialog& dialog_;
   HWND owner_;
+  bool modal_;
   HWND hwnd_ = nullptr;
+  HWND lastFocus_ = nullptr;  // the control that had the focus last
   HWND toolTips_ = nullptr;
   HFONT font_ = nullptr;
   DpiScale scale_;  // the form's layout pixels on the owner's monitor

@@ -3,14 +3,18 @@
 #include "win32/dialog_window.h"
 // (windows.h above, the shell's drop list below)
 #include <shellapi.h>
+
 #include "win32/wide.h"
 
 namespace velmarin::win32 {
 
 namespace {
 
-constexpr int kFirstId = 1000;
 using K = DialogControlKind;
+
+// Posted when a control took the focus: the default button follows it once the move is over
+// (the system's own dialog keys tidy the buttons up after they move the focus).
+constexpr UINT kFocusMoved = WM_APP + 1;
 
 DialogEvent Event(DialogEventKind kind, const DialogControl& control) {
   DialogEvent event;
@@ -54,6 +58,17 @@ LRESULT DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case kFocusMoved:
+      FollowFocus();
+      return 0;
+    case WM_ACTIVATE:
+      // The control that had the focus takes it again, not the bare window.
+      if (LOWORD(wParam) != WA_INACTIVE && lastFocus_ && IsWindowEnabled(lastFocus_) &&
+          IsWindowVisible(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_CLOSE: {
       DialogEvent event;
       event.kind = DialogEventKind::CloseBox;
@@ -67,17 +82,22 @@ LRESULT DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void DialogWindow::OnCommand(int id, int code) {
   DialogForm& form = dialog_.Form();
-  size_t i = static_cast<size_t>(id - kFirstId);
+  size_t i = static_cast<size_t>(id - kFirstControlId);
   if (id == IDOK || id == IDCANCEL) {
-    // Enter presses the default button, Escape the cancelling one.
+    // Enter presses the push button with the focus, else the default button; Escape the
+    // cancelling one.
+    HWND focus = GetFocus();
+    const bool onButton = IsPushButton(focus);
     for (i = 0; i < form.controls.size(); ++i) {
       const DialogControl& c = form.controls[i];
-      if ((id == IDOK ? c.isDefault : c.isCancel) && c.enabled && form.enabled) break;
+      const bool focused = i < controls_.size() && controls_[i] == focus;
+      const bool pressed = id == IDCANCEL ? c.isCancel : (onButton ? focused : c.isDefault);
+      if (pressed && c.enabled && form.enabled) break;
     }
     if (i < form.controls.size()) Send(Event(DialogEventKind::Click, form.controls[i]));
     return;
   }
-  if (id < kFirstId || i >= form.controls.size()) return;
+  if (id < kFirstControlId || i >= form.controls.size()) return;
   const DialogControl control = form.controls[i];
   switch (control.kind) {
     case K::Button:
@@ -119,7 +139,7 @@ void DialogWindow::OnCommand(int id, int code) {
 }
 
 void DialogWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  const size_t i = static_cast<size_t>(item.CtlID) - kFirstId;
+  const size_t i = static_cast<size_t>(item.CtlID) - kFirstControlId;
   const DialogForm& form = dialog_.Form();
   if (i >= form.controls.size()) return;
   const DialogControl& c = form.controls[i];
@@ -151,8 +171,18 @@ LRESULT CALLBACK DialogWindow::ControlProc(HWND hwnd, UINT message, WPARAM wPara
 LRESULT DialogWindow::OnControlMessage(size_t i, UINT message, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = controls_[i];
   WNDPROC old = oldProcs_[i];
-  const DialogControl control = dialog_.Form().controls[i];
-  const bool list = control.kind == K::ListBox || control.kind == K::MultiList;
+  if (message == WM_SETFOCUS) {
+    lastFocus_ = hwnd;
+    PostMessageW(hwnd_, kFocusMoved, 0, 0);
+    return CallWindowProcW(old, hwnd, message, wParam, lParam);
+  }
+  const DialogControl& shown = dialog_.Form().controls[i];
+  const bool list = shown.kind == K::ListBox || shown.kind == K::MultiList;
+  // Only lists, pictures and the controls that take drops tell of their mouse.
+  if (!list && shown.kind != K::Picture && !shown.acceptsDrops) {
+    return CallWindowProcW(old, hwnd, message, wParam, lParam);
+  }
+  const DialogControl control = shown;  // the events below may change the form
   auto lineAt = [&]() -> int {
     if (!list) return -1;
     const LRESULT hit = SendMessageW(hwnd, LB_ITEMFROMPOINT, 0, lParam);

@@ -52,12 +52,17 @@ int Win32PopupMenu::ShowWith(const Menu& menu, UINT alignment) {
   int chosen = 0;
   POINT cursor{};
   if (Fill(popup, menu, next) && GetCursorPos(&cursor)) {
+    HWND dialog = innermostDialog_ ? innermostDialog_() : nullptr;
+    HWND owner = dialog ? dialog : owner_;
     // A menu of a window in the background would not close when the user clicks elsewhere.
-    if (owner_) SetForegroundWindow(owner_);
+    if (owner) SetForegroundWindow(owner);
+    const bool holdDialog = dialog && IsWindowEnabled(dialog);
+    if (holdDialog) EnableWindow(dialog, FALSE);
     chosen = static_cast<int>(
         TrackPopupMenuEx(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | alignment | TPM_TOPALIGN,
-                         cursor.x, cursor.y, owner_, nullptr));
-    if (owner_) PostMessageW(owner_, WM_NULL, 0, 0);
+                         cursor.x, cursor.y, owner, nullptr));
+    if (holdDialog) EnableWindow(dialog, TRUE);
+    if (owner) PostMessageW(owner, WM_NULL, 0, 0);
   }
   DestroyMenu(popup);  // with its submenus
   return chosen;

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <typeinfo>
 
 #include "win32/wide.h"
 
@@ -26,8 +27,10 @@ Win32DialogHost::~Win32DialogHost() = default;
 
 HWND Win32DialogHost::Owner() const { return open_.empty() ? owner_ : open_.back(); }
 
+HWND Win32DialogHost::InnermostDialog() const { return open_.empty() ? nullptr : open_.back(); }
+
 void Win32DialogHost::ShowModal(IDialog& dialog) {
-  DialogWindow window(dialog, Owner());
+  DialogWindow window(dialog, Owner(), true);
   if (!window.Create()) return;
   open_.push_back(window.Handle());
   MSG msg;
@@ -50,7 +53,16 @@ void Win32DialogHost::ShowModal(IDialog& dialog) {
 void Win32DialogHost::ShowModeless(std::unique_ptr<IDialog> dialog) {
   DropClosed();
   if (!dialog) return;
-  auto window = std::make_unique<DialogWindow>(*dialog, owner_);
+  // One window of each kind: asked again, the open one comes forward.
+  const IDialog& asked = *dialog;
+  for (Modeless& open : modeless_) {
+    const IDialog& shown = *open.dialog;
+    if (typeid(shown) == typeid(asked)) {
+      open.window->BringForward();
+      return;
+    }
+  }
+  auto window = std::make_unique<DialogWindow>(*dialog, owner_, false);
   if (!window->Create()) return;
   modeless_.push_back({std::move(dialog), std::move(window)});
 }

@@ -26,6 +26,8 @@ class Win32DialogHost final : public IDialogHost {
 
   // Lets an open modeless dialog take its keys (Tab, Enter, Escape); true when it did.
   bool PreTranslate(MSG& msg);
+  // The modal dialog in front of the others; nullptr when none is open.
+  HWND InnermostDialog() const;
 
  private:
   HWND Owner() const;

@@ -32,6 +32,17 @@ struct Win32Platform {
     app.platform.clipboard = &clipboard;
     app.platform.dialogs = &dialogs;
   }
+
+  // The main window owns the boxes, the menus and the dialogs; while a dialog is open, the boxes
+  // and menus belong to the one in front.
+  void SetOwner(HWND main) {
+    messageBox.SetOwner(main);
+    shell.SetOwner(main);
+    popupMenu.SetOwner(main);
+    dialogs.SetOwner(main);
+    messageBox.FollowDialogs([this] { return dialogs.InnermostDialog(); });
+    popupMenu.FollowDialogs([this] { return dialogs.InnermostDialog(); });
+  }
 };
 
 }  // namespace velmarin::win32

@@ -65,9 +65,11 @@ MbResult Win32MessageBox::Show(const std::string& text, const std::string& title
                                MbIcon icon) {
   const std::wstring wideText = ForDisplay(text);
   const std::wstring wideTitle = ForDisplay(title.empty() ? std::string(kDefaultTitle) : title);
+  HWND dialog = innermostDialog_ ? innermostDialog_() : nullptr;
+  HWND owner = dialog ? dialog : owner_;
   const UINT flags = ButtonFlags(buttons) | IconFlags(icon) | MB_SETFOREGROUND |
-                     (owner_ ? MB_APPLMODAL : MB_TASKMODAL);
-  switch (MessageBoxW(owner_, wideText.c_str(), wideTitle.c_str(), flags)) {
+                     (owner ? MB_APPLMODAL : MB_TASKMODAL);
+  switch (MessageBoxW(owner, wideText.c_str(), wideTitle.c_str(), flags)) {
     case IDOK:
       return MbResult::Ok;
     case IDCANCEL:

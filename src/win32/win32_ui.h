@@ -2,6 +2,8 @@
 // Message boxes and screen metrics of a real Windows system.
 #include <windows.h>
 
+#include <functional>
+
 #include "core/dpi_scale.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
@@ -12,11 +14,16 @@ class Win32MessageBox : public IMessageBox {
  public:
   // The window the boxes belong to (disabled while one is open); none by default.
   void SetOwner(HWND owner) { owner_ = owner; }
+  // The open dialog in front (nullptr when none is): a box raised while it is open is its own.
+  void FollowDialogs(std::function<HWND()> innermostDialog) {
+    innermostDialog_ = std::move(innermostDialog);
+  }
   MbResult Show(const std::string& text, const std::string& title, MbButtons buttons,
                 MbIcon icon) override;
 
  private:
   HWND owner_ = nullptr;
+  std::function<HWND()> innermostDialog_;
 };
 
 // The screen in layout pixels (those of a 96-DPI screen, 15 twips each), as the main window

@@ -95,9 +95,10 @@ e2e_settings() {
   done
 }
 
-# The value of a key in a settings file (the first line with it), without its CR.
+# The value of a key in a settings file (the first line with it), without its CR; its bytes as
+# they stand (code page 932), whatever the locale.
 e2e_value() {
-  sed -n "s/^$2=\(.*\)\r\$/\1/p" "$1" | head -n1
+  LC_ALL=C sed -n "s/^$2=\(.*\)\r\$/\1/p" "$1" | head -n1
 }
 
 # Starts the program from its folder; its pid is appended to e2e_pids and put in $started.

@@ -87,6 +87,7 @@ TEST_F(DialogsTest, PagesNewRenameDragAndCancel) {
     UserClicks(d, "New");
     UserClicks(d, "New");
     EXPECT_EQ(SelectedLine(*Shown(d, "PageList")), 4);
+    EXPECT_EQ(Shown(d, "Text")->text, "Page 5") << "the new line's caption, ready to rename";
     UserClicks(d, "Apply");
   });
   EXPECT_EQ(Captions(), (std::vector<std::string>{"P0", "P1", "P2", "Page 4", "Page 5"}));
@@ -252,8 +253,13 @@ TEST_F(DialogsTest, AboutBoxTitleVersionAndPlace) {
   EXPECT_EQ(form.rect.left, 512);
   EXPECT_EQ(form.rect.top, 384);
   EXPECT_TRUE(fake.system.enabled) << "the main window stays usable";
+  ShowAboutBox(app);
+  EXPECT_EQ(fake.dialogs.modeless.size(), 1u) << "chosen again: the open box, no second one";
   UserClicks(*fake.dialogs.modeless[0], "cmdOK");
   EXPECT_TRUE(form.closed);
+  ShowAboutBox(app);
+  EXPECT_EQ(fake.dialogs.modeless.size(), 1u) << "a new box once the first has closed";
+  EXPECT_FALSE(fake.dialogs.modeless[0]->Form().closed);
 }
 
 }  // namespace
