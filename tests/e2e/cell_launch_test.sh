@@ -21,11 +21,7 @@ w=$(e2e_main_window) || e2e_fail "the main window did not show"
 # The first cell: 37 x 37 pixels at (0, 17) of the client area.
 e2e_click "$w" 18 35 1
 report="$dir/probe report.txt"
-for ((i = 0; i < 150; i++)); do
-  [ -f "$report" ] && break
-  sleep 0.2
-done
-[ -f "$report" ] || e2e_fail "the cell's program did not start on a left click"
+e2e_wait_file "$report" 30 || e2e_fail "the cell's program did not start on a left click"
 command_line=$(sed -n 1p "$report")
 working=$(sed -n 2p "$report" | tr -d '\r')
 case "$command_line" in

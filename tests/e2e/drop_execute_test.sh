@@ -33,11 +33,7 @@ e2e_click "$w" 416 8 1  # the mode cell: execute mode
 
 e2e_drop_file "$tests/drag_probe.exe" "$file" "$w" 19 36
 
-for ((i = 0; i < 100; i++)); do
-  [ -f "$dir/report.txt" ] && break
-  sleep 0.1
-done
-[ -f "$dir/report.txt" ] || e2e_fail "the cell's program was not started"
+e2e_wait_file "$dir/report.txt" 10 || e2e_fail "the cell's program was not started"
 line=$(head -n1 "$dir/report.txt" | tr -d '\r')
 case "$line" in
   *"$report \"$file\""*) ;;

@@ -232,6 +232,16 @@ e2e_answer() {
   return 1
 }
 
+# Polls until a file has something in it (default 15 s); false when it never does.
+e2e_wait_file() {
+  local file=$1 limit=${2:-15} i
+  for ((i = 0; i < limit * 10; i++)); do
+    [ -s "$file" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # Polls until the program with this pid has ended (default 30 s).
 e2e_wait_exit() {
   local pid=$1 limit=${2:-30} i

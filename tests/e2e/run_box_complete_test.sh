@@ -36,11 +36,7 @@ sleep 0.3
 xdotool type --delay 60 "pro"
 sleep 0.3
 xdotool key Return
-for ((i = 0; i < 150; i++)); do
-  [ -s "$report" ] && break
-  sleep 0.1
-done
-[ -s "$report" ] || e2e_fail "Enter after \"pro\" started nothing: the box did not complete ProbeTool"
+e2e_wait_file "$report" || e2e_fail "Enter after \"pro\" started nothing: the box did not complete ProbeTool"
 command_line=$(sed -n 1p "$report" | tr -d '\r')
 case "$command_line" in
   *launch_probe.exe*"$params"*) ;;

@@ -20,10 +20,6 @@ sleep 0.3
 xdotool type --delay 20 "${win_dir}\\probe.exe ${win_dir}\\typed.txt"
 sleep 0.3
 xdotool key Return
-for ((i = 0; i < 100; i++)); do
-  [ -s "$out" ] && break
-  sleep 0.1
-done
-[ -s "$out" ] || e2e_fail "Enter started nothing"
+e2e_wait_file "$out" 10 || e2e_fail "Enter started nothing"
 head -n1 "$out" | grep -qF "typed.txt" || e2e_fail "the probe did not get its argument: $(head -n1 "$out")"
 echo "PASS"

@@ -36,11 +36,7 @@ sleep 0.3
 xdotool mouseup 1
 xdotool keyup alt
 
-for ((i = 0; i < 100; i++)); do
-  [ -s "$dir/report.txt" ] && break
-  sleep 0.1
-done
-[ -s "$dir/report.txt" ] || e2e_fail "the cell's program did not open the entry"
+e2e_wait_file "$dir/report.txt" 10 || e2e_fail "the cell's program did not open the entry"
 sleep 2 # a second start would come now
 starts=$(wc -l <"$dir/report.txt.log")
 [ "$starts" = 1 ] || e2e_fail "the cell's program was started $starts times: $(cat "$dir/report.txt.log")"

@@ -34,11 +34,7 @@ sleep 0.3
 xdotool key Right
 sleep 0.3
 xdotool key Return
-for ((i = 0; i < 150; i++)); do
-  [ -s "$report" ] && break
-  sleep 0.1
-done
-[ -s "$report" ] || e2e_fail "the menu's item started nothing"
+e2e_wait_file "$report" || e2e_fail "the menu's item started nothing"
 sed -n 1p "$report" | grep -qF launch_probe.exe || e2e_fail "the report names another program: $(sed -n 1p "$report")"
 kill -0 "$program" 2>/dev/null && e2e_viewable "$w" || e2e_fail "the main window went away"
 echo "PASS"
