@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <climits>
+
 #include "win32/wide.h"
 
 namespace velmarin::win32 {
@@ -43,6 +45,9 @@ ControlId CellOfSlot(int slot) {
 bool IsDriveRoot(const std::wstring& path) {
   return !path.empty() && path.size() < 4 && (path.back() == L':' || path.back() == L'\\');
 }
+
+// The cache's index for the shell's own icon of a file: no icon index a file can be asked for.
+constexpr int kShellIconIndex = INT_MIN;
 
 bool IsIconLibrary(const std::wstring& path) {
   return path.size() > 4 && _wcsicmp(path.c_str() + path.size() - 4, L".icl") == 0;
@@ -161,6 +166,24 @@ ExtractedIcon CellHost::ExtractFileIcon(const std::string& source, int index) {
   if (handle == 1) return {IconLookup::NotIncluded, 0};  // ExtractIcon's "not an icon file"
   fileIcons_.Keep(wide, index, icon);
   return {IconLookup::Icon, handle};
+}
+
+ExtractedIcon CellHost::ShellIcon(const std::string& path) {
+  const std::wstring wide = Widen(path);
+  if (wide.empty() || wide.size() >= MAX_PATH || wide.find(L'\0') != std::wstring::npos) {
+    return {IconLookup::NotFound, 0};
+  }
+  // Kept apart from the file's numbered icons.
+  if (HICON kept = fileIcons_.Find(wide, kShellIconIndex)) {
+    return {IconLookup::Icon, reinterpret_cast<IconHandle>(kept)};
+  }
+  SHFILEINFOW info = {};
+  if (!SHGetFileInfoW(wide.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_LARGEICON) ||
+      !info.hIcon) {
+    return {IconLookup::NotFound, 0};
+  }
+  fileIcons_.Keep(wide, kShellIconIndex, info.hIcon);
+  return {IconLookup::Icon, reinterpret_cast<IconHandle>(info.hIcon)};
 }
 
 void CellHost::DrawIcon(ControlId id, int x, int y, IconHandle icon) {

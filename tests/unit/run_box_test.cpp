@@ -154,6 +154,46 @@ TEST(RunBox, EnterLaunchesPathsWithTheirArguments) {
   EXPECT_EQ(f.box.text, "");
 }
 
+TEST(RunBox, ProgramsByNameOnlyOnEnterAndOnlyWhenNothingElseMatches) {
+  RunBoxFixture f;
+  FakeShell& shell = f.fake.shell;
+  shell.programs["cmd"] = "C:\\windows\\system32\\cmd.exe";
+  shell.programs["%windir%\\notepad.exe"] = "C:\\windows\\notepad.exe";
+  shell.programs["Editor"] = "C:\\elsewhere\\editor.exe";
+  shell.programs["C:\\Tools\\tool.exe"] = "C:\\elsewhere\\tool.exe";
+  f.Tip(0, 0, "C:\\Tools\\ed.exe", "Editor");
+  f.fake.files.AddFile("C:\\Tools\\tool.exe");
+
+  // Typing asks nothing of the disk; Enter asks once and launches with the arguments.
+  f.Type("cmd /c echo hi> c:\\x.txt");
+  EXPECT_TRUE(shell.programQuestions.empty());
+  f.Type("\r");
+  ASSERT_EQ(shell.executions.size(), 1u);
+  EXPECT_EQ(shell.executions[0].file, "C:\\windows\\system32\\cmd.exe");
+  EXPECT_EQ(shell.executions[0].params, "  /c echo hi> c:\\x.txt");
+  EXPECT_EQ(shell.executions[0].show, 1);
+  EXPECT_EQ(f.box.text, "");
+  // A quoted command is asked for without its quotes.
+  f.Type("\"%windir%\\notepad.exe\"\r");
+  ASSERT_EQ(shell.executions.size(), 2u);
+  EXPECT_EQ(shell.executions[1].file, "C:\\windows\\notepad.exe");
+
+  // A tool tip and an existing path win over a program of the same name, without asking.
+  shell.programQuestions.clear();
+  f.Type("Editor\r");
+  f.Type("C:\\Tools\\tool.exe\r");
+  ASSERT_EQ(shell.executions.size(), 4u);
+  EXPECT_EQ(shell.executions[2].file, "C:\\Tools\\ed.exe");
+  EXPECT_EQ(shell.executions[3].file, "C:\\Tools\\tool.exe");
+  EXPECT_TRUE(shell.programQuestions.empty());
+
+  // A name the shell does not know launches nothing and clears the box.
+  f.Type("nosuchprogram --help\r");
+  EXPECT_EQ(shell.programQuestions, (std::vector<std::string>{"nosuchprogram"}));
+  EXPECT_EQ(shell.executions.size(), 4u);
+  EXPECT_EQ(f.box.text, "");
+}
+
 TEST(RunBox, AToolTipWithSpacesIsLaunchedOnlyInQuotes) {
   RunBoxFixture f;
   f.Tip(0, 3, "C:\\a\\paint.exe", "My Paint");
