@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "win32/file_icons.h"
 #include "win32/wide.h"
 
 namespace velmarin::win32 {
@@ -48,7 +49,6 @@ bool IsDriveRoot(const std::wstring& path) {
 
 // The cache's index for the shell's own icon of a file: no icon index a file can be asked for.
 constexpr int kShellIconIndex = INT_MIN;
-
 bool IsIconLibrary(const std::wstring& path) {
   return path.size() > 4 && _wcsicmp(path.c_str() + path.size() - 4, L".icl") == 0;
 }
@@ -138,7 +138,18 @@ ExtractedIcon CellHost::ExtractFileIcon(const std::string& source, int index) {
   if (HICON kept = fileIcons_.Find(wide, index)) {
     return {IconLookup::Icon, reinterpret_cast<IconHandle>(kept)};
   }
+  // A program's own icon is what the shell's call gives for it; read without the shell, which a
+  // start with programs only on its first page then never loads.
+  if (HasOwnIcons(wide)) {
+    if (HICON own = FileOwnIcon(wide, index, GetSystemMetrics(SM_CXICON))) {
+      fileIcons_.Keep(wide, index, own);
+      return {IconLookup::Icon, reinterpret_cast<IconHandle>(own)};
+    }
+  }
   const bool driveRoot = IsDriveRoot(wide);
+  // A folder holds no icons: the shell's calls would load the shell only to say so. Its picture
+  // is the shell's folder icon (ShellIcon).
+  if (!driveRoot && IsFolder(wide)) return {IconLookup::NotFound, 0};
   HICON icon = nullptr;
   DWORD error = ERROR_FILE_NOT_FOUND;
   if (wide.size() < MAX_PATH) {
@@ -178,8 +189,11 @@ ExtractedIcon CellHost::ShellIcon(const std::string& path) {
     return {IconLookup::Icon, reinterpret_cast<IconHandle>(kept)};
   }
   SHFILEINFOW info = {};
-  if (!SHGetFileInfoW(wide.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_LARGEICON) ||
-      !info.hIcon) {
+  if (!IsDriveRoot(wide) && IsFolder(wide)) {
+    info.hIcon = ShellFolderIcon(GetSystemMetrics(SM_CXICON));
+    if (!info.hIcon) return {IconLookup::NotFound, 0};
+  } else if (!SHGetFileInfoW(wide.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_LARGEICON) ||
+             !info.hIcon) {
     return {IconLookup::NotFound, 0};
   }
   fileIcons_.Keep(wide, kShellIconIndex, info.hIcon);

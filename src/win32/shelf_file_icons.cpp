@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "win32/file_icons.h"
+
 namespace velmarin::win32 {
 
 int ShelfFileIcons::Add(HICON icon) {
@@ -17,17 +19,27 @@ int ShelfFileIcons::PictureOf(HIMAGELIST list, const std::wstring& path) {
     byFile_.clear();
     bySystemIndex_.clear();
   }
-  // A program or an icon file: its own first icon, as the desktop shows it.
+  // A program or an icon file: its own first icon, as the desktop shows it; a folder: the
+  // shell's folder picture (one for all). Both without the shell's list of system icons.
   std::wstring key = path;
   CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
+  // A drive ("C:\") is no plain folder: the shell gives its drive's picture.
+  const bool folder = path.size() > 3 && IsFolder(path);
+  if (folder) key = L"|folder";
   if (const auto known = byFile_.find(key); known != byFile_.end()) return known->second;
+  const int size = GetSystemMetrics(SM_CXSMICON);
   HICON own = nullptr;
-  if (ExtractIconExW(path.c_str(), 0, nullptr, &own, 1) > 0 && own) {
+  if (folder) {
+    own = ShellFolderIcon(size);
+  } else if (HasOwnIcons(path)) {
+    own = FileOwnIcon(path, 0, size);
+  }
+  if (own) {
     const int picture = Add(own);
     if (picture >= 0) byFile_[key] = picture;
     return picture;
   }
-  // Anything else (a folder, a document): the shell's icon for it, shared by all that show it.
+  // Anything else (a document): the shell's icon for it, shared by all that show it.
   SHFILEINFOW info = {};
   if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON) ||
       !info.hIcon) {
