@@ -189,8 +189,10 @@ ExtractedIcon CellHost::ShellIcon(const std::string& path) {
     return {IconLookup::Icon, reinterpret_cast<IconHandle>(kept)};
   }
   SHFILEINFOW info = {};
-  if (!IsDriveRoot(wide) && IsFolder(wide)) {
-    info.hIcon = ShellFolderIcon(GetSystemMetrics(SM_CXICON));
+  const bool folder = !IsDriveRoot(wide) && IsFolder(wide);
+  if (folder || (IsProgram(wide) && IsFile(wide))) {
+    const int size = GetSystemMetrics(SM_CXICON);
+    info.hIcon = folder ? ShellFolderIcon(size) : ShellProgramIcon(size);
     if (!info.hIcon) return {IconLookup::NotFound, 0};
   } else if (!SHGetFileInfoW(wide.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_LARGEICON) ||
              !info.hIcon) {

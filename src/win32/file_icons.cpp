@@ -4,14 +4,27 @@ namespace velmarin::win32 {
 
 namespace {
 
-// The resource number of the closed folder's icon in the shell's library.
+// Resource numbers of the shell library's pictures: a program without icons, a closed folder.
+constexpr int kShellProgramIcon = 3;
 constexpr int kShellFolderIcon = 4;
+
+HICON ShellLibraryIcon(int id, int size) {
+  wchar_t system[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  return FileOwnIcon(std::wstring(system, length) + L"\\shell32.dll", -id, size);
+}
 
 }  // namespace
 
 bool IsFolder(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsFile(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool HasOwnIcons(const std::wstring& path) {
@@ -35,11 +48,12 @@ HICON FileOwnIcon(const std::wstring& path, int index, int size) {
   return icon;
 }
 
-HICON ShellFolderIcon(int size) {
-  wchar_t system[MAX_PATH] = {};
-  const UINT length = GetSystemDirectoryW(system, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  return FileOwnIcon(std::wstring(system, length) + L"\\shell32.dll", -kShellFolderIcon, size);
+HICON ShellFolderIcon(int size) { return ShellLibraryIcon(kShellFolderIcon, size); }
+
+HICON ShellProgramIcon(int size) { return ShellLibraryIcon(kShellProgramIcon, size); }
+
+bool IsProgram(const std::wstring& path) {
+  return path.size() > 4 && _wcsicmp(path.c_str() + path.size() - 4, L".exe") == 0;
 }
 
 }  // namespace velmarin::win32

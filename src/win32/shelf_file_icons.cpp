@@ -33,6 +33,12 @@ int ShelfFileIcons::PictureOf(HIMAGELIST list, const std::wstring& path) {
     own = ShellFolderIcon(size);
   } else if (HasOwnIcons(path)) {
     own = FileOwnIcon(path, 0, size);
+    // A program without icons of its own: the shell's program picture, one for all of them.
+    if (!own && IsProgram(path) && IsFile(path)) {
+      key = L"|program";
+      if (const auto known = byFile_.find(key); known != byFile_.end()) return known->second;
+      own = ShellProgramIcon(size);
+    }
   }
   if (own) {
     const int picture = Add(own);
