@@ -123,9 +123,9 @@ void Run_Change(App& app) {
 }
 
 void Run_GotFocus(App& app) {
-  // The user is about to type: the tool tips are read anew at the first letter, so that no edit
-  // of the buttons made since can be missed.
-  app.toolTips.Invalidate();
+  // The user is about to type: the tool tips are compared with the buttons at the first letter,
+  // so that no edit of the buttons made since can be missed.
+  app.toolTips.Recheck();
   IRunList* box = app.platform.runList;
   if (!box) return;
   box->SetSelection(0, EditLength(box->Text()));

@@ -338,6 +338,52 @@ TEST(RunBoxSearch, FollowsEveryEditOfTheButtonsBetweenKeystrokes) {
   EXPECT_EQ(SearchToolTip(f.app, "neb", false), "Nebula");
 }
 
+// Counts the questions the search asks of the platform's comparison.
+struct CountingText : WidthBlindText {
+  int asked = 0;
+  bool StartsWithNoCase(const std::string& text, const std::string& prefix) override {
+    ++asked;
+    return WidthBlindText::StartsWithNoCase(text, prefix);
+  }
+};
+
+TEST(RunBoxSearch, TheComparisonIsAskedOncePerBeginningNotPerTip) {
+  RunBoxFixture f;
+  CountingText text;
+  f.app.platform.text = &text;
+  f.app.model.settings.MaxButton = 12;
+  f.app.model.Pages.resize(100);
+  f.app.model.PageCount = 100;
+  const char* words[] = {"メモ帳", "メール", "ノート", "ｎｏｔｅ", "写真", "notes"};
+  std::vector<std::string> memo;
+  std::vector<std::string> note;
+  for (int n = 0; n < 1200; ++n) {
+    const std::string tip = std::string(words[n % 6]) + " " + std::to_string(n);
+    f.Tip(n / 12, n % 12, "C:\\p\\" + std::to_string(n) + ".exe", tip);
+    if (n % 6 == 0) memo.push_back(tip);
+    if (n % 6 == 3 || n % 6 == 5) note.push_back(tip);
+  }
+  EXPECT_EQ(SearchToolTip(f.app, "メモ", true), "メモ帳 0");
+  EXPECT_EQ(f.box.items, memo) << "every match, in page and slot order";
+  EXPECT_LE(text.asked, 10) << "not once per tool tip";
+  // Typed on: the answers for the beginning typed before are not asked again.
+  text.asked = 0;
+  EXPECT_EQ(SearchToolTip(f.app, "メモ帳 1", true), "メモ帳 12");
+  std::vector<std::string> memo1;
+  for (const std::string& tip : memo) {
+    if (tip.starts_with("メモ帳 1")) memo1.push_back(tip);
+  }
+  EXPECT_EQ(f.box.items, memo1);
+  EXPECT_LE(text.asked, 2);
+  // Narrow letters typed meet the wide ones through the comparison, and ASCII in another case.
+  EXPECT_EQ(SearchToolTip(f.app, "NOTE", true), "ｎｏｔｅ 3");
+  EXPECT_EQ(f.box.items, note);
+  // Longer than every tool tip, or a beginning none has: nothing.
+  EXPECT_EQ(SearchToolTip(f.app, "メモ帳 11111", true), "");
+  EXPECT_EQ(SearchToolTip(f.app, "カメラ", true), "");
+  EXPECT_TRUE(f.box.items.empty());
+}
+
 TEST(RunBoxSearch, TipsTheLocaleMatchesKeepTheirPlaceInTheList) {
   RunBoxFixture f;
   WidthBlindText text;
