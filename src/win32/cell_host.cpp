@@ -49,6 +49,7 @@ bool IsDriveRoot(const std::wstring& path) {
 
 // The cache's index for the shell's own icon of a file: no icon index a file can be asked for.
 constexpr int kShellIconIndex = INT_MIN;
+
 bool IsIconLibrary(const std::wstring& path) {
   return path.size() > 4 && _wcsicmp(path.c_str() + path.size() - 4, L".icl") == 0;
 }
@@ -191,8 +192,14 @@ ExtractedIcon CellHost::ShellIcon(const std::string& path) {
   SHFILEINFOW info = {};
   const bool folder = !IsDriveRoot(wide) && IsFolder(wide);
   if (folder || (IsProgram(wide) && IsFile(wide))) {
+    // The shell shows a program's first icon, or its program picture when it has none.
     const int size = GetSystemMetrics(SM_CXICON);
-    info.hIcon = folder ? ShellFolderIcon(size) : ShellProgramIcon(size);
+    if (folder) {
+      info.hIcon = ShellFolderIcon(size);
+    } else {
+      info.hIcon = FileOwnIcon(wide, 0, size);
+      if (!info.hIcon) info.hIcon = ShellProgramIcon(size);
+    }
     if (!info.hIcon) return {IconLookup::NotFound, 0};
   } else if (!SHGetFileInfoW(wide.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_LARGEICON) ||
              !info.hIcon) {

@@ -217,8 +217,11 @@ TEST(ButtonRow, FoldersAndFilesWithoutIconsGetTheShellsIcon) {
   EXPECT_EQ(w.window.ShellIcon(windows + "\\win.ini").result, IconLookup::Icon);
   EXPECT_EQ(w.window.ShellIcon("C:\\velmarin-gone\\nothing.exe").result, IconLookup::NotFound);
   EXPECT_EQ(w.window.ShellIcon("").result, IconLookup::NotFound);
-  // A program's own icon still comes first, before the shell is asked.
+  // A program's own icon still comes first, before the shell is asked; asked for an icon it
+  // does not have, the shell shows its first one.
   EXPECT_EQ(w.window.ExtractFileIcon(Notepad(), 0).result, IconLookup::Icon);
+  EXPECT_EQ(w.window.ExtractFileIcon(Notepad(), 500).result, IconLookup::NotFound);
+  EXPECT_EQ(w.window.ShellIcon(Notepad()).result, IconLookup::Icon);
   for (const ExtractedIcon& icon : {shown, other}) w.window.DestroyIcon(icon.icon);
 }
 
