@@ -140,12 +140,14 @@ ExtractedIcon CellHost::ExtractFileIcon(const std::string& source, int index) {
     return {IconLookup::Icon, reinterpret_cast<IconHandle>(kept)};
   }
   // A program's own icon is what the shell's call gives for it; read without the shell, which a
-  // start with programs only on its first page then never loads.
-  if (HasOwnIcons(wide)) {
+  // start with programs and folders on its first page then never loads.
+  if (HasOwnIcons(wide) && IsFile(wide)) {
     if (HICON own = FileOwnIcon(wide, index, GetSystemMetrics(SM_CXICON))) {
       fileIcons_.Keep(wide, index, own);
       return {IconLookup::Icon, reinterpret_cast<IconHandle>(own)};
     }
+    // No such icon in it: the shell's calls would find none of its own either.
+    return {IconLookup::NotFound, 0};
   }
   const bool driveRoot = IsDriveRoot(wide);
   // A folder holds no icons: the shell's calls would load the shell only to say so. Its picture
