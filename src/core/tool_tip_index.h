@@ -1,12 +1,22 @@
 #pragma once
 // A compact copy of every button's tool tip, in page and slot order, for the Run box's search as
-// the user types: reading 12 000 tool tips out of the button records on every keystroke costs
-// more than the keystroke may take. The copy is rebuilt on the first search after the model
-// changed: after an edit that bumps Model::edits, or when the page table, the page count or the
-// number of buttons differ from the ones it was built from.
+// the user types: reading 12 000 tool tips out of the button records, and asking the platform's
+// comparison about each of them, costs more than a keystroke may take. The copy is rebuilt on
+// the first search after the model changed: after an edit that bumps Model::edits, or when the
+// page table, the page count or the number of buttons differ from the ones it was built from.
+// After Recheck (the Run box got the focus) the next search reads the tool tips again and
+// rebuilds only when one of them differs.
+//
+// The search walks the tool tips sorted by their bytes, so that tips with the same beginning lie
+// together, one more character of the typed text at a time: the platform's comparison is asked
+// once for each distinct beginning (all the tips that begin "メモ" share one answer), and the
+// tips whose beginning already differs are not asked about longer ones. Where both sides are
+// ASCII the comparison is made here, ignoring the case of ASCII letters.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/model.h"
@@ -15,80 +25,49 @@ namespace velmarin {
 
 class ToolTipIndex {
  public:
-  // What a tool tip says about a typed beginning without the platform's comparison.
-  enum class Quick { No, Yes, Ask };
+  // The platform's comparison: whether a beginning of a tool tip equals, ignoring case, a
+  // beginning of the typed text with as many characters (UTF-16 units).
+  using SameBeginning = std::function<bool(std::string_view tipPart, std::string_view namePart)>;
+  // Called with each matching tool tip in page and slot order; false stops the search.
+  using Visit = std::function<bool(const std::string& tip)>;
 
-  // Calls visit(tip, quick) for every non-empty tool tip that may begin with name, in page and
-  // slot order, until visit returns false. Tool tips that cannot begin with name are left out;
-  // quick is Yes where the ASCII comparison (ignoring case) decides, Ask where only the
-  // platform's comparison can. name must not be empty.
-  template <typename Visit>
-  void ForEachCandidate(const Model& model, std::string_view name, Visit visit);
+  // Every non-empty tool tip whose first characters, as many as name has, equal name ignoring
+  // case. name must not be empty.
+  void ForEachMatch(const Model& model, std::string_view name, const SameBeginning& same,
+                    const Visit& visit);
 
   // Forgets the copy: the next search reads the model again.
   void Invalidate() { built_ = false; }
+  // The next search compares the copy with the buttons and rebuilds it only when they differ.
+  void Recheck() { recheck_ = true; }
+
+  // Bytes of s that hold its first `units` UTF-16 units, a character cut by the end included
+  // whole; std::string_view::npos when s is shorter.
+  static size_t BytesOfUnits(std::string_view s, size_t units);
 
  private:
-  struct Entry {
-    uint32_t offset;  // of the folded tip in folded_
-    uint32_t length;
-    uint32_t tip;   // in tips_
-    bool nonAscii;  // the tip has a byte of 0x80 or above
-  };
   void Build(const Model& model);
-  bool Current(const Model& model) const;
-  Quick Judge(const Entry& entry, std::string_view foldedName, bool nameNonAscii) const;
-  const std::string& Tip(const Entry& entry) const { return tips_[entry.tip]; }
+  bool Current(const Model& model);
+  bool SameAsButtons(const Model& model) const;
+  // Whether the tips' beginning equals the typed one: here for ASCII, else the platform's
+  // answer, kept for the next keystroke.
+  bool Same(std::string_view tipPart, std::string_view namePart, const SameBeginning& same);
 
   bool built_ = false;
+  bool recheck_ = false;
   uint64_t edits_ = 0;
   const Page* pages_ = nullptr;
   size_t pageTable_ = 0;
   int32_t pageCount_ = 0;
   int16_t maxButton_ = 0;
-  std::vector<Entry> entries_;
-  std::vector<std::string> tips_;  // every tool tip as it is
-  std::string folded_;             // the same one after the other, ASCII letters in lower case
-  // Entry numbers by the first byte of the folded tip: 0..127 for an ASCII byte, 128 for any
-  // other; each list in page and slot order.
-  std::vector<uint32_t> byFirst_[129];
+  std::vector<std::string> tips_;  // every non-empty tool tip, in page and slot order
+  std::vector<uint32_t> sorted_;   // numbers of tips_ sorted by the tips' bytes
+  std::vector<uint64_t> matched_;  // one bit per tip, for the search under way
+  // The platform's answers, by tip beginning and typed beginning; kept until the copy changes.
+  std::unordered_map<std::string, bool> answers_;
 };
 
 // ASCII letters in lower case; every other byte as it is.
 inline char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
-template <typename Visit>
-void ToolTipIndex::ForEachCandidate(const Model& model, std::string_view name, Visit visit) {
-  if (name.empty()) return;
-  if (!Current(model)) Build(model);
-  std::string folded(name);
-  bool nameNonAscii = false;
-  for (char& c : folded) {
-    c = FoldAscii(c);
-    if (static_cast<unsigned char>(c) >= 0x80) nameNonAscii = true;
-  }
-  const auto first = static_cast<unsigned char>(folded[0]);
-  auto offer = [&](uint32_t n) {
-    const Entry& entry = entries_[n];
-    const Quick quick = Judge(entry, folded, nameNonAscii);
-    return quick == Quick::No || visit(Tip(entry), quick);
-  };
-  if (first >= 0x80 || nameNonAscii) {
-    // A name with other characters may meet a tip of any beginning through the platform.
-    for (uint32_t n = 0; n < entries_.size(); ++n) {
-      if (!offer(n)) return;
-    }
-    return;
-  }
-  // An ASCII name: only tips that begin with its first letter, or with another character that
-  // the platform may still take for it, can begin with it. The two lists merge in order.
-  const std::vector<uint32_t>& same = byFirst_[first];
-  const std::vector<uint32_t>& other = byFirst_[128];
-  size_t a = 0, b = 0;
-  while (a < same.size() || b < other.size()) {
-    const bool takeSame = b >= other.size() || (a < same.size() && same[a] < other[b]);
-    if (!offer(takeSame ? same[a++] : other[b++])) return;
-  }
-}
 
 }  // namespace velmarin

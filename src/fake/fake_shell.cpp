@@ -45,6 +45,13 @@ bool FakeShell::ShowProperties(const std::string& path, std::string& failure) {
   return propertiesFailure.empty();
 }
 
+std::optional<std::string> FakeShell::FindProgram(const std::string& command) {
+  programQuestions.push_back(command);
+  const auto found = programs.find(command);
+  if (found == programs.end()) return std::nullopt;
+  return found->second;
+}
+
 bool FakeShell::Quiet() const {
   return executions.empty() && commandLines.empty() && deletions.empty() && formats.empty() &&
          closeRequests.empty() && beeps == 0;

@@ -1,6 +1,7 @@
 #pragma once
 // The shell for tests: every call is recorded; results and the windows that exist are scripted.
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -31,6 +32,7 @@ class FakeShell : public IShell {
   int FormatDrive(int driveNumber) override;
   bool FindWindowByClassAndClose(const std::string& className) override;
   void Beep() override { ++beeps; }
+  std::optional<std::string> FindProgram(const std::string& command) override;
   std::optional<std::string> FolderPath(ShellFolder folder) override;
   bool CreateShellLink(const ShellLink& link) override;
   bool ShowProperties(const std::string& path, std::string& failure) override;
@@ -59,6 +61,9 @@ class FakeShell : public IShell {
   std::vector<ShellLink> links;   // written (or tried, when they fail)
   std::string propertiesFailure;  // not empty: ShowProperties fails with these words
   std::vector<std::string> properties;
+  // Commands and the programs they name (keys compared exactly); every question is noted.
+  std::map<std::string, std::string> programs;
+  std::vector<std::string> programQuestions;
 };
 
 }  // namespace velmarin

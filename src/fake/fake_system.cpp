@@ -99,6 +99,15 @@ ExtractedIcon FakeControls::ExtractFileIcon(const std::string& source, int index
   return {IconLookup::Icon, h};
 }
 
+ExtractedIcon FakeControls::ShellIcon(const std::string& path) {
+  shellIconQuestions.push_back(path);
+  if (shellIcons.count(UpperAscii(path)) == 0) return {IconLookup::NotFound, 0};
+  const IconHandle h = next_++;
+  handles_[h] = "shell:" + path;
+  ++liveIcons;
+  return {IconLookup::Icon, h};
+}
+
 void FakeControls::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
   const auto found = handles_.find(icon);
   const std::string what = found == handles_.end() ? "?" : found->second;

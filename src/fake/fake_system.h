@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,7 @@ class FakeControls : public IControls {
   void AcceptDrops(ControlId id, bool accept) override { controls[id].acceptsDrops = accept; }
   void SetFace(ControlId id, FaceList list, int picture) override;
   ExtractedIcon ExtractFileIcon(const std::string& source, int index) override;
+  ExtractedIcon ShellIcon(const std::string& path) override;
   void DrawIcon(ControlId id, int x, int y, IconHandle icon) override;
   void DestroyIcon(IconHandle icon) override;
   void PrintText(ControlId id, const std::string& text) override;
@@ -124,6 +126,9 @@ class FakeControls : public IControls {
   // Set-up: icon sources the fake extracts from (upper-cased path -> icon count; 0: a file that
   // holds no icons); a source not listed is a missing file.
   std::map<std::string, int> iconFiles;
+  // Set-up: paths (upper-cased) the shell has an icon of its own for; every question is noted.
+  std::set<std::string> shellIcons;
+  std::vector<std::string> shellIconQuestions;
 
   // Set-up: bitmap files the fake can load as the skin (path as given -> size); a file not
   // listed cannot be read as a picture.

@@ -61,16 +61,18 @@ std::string SearchToolTip(App& app, const std::string& name, bool comboFlg) {
   if (name.empty() || !app.platform.text) return {};
   IText& text = *app.platform.text;
   std::string first;
-  app.toolTips.ForEachCandidate(
-      app.model, name, [&](std::string_view tip, ToolTipIndex::Quick quick) {
-        const std::string tipText(tip);
-        if (quick == ToolTipIndex::Quick::Ask && !text.StartsWithNoCase(tipText, name)) return true;
+  app.toolTips.ForEachMatch(
+      app.model, name,
+      [&](std::string_view tipPart, std::string_view namePart) {
+        return text.StartsWithNoCase(std::string(tipPart), std::string(namePart));
+      },
+      [&](const std::string& tip) {
         // A match is never empty: name is not, and an empty tip starts with nothing else.
         if (first.empty()) {
-          first = tipText;
+          first = tip;
           if (!comboFlg) return false;
         }
-        if (comboFlg && list) list->Add(tipText);
+        if (comboFlg && list) list->Add(tip);
         return true;
       });
   return first;

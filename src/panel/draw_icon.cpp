@@ -12,22 +12,29 @@ namespace {
 struct IconSource {
   std::string file;
   int16_t index = 0;
+  bool library = false;  // the program's own icon library
 };
 
 IconSource ChooseIconSource(App& app, const std::string& path, int16_t iconIndex,
                             const std::string& iconPath) {
   if (isVelmName(app, path)) {
-    if (iconPath.empty()) return {IconLibraryPath(app), kInternalNameIcon};
+    if (iconPath.empty()) return {IconLibraryPath(app), kInternalNameIcon, true};
     return {iconPath, iconIndex};
   }
   // An ordinary item's icon comes from the item file itself; its IconFile is only stored.
   if (FileExist(app, path)) return {path, iconIndex};
-  return {IconLibraryPath(app), kMissingFileIcon};
+  return {IconLibraryPath(app), kMissingFileIcon, true};
 }
 
 // Draws the icon, or prints why there is none.
 void DrawFromSource(IControls& controls, const IconSource& source, int x, int y, ControlId obj) {
-  const ExtractedIcon found = controls.ExtractFileIcon(source.file, source.index);
+  ExtractedIcon found = controls.ExtractFileIcon(source.file, source.index);
+  // The file's own icons gave nothing (a folder, a program whose icons the calls cannot read):
+  // the shell still shows an icon for it. A damaged library keeps its texts.
+  if (found.result == IconLookup::NotFound && !source.library) {
+    const ExtractedIcon shown = controls.ShellIcon(source.file);
+    if (shown.result == IconLookup::Icon) found = shown;
+  }
   switch (found.result) {
     case IconLookup::Icon:
       controls.DrawIcon(obj, x, y, found.icon);

@@ -82,6 +82,9 @@ class IControls {
   // The icon at an index of a file (a drive root gives its drive's icon); any other file gives
   // the icon of the program it opens with.
   virtual ExtractedIcon ExtractFileIcon(const std::string& source, int index) = 0;
+  // The icon the shell itself shows for a file or folder (a folder's, a document's association's,
+  // a program's own), full size; NotFound when it has none. Asked when the file's icons give none.
+  virtual ExtractedIcon ShellIcon(const std::string& path) = 0;
   virtual void DrawIcon(ControlId id, int x, int y, IconHandle icon) = 0;
   virtual void DestroyIcon(IconHandle icon) = 0;
   // Text lines joined by "\r\n", printed with the cell's font from its top-left corner.

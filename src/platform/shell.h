@@ -49,6 +49,12 @@ class IShell {
   // Posts a close message to the first top-level window of the class; false when none is there.
   virtual bool FindWindowByClassAndClose(const std::string& className) = 0;
   virtual void Beep() = 0;
+  // What the system's own run dialog would start for a command typed without a path: the
+  // environment names in it expanded (%windir%), then a bare name looked up among the
+  // registered application paths and on the search path with the executable extensions. The
+  // full path of an existing file, or nullopt. Reads the disk and the registry: ask only when
+  // the user asks to run.
+  virtual std::optional<std::string> FindProgram(const std::string& command) = 0;
 
   // The shelf's file operations: a folder of the user's shell, a shortcut file written, the
   // property sheet of a file (false with the system's words for the failure).

@@ -14,6 +14,9 @@ class IText {
   virtual std::optional<std::string> Utf8ToAnsi(const std::string& utf8) = 0;
   // Locale-aware comparisons that ignore case.
   virtual bool EqualsNoCase(const std::string& a, const std::string& b) = 0;
+  // Whether text's first characters, as many UTF-16 units as prefix has, equal prefix ignoring
+  // case; the answer depends on those first characters of text only (the Run box's search
+  // asks once for all the tool tips that share them).
   virtual bool StartsWithNoCase(const std::string& text, const std::string& prefix) = 0;
   // The order of two texts by the locale's rules, ignoring case: below 0 when a comes first, 0
   // when they are equal, above 0 when b comes first.

@@ -1,6 +1,7 @@
 #include "run/run_box.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/guarded.h"
 #include "launch/execute.h"
@@ -41,6 +42,19 @@ std::string WithoutOuterQuotes(std::string s) {
   if (!s.empty() && s.front() == '"') s.erase(0, 1);
   if (!s.empty() && s.back() == '"') s.pop_back();
   return s;
+}
+
+// Neither a button nor an existing path: what the system's run dialog would start for the
+// command ("notepad", "%windir%\system32\cmd.exe"), as a fresh record; an empty one when
+// the shell knows nothing by that name.
+Button ProgramNamed(App& app, const std::string& command) {
+  Button record;
+  if (command.empty() || !app.platform.shell) return record;
+  if (std::optional<std::string> found = app.platform.shell->FindProgram(command)) {
+    record.Path = std::move(*found);
+    SetPathParts(app, record);
+  }
+  return record;
 }
 
 }  // namespace
@@ -109,9 +123,9 @@ void Run_Change(App& app) {
 }
 
 void Run_GotFocus(App& app) {
-  // The user is about to type: the tool tips are read anew at the first letter, so that no edit
-  // of the buttons made since can be missed.
-  app.toolTips.Invalidate();
+  // The user is about to type: the tool tips are compared with the buttons at the first letter,
+  // so that no edit of the buttons made since can be missed.
+  app.toolTips.Recheck();
   IRunList* box = app.platform.runList;
   if (!box) return;
   box->SetSelection(0, EditLength(box->Text()));
@@ -177,6 +191,7 @@ void RunTheText(App& app) {
   } else {
     record = FindButtonByToolTip(app.model, parts.Command);
   }
+  if (record.Path.empty()) record = ProgramNamed(app, parts.Command);
   SetRunText(app, "");
   if (record.Path.empty()) return;
   if (!app.model.settings.options.RunToolTipParams) {

@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <climits>
+
+#include "win32/file_icons.h"
 #include "win32/wide.h"
 
 namespace velmarin::win32 {
@@ -43,6 +46,9 @@ ControlId CellOfSlot(int slot) {
 bool IsDriveRoot(const std::wstring& path) {
   return !path.empty() && path.size() < 4 && (path.back() == L':' || path.back() == L'\\');
 }
+
+// The cache's index for the shell's own icon of a file: no icon index a file can be asked for.
+constexpr int kShellIconIndex = INT_MIN;
 
 bool IsIconLibrary(const std::wstring& path) {
   return path.size() > 4 && _wcsicmp(path.c_str() + path.size() - 4, L".icl") == 0;
@@ -154,7 +160,20 @@ ExtractedIcon CellHost::ExtractFileIcon(const std::string& source, int index) {
   if (HICON kept = fileIcons_.Find(wide, index)) {
     return {IconLookup::Icon, reinterpret_cast<IconHandle>(kept)};
   }
+  // A program's own icon is what the shell's call gives for it; read without the shell, which a
+  // start with programs and folders on its first page then never loads.
+  if (HasOwnIcons(wide) && IsFile(wide)) {
+    if (HICON own = FileOwnIcon(wide, index, GetSystemMetrics(SM_CXICON))) {
+      fileIcons_.Keep(wide, index, own);
+      return {IconLookup::Icon, reinterpret_cast<IconHandle>(own)};
+    }
+    // No such icon in it: the shell's calls would find none of its own either.
+    return {IconLookup::NotFound, 0};
+  }
   const bool driveRoot = IsDriveRoot(wide);
+  // A folder holds no icons: the shell's calls would load the shell only to say so. Its picture
+  // is the shell's folder icon (ShellIcon).
+  if (!driveRoot && IsFolder(wide)) return {IconLookup::NotFound, 0};
   HICON icon = nullptr;
   DWORD error = ERROR_FILE_NOT_FOUND;
   if (wide.size() < MAX_PATH) {
@@ -182,6 +201,35 @@ ExtractedIcon CellHost::ExtractFileIcon(const std::string& source, int index) {
   if (handle == 1) return {IconLookup::NotIncluded, 0};  // ExtractIcon's "not an icon file"
   fileIcons_.Keep(wide, index, icon);
   return {IconLookup::Icon, handle};
+}
+
+ExtractedIcon CellHost::ShellIcon(const std::string& path) {
+  const std::wstring wide = Widen(path);
+  if (wide.empty() || wide.size() >= MAX_PATH || wide.find(L'\0') != std::wstring::npos) {
+    return {IconLookup::NotFound, 0};
+  }
+  // Kept apart from the file's numbered icons.
+  if (HICON kept = fileIcons_.Find(wide, kShellIconIndex)) {
+    return {IconLookup::Icon, reinterpret_cast<IconHandle>(kept)};
+  }
+  SHFILEINFOW info = {};
+  const bool folder = !IsDriveRoot(wide) && IsFolder(wide);
+  if (folder || (IsProgram(wide) && IsFile(wide))) {
+    // The shell shows a program's first icon, or its program picture when it has none.
+    const int size = GetSystemMetrics(SM_CXICON);
+    if (folder) {
+      info.hIcon = ShellFolderIcon(size);
+    } else {
+      info.hIcon = FileOwnIcon(wide, 0, size);
+      if (!info.hIcon) info.hIcon = ShellProgramIcon(size);
+    }
+    if (!info.hIcon) return {IconLookup::NotFound, 0};
+  } else if (!SHGetFileInfoW(wide.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_LARGEICON) ||
+             !info.hIcon) {
+    return {IconLookup::NotFound, 0};
+  }
+  fileIcons_.Keep(wide, kShellIconIndex, info.hIcon);
+  return {IconLookup::Icon, reinterpret_cast<IconHandle>(info.hIcon)};
 }
 
 void CellHost::DrawIcon(ControlId id, int x, int y, IconHandle icon) {

@@ -44,6 +44,8 @@ class CellHost {
 
   void SetFace(ControlId id, FaceList list, int picture);
   ExtractedIcon ExtractFileIcon(const std::string& source, int index);
+  // The shell's own large icon of a file or folder, kept like an extracted one.
+  ExtractedIcon ShellIcon(const std::string& path);
   void DrawIcon(ControlId id, int x, int y, IconHandle icon);
   void DestroyIcon(IconHandle icon);
   void PrintText(ControlId id, const std::string& text);

@@ -83,6 +83,7 @@ class MainWindow : public IControls {
   void AcceptDrops(ControlId id, bool accept) override;
   void SetFace(ControlId id, FaceList list, int picture) override;
   ExtractedIcon ExtractFileIcon(const std::string& source, int index) override;
+  ExtractedIcon ShellIcon(const std::string& path) override;
   void DrawIcon(ControlId id, int x, int y, IconHandle icon) override;
   void DestroyIcon(IconHandle icon) override;
   void PrintText(ControlId id, const std::string& text) override;

@@ -75,6 +75,8 @@ ExtractedIcon MainWindow::ExtractFileIcon(const std::string& source, int index) 
   return cells_.ExtractFileIcon(source, index);
 }
 
+ExtractedIcon MainWindow::ShellIcon(const std::string& path) { return cells_.ShellIcon(path); }
+
 void MainWindow::DrawIcon(ControlId id, int x, int y, IconHandle icon) {
   cells_.DrawIcon(id, scale_.ToScreen(x), scale_.ToScreen(y), icon);
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "launch/shelf_register.h"
 #include "win32/drag_source.h"
 #include "win32/mouse_keys.h"
 #include "win32/wide.h"
@@ -126,6 +127,7 @@ void Win32ShelfList::RemoveAt(int index) {
   if (!id) return;
   SendMessageW(list_, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
   keys_.erase(id);
+  kinds_.erase(id);
 }
 
 std::string Win32ShelfList::Key(int index) const {
@@ -147,20 +149,25 @@ void Win32ShelfList::SetText(int index, const std::string& text) {
 }
 
 int Win32ShelfList::SmallIcon(int index) const {
-  if (!Valid(index)) return 0;
-  LVITEMW item = {};
-  item.mask = LVIF_IMAGE;
-  item.iItem = index;
-  if (!SendMessageW(list_, LVM_GETITEMW, 0, (LPARAM)&item) || item.iImage < 0) return 0;
-  return item.iImage + 1;
+  const auto found = kinds_.find(IdAt(index));
+  return found == kinds_.end() ? 0 : found->second;
 }
 
 void Win32ShelfList::SetSmallIcon(int index, int icon) {
-  if (!Valid(index)) return;
+  const LPARAM id = IdAt(index);
+  if (!id) return;
+  kinds_[id] = icon;
   LVITEMW item = {};
   item.mask = LVIF_IMAGE;
   item.iItem = index;
   item.iImage = icon > 0 ? icon - 1 : I_IMAGENONE;
+  // A file or folder shows the shell's own icon for it; its kind's picture when there is none.
+  if (icon >= ShelfIcon::kFile && icon < ShelfIcon::kInternal) {
+    const auto images =
+        reinterpret_cast<HIMAGELIST>(SendMessageW(list_, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    const int own = fileIcons_.PictureOf(images, keys_[id]);
+    if (own >= 0) item.iImage = own;
+  }
   SendMessageW(list_, LVM_SETITEMW, 0, (LPARAM)&item);
 }
 

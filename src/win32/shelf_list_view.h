@@ -14,6 +14,7 @@
 #include "core/panel_state.h"
 #include "platform/shelf_list.h"
 #include "shell/window_events.h"
+#include "win32/shelf_file_icons.h"
 
 namespace velmarin::win32 {
 
@@ -67,6 +68,8 @@ class Win32ShelfList : public IShelfList {
   HWND list_ = nullptr;
   HWND tip_ = nullptr;
   std::map<LPARAM, std::wstring> keys_;  // by item id
+  std::map<LPARAM, int> kinds_;          // the shelf icon (1..6) each item was given, by id
+  ShelfFileIcons fileIcons_;
   LPARAM nextId_ = 1;
   std::wstring tipText_;  // the tool tip control reads it from here
   std::string toolTip_;

@@ -20,6 +20,8 @@ class Win32Shell : public IShell {
   int FormatDrive(int driveNumber) override;
   bool FindWindowByClassAndClose(const std::string& className) override;
   void Beep() override;
+  // The run dialog's way of finding a program by name (program_finder.cpp).
+  std::optional<std::string> FindProgram(const std::string& command) override;
   // The shelf's folders, shortcuts and property sheets (shell_link.cpp).
   std::optional<std::string> FolderPath(ShellFolder folder) override;
   bool CreateShellLink(const ShellLink& link) override;

@@ -73,6 +73,31 @@ TEST(MyDrawIcon, FallbackTextsSayWhyThereIsNoIcon) {
   EXPECT_EQ(Only(p.Draw("C:\\tools\\gone.exe")), "text:FILE\r\nNOT\r\nFOUND");
 }
 
+TEST(MyDrawIcon, TheShellsIconWhenTheFileGivesNone) {
+  Painter p;
+  p.fake.files.AddFolder("C:\\windows");
+  p.fake.controls.iconFiles["C:\\WINDOWS"] = 1;
+  p.fake.controls.shellIcons = {"C:\\WINDOWS", "C:\\VELMARIN\\VELMARIN.ICL"};
+  // An index the file lacks: the shell's icon, not "ICON NOT FOUND".
+  EXPECT_EQ(Only(p.Draw("C:\\windows", 5)), "icon:shell:C:\\windows@2,2");
+  // The file's own icon, a missing file and a file with no icons never ask the shell.
+  p.fake.controls.shellIconQuestions.clear();
+  EXPECT_EQ(Only(p.Draw("C:\\windows", 0)), "icon:C:\\windows#0@2,2");
+  EXPECT_EQ(Only(p.Draw("C:\\gone.exe")), std::string("icon:") + kLibrary + "#13@2,2");
+  p.fake.files.AddFile("C:\\empty.dat");
+  p.fake.controls.iconFiles["C:\\EMPTY.DAT"] = 0;
+  EXPECT_EQ(Only(p.Draw("C:\\empty.dat")), "text:ICON\r\nNOT\r\nINCLUDED");
+  EXPECT_TRUE(p.fake.controls.shellIconQuestions.empty());
+  // A library that lost an icon keeps the text: its file is no item of the user's.
+  p.fake.controls.iconFiles["C:\\VELMARIN\\VELMARIN.ICL"] = 12;
+  EXPECT_EQ(Only(p.Draw("C:\\gone.exe")), "text:ICON\r\nNOT\r\nFOUND");
+  // An internal name's own icon file is asked like an item's.
+  p.fake.controls.shellIcons.insert("C:\\ICONS\\NONE.EXE");
+  p.fake.files.AddFile("C:\\icons\\none.exe");
+  p.fake.controls.iconFiles["C:\\ICONS\\NONE.EXE"] = 1;
+  EXPECT_EQ(Only(p.Draw(",EXIT", 3, "C:\\icons\\none.exe")), "icon:shell:C:\\icons\\none.exe@2,2");
+}
+
 TEST(MyDrawIcon, DrawerTicksAndSlotRange) {
   Painter p;
   p.app.model.settings.options.ShowDrawerCount = true;

@@ -154,6 +154,46 @@ TEST(RunBox, EnterLaunchesPathsWithTheirArguments) {
   EXPECT_EQ(f.box.text, "");
 }
 
+TEST(RunBox, ProgramsByNameOnlyOnEnterAndOnlyWhenNothingElseMatches) {
+  RunBoxFixture f;
+  FakeShell& shell = f.fake.shell;
+  shell.programs["cmd"] = "C:\\windows\\system32\\cmd.exe";
+  shell.programs["%windir%\\notepad.exe"] = "C:\\windows\\notepad.exe";
+  shell.programs["Editor"] = "C:\\elsewhere\\editor.exe";
+  shell.programs["C:\\Tools\\tool.exe"] = "C:\\elsewhere\\tool.exe";
+  f.Tip(0, 0, "C:\\Tools\\ed.exe", "Editor");
+  f.fake.files.AddFile("C:\\Tools\\tool.exe");
+
+  // Typing asks nothing of the disk; Enter asks once and launches with the arguments.
+  f.Type("cmd /c echo hi> c:\\x.txt");
+  EXPECT_TRUE(shell.programQuestions.empty());
+  f.Type("\r");
+  ASSERT_EQ(shell.executions.size(), 1u);
+  EXPECT_EQ(shell.executions[0].file, "C:\\windows\\system32\\cmd.exe");
+  EXPECT_EQ(shell.executions[0].params, "  /c echo hi> c:\\x.txt");
+  EXPECT_EQ(shell.executions[0].show, 1);
+  EXPECT_EQ(f.box.text, "");
+  // A quoted command is asked for without its quotes.
+  f.Type("\"%windir%\\notepad.exe\"\r");
+  ASSERT_EQ(shell.executions.size(), 2u);
+  EXPECT_EQ(shell.executions[1].file, "C:\\windows\\notepad.exe");
+
+  // A tool tip and an existing path win over a program of the same name, without asking.
+  shell.programQuestions.clear();
+  f.Type("Editor\r");
+  f.Type("C:\\Tools\\tool.exe\r");
+  ASSERT_EQ(shell.executions.size(), 4u);
+  EXPECT_EQ(shell.executions[2].file, "C:\\Tools\\ed.exe");
+  EXPECT_EQ(shell.executions[3].file, "C:\\Tools\\tool.exe");
+  EXPECT_TRUE(shell.programQuestions.empty());
+
+  // A name the shell does not know launches nothing and clears the box.
+  f.Type("nosuchprogram --help\r");
+  EXPECT_EQ(shell.programQuestions, (std::vector<std::string>{"nosuchprogram"}));
+  EXPECT_EQ(shell.executions.size(), 4u);
+  EXPECT_EQ(f.box.text, "");
+}
+
 TEST(RunBox, AToolTipWithSpacesIsLaunchedOnlyInQuotes) {
   RunBoxFixture f;
   f.Tip(0, 3, "C:\\a\\paint.exe", "My Paint");
@@ -296,6 +336,52 @@ TEST(RunBoxSearch, FollowsEveryEditOfTheButtonsBetweenKeystrokes) {
   page.Buttons[0].ToolTip = "Nebula";
   Run_GotFocus(f.app);
   EXPECT_EQ(SearchToolTip(f.app, "neb", false), "Nebula");
+}
+
+// Counts the questions the search asks of the platform's comparison.
+struct CountingText : WidthBlindText {
+  int asked = 0;
+  bool StartsWithNoCase(const std::string& text, const std::string& prefix) override {
+    ++asked;
+    return WidthBlindText::StartsWithNoCase(text, prefix);
+  }
+};
+
+TEST(RunBoxSearch, TheComparisonIsAskedOncePerBeginningNotPerTip) {
+  RunBoxFixture f;
+  CountingText text;
+  f.app.platform.text = &text;
+  f.app.model.settings.MaxButton = 12;
+  f.app.model.Pages.resize(100);
+  f.app.model.PageCount = 100;
+  const char* words[] = {"メモ帳", "メール", "ノート", "ｎｏｔｅ", "写真", "notes"};
+  std::vector<std::string> memo;
+  std::vector<std::string> note;
+  for (int n = 0; n < 1200; ++n) {
+    const std::string tip = std::string(words[n % 6]) + " " + std::to_string(n);
+    f.Tip(n / 12, n % 12, "C:\\p\\" + std::to_string(n) + ".exe", tip);
+    if (n % 6 == 0) memo.push_back(tip);
+    if (n % 6 == 3 || n % 6 == 5) note.push_back(tip);
+  }
+  EXPECT_EQ(SearchToolTip(f.app, "メモ", true), "メモ帳 0");
+  EXPECT_EQ(f.box.items, memo) << "every match, in page and slot order";
+  EXPECT_LE(text.asked, 10) << "not once per tool tip";
+  // Typed on: the answers for the beginning typed before are not asked again.
+  text.asked = 0;
+  EXPECT_EQ(SearchToolTip(f.app, "メモ帳 1", true), "メモ帳 12");
+  std::vector<std::string> memo1;
+  for (const std::string& tip : memo) {
+    if (tip.starts_with("メモ帳 1")) memo1.push_back(tip);
+  }
+  EXPECT_EQ(f.box.items, memo1);
+  EXPECT_LE(text.asked, 2);
+  // Narrow letters typed meet the wide ones through the comparison, and ASCII in another case.
+  EXPECT_EQ(SearchToolTip(f.app, "NOTE", true), "ｎｏｔｅ 3");
+  EXPECT_EQ(f.box.items, note);
+  // Longer than every tool tip, or a beginning none has: nothing.
+  EXPECT_EQ(SearchToolTip(f.app, "メモ帳 11111", true), "");
+  EXPECT_EQ(SearchToolTip(f.app, "カメラ", true), "");
+  EXPECT_TRUE(f.box.items.empty());
 }
 
 TEST(RunBoxSearch, TipsTheLocaleMatchesKeepTheirPlaceInTheList) {

@@ -189,6 +189,42 @@ TEST(ButtonRow, FileIconsAreKeptForTheNextPainting) {
   EXPECT_EQ(w.window.ExtractFileIcon(upper, 0).icon, first.icon);
 }
 
+TEST(ButtonRow, FoldersAndFilesWithoutIconsGetTheShellsIcon) {
+  Window w;
+  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+  wchar_t folder[MAX_PATH] = {};
+  GetWindowsDirectoryW(folder, MAX_PATH);
+  const std::string windows = Narrow(folder);
+  // A folder holds no icons of its own; the shell shows its folder picture for it, the same for
+  // every plain folder.
+  EXPECT_EQ(w.window.ExtractFileIcon(windows, 0).result, IconLookup::NotFound);
+  const ExtractedIcon shown = w.window.ShellIcon(windows);
+  ASSERT_EQ(shown.result, IconLookup::Icon);
+  const ExtractedIcon other = w.window.ShellIcon(windows + "\\system32");
+  ASSERT_EQ(other.result, IconLookup::Icon);
+  ICONINFO one{}, two{};
+  ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(shown.icon), &one));
+  ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(other.icon), &two));
+  BITMAP a{}, b{};
+  GetObjectW(one.hbmColor, sizeof(a), &a);
+  GetObjectW(two.hbmColor, sizeof(b), &b);
+  EXPECT_EQ(a.bmWidth, GetSystemMetrics(SM_CXICON)) << "full size, as a cell draws it";
+  EXPECT_EQ(a.bmWidth, b.bmWidth);
+  for (HBITMAP bitmap : {one.hbmColor, one.hbmMask, two.hbmColor, two.hbmMask}) {
+    DeleteObject(bitmap);
+  }
+  // A document gets its association's picture; a path that is gone gets nothing.
+  EXPECT_EQ(w.window.ShellIcon(windows + "\\win.ini").result, IconLookup::Icon);
+  EXPECT_EQ(w.window.ShellIcon("C:\\velmarin-gone\\nothing.exe").result, IconLookup::NotFound);
+  EXPECT_EQ(w.window.ShellIcon("").result, IconLookup::NotFound);
+  // A program's own icon still comes first, before the shell is asked; asked for an icon it
+  // does not have, the shell shows its first one.
+  EXPECT_EQ(w.window.ExtractFileIcon(Notepad(), 0).result, IconLookup::Icon);
+  EXPECT_EQ(w.window.ExtractFileIcon(Notepad(), 500).result, IconLookup::NotFound);
+  EXPECT_EQ(w.window.ShellIcon(Notepad()).result, IconLookup::Icon);
+  for (const ExtractedIcon& icon : {shown, other}) w.window.DestroyIcon(icon.icon);
+}
+
 TEST(ButtonRow, IconCacheLetsTheOldestGo) {
   IconCache cache(2);
   HICON icons[3];

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "win32/shelf_list_view.h"
+#include "win32/wide.h"
 
 namespace velmarin::win32 {
 namespace {
@@ -55,6 +56,51 @@ TEST(ShelfListView, KeysTextsIconsAndDuplicates) {
       << "a removed key may come back";
   shelf.RemoveAt(5);  // outside the list: nothing
   EXPECT_EQ(shelf.Count(), 2);
+  ImageList_Destroy(icons);
+}
+
+int PictureOf(const Win32ShelfList& shelf, int index) {
+  LVITEMW item = {};
+  item.mask = LVIF_IMAGE;
+  item.iItem = index;
+  SendMessageW(shelf.Handle(), LVM_GETITEMW, 0, (LPARAM)&item);
+  return item.iImage;
+}
+
+TEST(ShelfListView, FilesShowTheShellsOwnIconsAndKeepTheirKind) {
+  HiddenParent parent;
+  HIMAGELIST icons = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 6, 0);
+  HICON blank = LoadIconW(nullptr, IDI_APPLICATION);
+  for (int i = 0; i < 6; ++i) ImageList_ReplaceIcon(icons, -1, blank);
+  Win32ShelfList shelf(parent.window, 101, icons);
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  const std::string folder = Narrow(windows);
+  const struct {
+    std::string key;
+    int kind;
+  } entries[] = {{folder, 2},
+                 {folder + "\\notepad.exe", 3},
+                 {folder + "\\win.ini", 1},
+                 {folder + "\\system32", 2},
+                 {"C:\\velmarin-gone\\x.exe", 3},
+                 {",BEEP", 6}};
+  for (int i = 0; i < 6; ++i) {
+    ASSERT_EQ(shelf.Add(entries[i].key, entries[i].key), ShelfAddResult::Added);
+    shelf.SetSmallIcon(i, entries[i].kind);
+    EXPECT_EQ(shelf.SmallIcon(i), entries[i].kind) << entries[i].key;
+  }
+  // The folder, the program and the document each show a picture of the shell's, all three
+  // different; a second folder shares the first one's.
+  EXPECT_GE(PictureOf(shelf, 0), 6);
+  EXPECT_GE(PictureOf(shelf, 1), 6);
+  EXPECT_GE(PictureOf(shelf, 2), 6);
+  EXPECT_NE(PictureOf(shelf, 0), PictureOf(shelf, 1));
+  EXPECT_NE(PictureOf(shelf, 1), PictureOf(shelf, 2));
+  EXPECT_EQ(PictureOf(shelf, 3), PictureOf(shelf, 0));
+  // A path that is gone shows its kind's picture, an internal name its own.
+  EXPECT_EQ(PictureOf(shelf, 4), 2);
+  EXPECT_EQ(PictureOf(shelf, 5), 5);
   ImageList_Destroy(icons);
 }
 

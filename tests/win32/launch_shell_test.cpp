@@ -109,6 +109,65 @@ TEST(LaunchShell, FileDeleteTakesFilesOutOfTheirFolder) {
   EXPECT_TRUE(PathExists(keep));
 }
 
+std::string SystemFile(const char* name) {
+  wchar_t folder[MAX_PATH] = {};
+  GetSystemDirectoryW(folder, MAX_PATH);
+  return Narrow(folder) + "\\" + name;
+}
+
+// A registered application path under the user's key, taken away again when the test ends.
+struct RegisteredProgram {
+  std::wstring key;
+  RegisteredProgram(const std::wstring& name, const std::wstring& value)
+      : key(L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + name) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  }
+  ~RegisteredProgram() { RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str()); }
+};
+
+TEST(LaunchShell, ProgramsAreFoundByNameAsTheRunDialogFindsThem) {
+  Win32Shell shell;
+  TempFolder scratch;
+  auto found = [&](const std::string& command) { return shell.FindProgram(command).value_or(""); };
+  // On the search path, with the executable extensions; environment names expanded.
+  EXPECT_TRUE(SameNoCase(found("cmd"), SystemFile("cmd.exe"))) << found("cmd");
+  EXPECT_TRUE(SameNoCase(found("%windir%\\system32\\cmd.exe"), SystemFile("cmd.exe")));
+  EXPECT_NE(found("notepad"), "");
+  EXPECT_TRUE(SameNoCase(found("CMD.EXE"), SystemFile("cmd.exe")));
+
+  // A folder of the user's PATH: a batch file by its bare name, never a file without an
+  // extension, and only the extensions PATHEXT names.
+  ASSERT_TRUE(TempFolder::MakeFile(scratch / "velmtool.bat", "@echo off\r\n"));
+  ASSERT_TRUE(TempFolder::MakeFile(scratch / "velmplain", "x"));
+  ASSERT_TRUE(TempFolder::MakeFile(scratch / "velmdoc.txt", "x"));
+  wchar_t oldPath[32767] = {};
+  GetEnvironmentVariableW(L"PATH", oldPath, 32767);
+  SetEnvironmentVariableW(L"PATH", (Widen(scratch.path()) + L";" + oldPath).c_str());
+  EXPECT_TRUE(SameNoCase(found("velmtool"), scratch / "velmtool.bat")) << found("velmtool");
+  EXPECT_EQ(found("velmplain"), "");
+  EXPECT_EQ(found("velmdoc"), "");
+  EXPECT_TRUE(SameNoCase(found("velmdoc.txt"), scratch / "velmdoc.txt"));
+  SetEnvironmentVariableW(L"PATH", oldPath);
+  EXPECT_EQ(found("velmtool"), "") << "no longer on the path";
+
+  // The registered application paths come first; a quoted value; a registered file that is gone.
+  ASSERT_TRUE(TempFolder::MakeFile(scratch / "real tool.exe", "MZ"));
+  RegisteredProgram tool(L"velmregistered.exe", L"\"" + Widen(scratch / "real tool.exe") + L"\"");
+  RegisteredProgram gone(L"velmgone.exe", Widen(scratch / "gone.exe"));
+  EXPECT_TRUE(SameNoCase(found("velmregistered"), scratch / "real tool.exe"));
+  EXPECT_TRUE(SameNoCase(found("velmregistered.exe"), scratch / "real tool.exe"));
+  EXPECT_EQ(found("velmgone"), "");
+
+  // Nothing by that name, a path that is not there, an unknown environment name, bad input.
+  EXPECT_EQ(found("velmarin-no-such-program"), "");
+  EXPECT_EQ(found("C:\\velmarin\\no such\\tool.exe"), "");
+  EXPECT_EQ(found("%velmarin_no_such_name%"), "");
+  EXPECT_EQ(found(""), "");
+  EXPECT_EQ(found(std::string("cmd\0x", 5)), "");
+  EXPECT_EQ(found(std::string(40000, 'a')), "");
+}
+
 TEST(LaunchShell, DeleteListEndsInTwoNuls) {
   const std::wstring list = DoubleNulList({"C:\\a", "", "C:\\b"});
   EXPECT_EQ(list, std::wstring(L"C:\\a\0C:\\b\0\0", 11));
