@@ -28,6 +28,7 @@ struct LaunchRecorder : IShell {
   std::optional<std::string> FolderPath(ShellFolder) override { return std::nullopt; }
   bool CreateShellLink(const ShellLink&) override { return false; }
   bool ShowProperties(const std::string&, std::string&) override { return false; }
+  std::optional<std::string> FindProgram(const std::string&) override { return std::nullopt; }
 };
 
 struct Row {
