@@ -25,24 +25,8 @@ top_edge() {
 }
 before=$(top_edge 1)
 [ -n "$before" ] || e2e_fail "no picture of cell 1"
-# From the probe onto cell 1 (client 37..73 x 17..53), Ctrl pressed once the drag has begun (the
-# probe has the keyboard then, so wine sees the key).
-(cd "$dir" && exec "$VELMARIN_WINE" "$probe" "$file") &
-e2e_pids+=("$!")
-p=$(e2e_wait_window drag_probe) || e2e_fail "the drag probe did not show"
-sleep 0.5
-xdotool mousemove --window "$p" 50 50
-sleep 0.3
-xdotool mousedown 1
-sleep 0.3
-xdotool keydown ctrl
-eval "$(xdotool getwindowgeometry --shell "$w")"
-for step in 1 2 3 4 5 6; do
-  xdotool mousemove $((X + 50 + step)) $((Y + 36))
-  sleep 0.2
-done
-xdotool mouseup 1
-xdotool keyup ctrl
+# From the probe onto cell 1 (client 37..73 x 17..53) with Ctrl.
+e2e_drop_file "$probe" "$file" "$w" 56 36 ctrl
 ticked=""
 for i in $(seq 1 20); do
   sleep 0.1

@@ -154,9 +154,11 @@ e2e_click() {
 }
 
 # Drags a file with the left button from a drag probe (the program at $1, holding file $2) onto
-# the point (x, y) of window w's client area, in small steps, as a hand would.
+# the point (x, y) of window w's client area, in small steps, as a hand would. A sixth argument
+# names keys held from just after the press (the probe has the keyboard then, so wine sees them)
+# until the release.
 e2e_drop_file() {
-  local probe=$1 file=$2 w=$3 x=$4 y=$5 p step X Y
+  local probe=$1 file=$2 w=$3 x=$4 y=$5 keys=${6:-} p step X Y
   (cd "$dir" && exec "$VELMARIN_WINE" "$probe" "$file") &
   e2e_pids+=("$!")
   p=$(e2e_wait_window drag_probe) || e2e_fail "the drag probe did not show"
@@ -165,12 +167,14 @@ e2e_drop_file() {
   sleep 0.3
   xdotool mousedown 1
   sleep 0.3
+  if [ -n "$keys" ]; then xdotool keydown "$keys"; fi
   eval "$(xdotool getwindowgeometry --shell "$w")"
   for step in 1 2 3 4 5 6; do
     xdotool mousemove $((X + x - 6 + step)) $((Y + y))
     sleep 0.2
   done
   xdotool mouseup 1
+  if [ -n "$keys" ]; then xdotool keyup "$keys"; fi
 }
 
 # Opens a window from a popup menu: a right click at (x, y) of window w, then the access keys
