@@ -14,30 +14,9 @@ seconds=${1:-60}
 cmake --preset win32 >/dev/null
 cmake --build build/win32 -j"${VELMARIN_JOBS:-2}" --target velmarin velmarin_icl bare_window >/dev/null
 
-# shellcheck source=scripts/wine-env
-source "$root/scripts/wine-env"
-
-own_xvfb=""
-folder=$(mktemp -d "${TMPDIR:-/tmp}/velmarin-idle.XXXXXX")
-pids=()
-cleanup() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  if [ -n "$own_xvfb" ]; then
-    wineserver -k 2>/dev/null || true
-    kill "$own_xvfb" 2>/dev/null || true
-  fi
-  rm -rf "$folder"
-}
-trap cleanup EXIT
-
-if [ -z "${DISPLAY:-}" ]; then
-  velmarin_start_xvfb
-  own_xvfb=$VELMARIN_XVFB_PID
-fi
-velmarin_boot_prefix
-wineserver -p 2>/dev/null || true
+source "$root/bench/wine-bench"
+bench_wine_start idle
+folder=$bench_folder
 
 cp build/win32/velmarin.exe build/win32/bare_window.exe "$folder/"
 if [ -f build/win32/velmarin.icl ]; then cp build/win32/velmarin.icl "$folder/"; fi
@@ -71,10 +50,10 @@ usage() {
 }
 
 (cd "$folder" && exec "$VELMARIN_WINE" velmarin.exe) &
-pids+=("$!")
+bench_pids+=("$!")
 v_pid=$!
 (cd "$folder" && exec "$VELMARIN_WINE" bare_window.exe) &
-pids+=("$!")
+bench_pids+=("$!")
 b_pid=$!
 wait_window velmarin
 wait_window bare_window

@@ -16,29 +16,9 @@ cmake --preset win32 >/dev/null
 cmake --build build/win32 -j"${VELMARIN_JOBS:-2}" --target velmarin velmarin_icl bare_window \
   bare_drop_window >/dev/null
 
-# shellcheck source=scripts/wine-env
-source "$root/scripts/wine-env"
-
-own_xvfb=""
-folder=$(mktemp -d "${TMPDIR:-/tmp}/velmarin-bench.XXXXXX")
-program_pid=""
-cleanup() {
-  if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
-  if [ -n "$own_xvfb" ]; then
-    wineserver -k 2>/dev/null || true
-    kill "$own_xvfb" 2>/dev/null || true
-  fi
-  rm -rf "$folder"
-}
-trap cleanup EXIT
-
-if [ -z "${DISPLAY:-}" ]; then
-  velmarin_start_xvfb
-  own_xvfb=$VELMARIN_XVFB_PID
-fi
-velmarin_boot_prefix
-# Keep the wine server up between starts, as it is on a desktop that already runs programs.
-wineserver -p 2>/dev/null || true
+source "$root/bench/wine-bench"
+bench_wine_start bench
+folder=$bench_folder
 
 cp build/win32/velmarin.exe build/win32/bare_window.exe build/win32/bare_drop_window.exe "$folder/"
 if [ -f build/win32/velmarin.icl ]; then cp build/win32/velmarin.icl "$folder/"; fi
@@ -91,6 +71,7 @@ measure() {
   start=$(now_ms)
   (cd "$folder" && exec "$VELMARIN_WINE" "$exe") &
   program_pid=$!
+  bench_pids=("$program_pid")
   wait_for_window "$title" || { echo "bench: $exe showed no window" >&2; exit 1; }
   end=$(now_ms)
   if [ -n "$waiter" ] && [ -s "$seen" ]; then end=$(cat "$seen"); fi
@@ -103,6 +84,7 @@ measure() {
   kill "$program_pid" 2>/dev/null || true
   wait "$program_pid" 2>/dev/null || true
   program_pid=""
+  bench_pids=()
   echo "$((end - start)) $hwm"
 }
 
