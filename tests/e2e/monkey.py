@@ -416,12 +416,15 @@ class Monkey:
 
 def grab_point(g):
     """A screen point of the caption or of the cell at the lower right, both of which drag the
-    window, that lies on the screen; None when neither does."""
+    window, that lies on the screen (the middle of what of them is on it); None when no part of
+    either is."""
     x, y, w, h = g
-    for cx, cy in ((150, 8), (100, 8), (240, 8), (w - 40, 44), (w - 70, 44), (80, 8)):
-        grab_x, grab_y = x + 1 + cx, y + 1 + cy
-        if 2 <= grab_x < SCREEN_W - 2 and 2 <= grab_y < SCREEN_H - 2:
-            return grab_x, grab_y
+    # Client rectangles (left, top, right, bottom) of the two, one-pixel frame added.
+    for left, top, right, bottom in ((76, 1, 257, 16), (w - 72, 37, w - 3, 53)):
+        left, right = max(x + left, 2), min(x + right, SCREEN_W - 3)
+        top, bottom = max(y + top, 2), min(y + bottom, SCREEN_H - 3)
+        if left <= right and top <= bottom:
+            return (left + right) // 2, (top + bottom) // 2
     return None
 
 
