@@ -5,9 +5,7 @@
 #   run_box_complete_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
-probe=${VELMARIN_LAUNCH_PROBE:-$(dirname "$1")/tests/launch_probe.exe}
-[ -f "$probe" ] || e2e_fail "no launch probe at $probe"
-cp "$probe" "$dir/launch_probe.exe"
+e2e_add_launch_probe
 
 folder="Z:${dir//\//\\}"
 report="$dir/complete.txt"
