@@ -5,7 +5,9 @@
 # tests/launch_probe.exe of the build), which writes down its command line and its folder.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
-e2e_add_launch_probe
+probe=${VELMARIN_LAUNCH_PROBE:-$(dirname "$1")/tests/launch_probe.exe}
+[ -f "$probe" ] || e2e_fail "no launch probe at $probe"
+cp "$probe" "$dir/launch_probe.exe"
 
 # The program folder as wine's drive Z: names it.
 folder="Z:${dir//\//\\}"

@@ -74,14 +74,6 @@ e2e_init() {
   e2e_exe=$exe
 }
 
-# Copies the launch probe (VELMARIN_LAUNCH_PROBE, or tests/launch_probe.exe of the build) into
-# the program folder under each name given (default launch_probe.exe).
-e2e_add_launch_probe() {
-  local probe=${VELMARIN_LAUNCH_PROBE:-$(dirname "$e2e_exe")/tests/launch_probe.exe} name
-  [ -f "$probe" ] || e2e_fail "no launch probe at $probe"
-  for name in "${@:-launch_probe.exe}"; do cp "$probe" "$dir/$name"; done
-}
-
 # Puts the build's sample skin (made next to velmarin.exe) into the program folder.
 e2e_add_skin() {
   local skin

@@ -8,7 +8,9 @@
 #   MONKEY_EVENTS (default 300) events; MONKEY_START repeats a run (its number is printed).
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
-e2e_add_launch_probe p1.exe p2.exe p3.exe p4.exe
+probe=${VELMARIN_LAUNCH_PROBE:-$(dirname "$1")/tests/launch_probe.exe}
+[ -f "$probe" ] || e2e_fail "no launch probe at $probe"
+for name in p1 p2 p3 p4; do cp "$probe" "$dir/$name.exe"; done
 folder="Z:${dir//\//\\}"
 
 # FlgMode 24 with FlgStorageBehavior 16: the shelf starts open. MaxMultiExecute 2: a drawer of

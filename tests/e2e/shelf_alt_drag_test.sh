@@ -4,7 +4,9 @@
 #   shelf_alt_drag_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
-e2e_add_launch_probe
+probe=${VELMARIN_LAUNCH_PROBE:-$(dirname "$1")/tests/launch_probe.exe}
+[ -f "$probe" ] || e2e_fail "no launch probe at $probe"
+cp "$probe" "$dir/launch_probe.exe"
 folder="Z:${dir//\//\\}"
 echo note >"$dir/plan.txt"
 # The shelf starts open (FlgMode 24, FlgStorageBehavior 16) with one entry; cell 0 holds the

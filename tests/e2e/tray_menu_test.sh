@@ -6,7 +6,9 @@
 #   tray_menu_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
-e2e_add_launch_probe
+probe=${VELMARIN_LAUNCH_PROBE:-$(dirname "$1")/tests/launch_probe.exe}
+[ -f "$probe" ] || e2e_fail "no launch probe at $probe"
+cp "$probe" "$dir/launch_probe.exe"
 tray=${VELMARIN_TRAY_PROBE:-$(dirname "$1")/tests/tray_probe.exe}
 [ -f "$tray" ] || e2e_fail "no tray probe at $tray"
 cp "$tray" "$dir/tray_probe.exe"
