@@ -167,6 +167,25 @@ int OuterHeight(const App& app, bool shelfOpen) {
   return 2 * app.form.BorderWidth + b + (shelfOpen ? 121 : 18);
 }
 
+void MainWindowMoved(App& app, int left, int top) {
+  Model& m = app.model;
+  // Whether a kept position in twips falls on a pixel (a hand-written one may lie between two).
+  const auto fallsOn = [](float twips, int tpp, int pixel) {
+    if (!std::isfinite(twips) || std::fabs(twips) > 2.0e9f) return false;
+    return static_cast<int>(twips) / tpp == pixel;
+  };
+  const int tppX = TwipsPerPixelX(app);
+  const int tppY = TwipsPerPixelY(app);
+  if (!m.hasWindowLeft || !fallsOn(m.WindowLeft, tppX, left)) {
+    m.WindowLeft = static_cast<float>(left * tppX);
+    m.hasWindowLeft = true;
+  }
+  if (!m.hasWindowTop || !fallsOn(m.WindowTop, tppY, top)) {
+    m.WindowTop = static_cast<float>(top * tppY);
+    m.hasWindowTop = true;
+  }
+}
+
 void ShapeAgain(App& app, int left, int top) {
   Model& m = app.model;
   Guarded([&] {

@@ -51,6 +51,12 @@ void Shape(App& app, bool firstTime);
 // the new screen. The shelf, the drop mode, the page and the history stay as they are.
 void ShapeAgain(App& app, int left, int top);
 
+// The window now stands at (left, top), layout pixels of its outer corner, moved by whatever
+// moved it (a drag, another program, the system). The position kept in twips follows it, so the
+// next drag starts from there and the settings file gets where the window really is; a kept
+// position that already falls on that pixel stays as it is.
+void MainWindowMoved(App& app, int left, int top);
+
 // The shelf's open and closed heights of the whole window, in pixels.
 int OuterHeight(const App& app, bool shelfOpen);
 

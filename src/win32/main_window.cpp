@@ -5,6 +5,7 @@
 
 #include "run/run_box.h"
 #include "shell/drag_events.h"
+#include "shell/layout.h"
 #include "shell/main_form.h"
 #include "shell/title_bar.h"
 #include "shell/window_events.h"
@@ -207,6 +208,17 @@ void MainWindow::OnWindowPosChanged(const WINDOWPOS& pos) {
   if (pos.flags & SWP_SHOWWINDOW) shown_ = true;
   if (pos.flags & SWP_HIDEWINDOW) shown_ = false;
   if (shown_) run_.UpdateRegionIfStale();
+  // Wherever the window was moved from (a drag, another program, a window manager, the system
+  // after a change of the display), the model keeps its real place. A hidden window is moved only
+  // by the program itself, from the model.
+  if (!(pos.flags & SWP_NOMOVE) && shown_ && !IsIconic(hwnd_)) {
+    RECT rc{};
+    if (GetWindowRect(hwnd_, &rc)) {
+      const PixelRect outer = scale_.OuterToLayout(
+          {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top}, FrameWidth());
+      MainWindowMoved(app_, outer.left, outer.top);
+    }
+  }
 }
 
 LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

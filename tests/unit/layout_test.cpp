@@ -185,5 +185,22 @@ TEST(Shape, AgainOnAnotherScreenKeepsTheShelfTheModeAndThePlace) {
   }
 }
 
+// The kept place follows the window wherever something moved it; a hand-written place that lies
+// between two twips of the same pixel is not rewritten when the window did not leave that pixel.
+TEST(Shape, TheKeptPlaceFollowsTheWindow) {
+  Laid l;
+  l.app.model.WindowLeft = 1507;
+  l.app.model.hasWindowLeft = true;
+  l.app.model.hasWindowTop = true;
+  l.app.model.WindowTop = 1200;
+  Shape(l.app, true);
+  MainWindowMoved(l.app, 100, 80);
+  EXPECT_EQ(l.app.model.WindowLeft, 1507.f);
+  EXPECT_EQ(l.app.model.WindowTop, 1200.f);
+  MainWindowMoved(l.app, 300, -20);
+  EXPECT_EQ(l.app.model.WindowLeft, 300 * 15.f);
+  EXPECT_EQ(l.app.model.WindowTop, -20 * 15.f);
+}
+
 }  // namespace
 }  // namespace velmarin
