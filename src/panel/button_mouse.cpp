@@ -184,4 +184,11 @@ void Picture1_MouseUp(App& app, int16_t index, MouseButton /*button*/, int shift
   Guarded([&] { ApplyToolTips(app); });
 }
 
+void Picture1_PressCancelled(App& app, int16_t index) {
+  if (app.panel.PressedControl != ControlId{ControlKind::Picture1, index}) return;
+  ClearMenuResult(app);
+  if (Button* pressed = ButtonAt(app, index)) PaintUp(app, index, *pressed);
+  Guarded([&] { ApplyToolTips(app); });
+}
+
 }  // namespace velmarin

@@ -21,4 +21,8 @@ void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift);
 // the pressed cell up again, no menu choice left over and the tool tips up to date.
 void Picture1_MouseUp(App& app, int16_t index, MouseButton button, int shift);
 
+// The press on cell `index` was taken away before its release: the cell comes up again and the
+// press is forgotten; nothing is launched, moved or asked.
+void Picture1_PressCancelled(App& app, int16_t index);
+
 }  // namespace velmarin

@@ -39,6 +39,12 @@ void DDExecute_MouseUp(App& app) {
   SetDropModeShown(app, mode.Value() == 0);
 }
 
+void DDExecute_PressCancelled(App& app) {
+  PushButton& mode = ModeButton(app);
+  mode.SetPushed(false);
+  Guarded([&] { PaintPushButton(app, mode); });
+}
+
 void DDExecute_OLEDragOver(App& app) {
   if (app.platform.controls) app.platform.controls->AcceptDrops(kModeCell, false);
   if (ModeButton(app).Value() == 1) SetDropModeShown(app, false);

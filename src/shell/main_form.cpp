@@ -128,6 +128,8 @@ void EndSession(App& app) { Form_Unload(app); }
 
 void tClose_MouseDown(App& app, MouseButton) { RepaintClose(app, true); }
 
+void tClose_PressCancelled(App& app) { RepaintClose(app, false); }
+
 void tClose_MouseUp(App& app, MouseButton button) {
   RepaintClose(app, false);
   // A press dragged off the cell is abandoned.

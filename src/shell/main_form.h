@@ -31,5 +31,7 @@ void EndSession(App& app);
 
 void tClose_MouseDown(App& app, MouseButton button);
 void tClose_MouseUp(App& app, MouseButton button);
+// The press on the close cell was taken away before its release: the cell comes up, nothing ends.
+void tClose_PressCancelled(App& app);
 
 }  // namespace velmarin

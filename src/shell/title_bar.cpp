@@ -132,6 +132,15 @@ void TitleBar_Paint(App& app, int index) {
   if (app.model.settings.options.PaintRunBox) app.Commands().SkinBltRun();
 }
 
+void TitleBar_PressCancelled(App& app, int index) {
+  if (!IsTitleCell(index)) return;
+  TitleStrip& title = app.form.title;
+  title.dragging = false;
+  title.moved = false;
+  title.pressed.fill(false);
+  Guarded([&] { RestoreTurnCell(app, index); });
+}
+
 void RestoreTurnCell(App& app, int index) {
   if (!IsArrowCell(index)) return;
   int16_t icon = kBackIcon;

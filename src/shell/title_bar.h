@@ -13,6 +13,10 @@ void TitleBar_MouseUp(App& app, int index, MouseButton button);
 // A title cell was painted: the skin under the Run box is painted again when the box is skinned.
 void TitleBar_Paint(App& app, int index);
 
+// The press on title cell `index` was taken away before its release: a drag of the window ends
+// where it is, the arrow cell comes up, and no page turns.
+void TitleBar_PressCancelled(App& app, int index);
+
 // An arrow cell (3 to 6) back in its up face with the icon for where the history stands; other
 // indexes do nothing.
 void RestoreTurnCell(App& app, int index);

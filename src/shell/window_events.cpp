@@ -13,6 +13,7 @@ void OnControlMouse(App& app, const MouseEvent& event) {
     case ControlKind::TClose:
       if (event.action == MouseAction::Press) tClose_MouseDown(app, event.button);
       if (event.action == MouseAction::Release) tClose_MouseUp(app, event.button);
+      if (event.action == MouseAction::Cancel) tClose_PressCancelled(app);
       break;
     case ControlKind::Picture1: {
       const auto index = static_cast<int16_t>(event.control.index);
@@ -22,6 +23,7 @@ void OnControlMouse(App& app, const MouseEvent& event) {
       if (event.action == MouseAction::Release) {
         Picture1_MouseUp(app, index, event.button, event.shift);
       }
+      if (event.action == MouseAction::Cancel) Picture1_PressCancelled(app, index);
       break;
     }
     case ControlKind::TitleBar:
@@ -32,10 +34,12 @@ void OnControlMouse(App& app, const MouseEvent& event) {
       if (event.action == MouseAction::Release) {
         TitleBar_MouseUp(app, event.control.index, event.button);
       }
+      if (event.action == MouseAction::Cancel) TitleBar_PressCancelled(app, event.control.index);
       break;
     case ControlKind::DDExecute:
       if (event.action == MouseAction::Press) DDExecute_MouseDown(app);
       if (event.action == MouseAction::Release) DDExecute_MouseUp(app);
+      if (event.action == MouseAction::Cancel) DDExecute_PressCancelled(app);
       break;
     case ControlKind::Form:
       if (event.action == MouseAction::Press) Form_MouseDown(app);
@@ -43,6 +47,7 @@ void OnControlMouse(App& app, const MouseEvent& event) {
     case ControlKind::StorageOpen:
       if (event.action == MouseAction::Press) StorageOpen_MouseDown(app);
       if (event.action == MouseAction::Release) StorageOpen_MouseUp(app);
+      if (event.action == MouseAction::Cancel) StorageOpen_PressCancelled(app);
       break;
     case ControlKind::Storage:
       if (event.action == MouseAction::Press) Storage_MouseDown(app, event.button, event.shift);

@@ -8,8 +8,10 @@
 
 namespace velmarin {
 
-// MouseButton and the shift masks come with the App (core/panel_state.h).
-enum class MouseAction { Press, Move, Release, DoubleClick };
+// MouseButton and the shift masks come with the App (core/panel_state.h). Cancel: the system took
+// the mouse away between a press and its release (another program, a menu, a message box); no
+// release of that press follows.
+enum class MouseAction { Press, Move, Release, DoubleClick, Cancel };
 
 struct MouseEvent {
   MouseAction action = MouseAction::Press;

@@ -105,6 +105,12 @@ void StorageOpen_MouseDown(App& app) {
   PaintPushButton(app, Toggle(app));
 }
 
+void StorageOpen_PressCancelled(App& app) {
+  PushButton& toggle = Toggle(app);
+  toggle.SetPushed(toggle.Value() != 0);
+  PaintPushButton(app, toggle);
+}
+
 void StorageOpen_MouseUp(App& app) {
   PushButton& toggle = Toggle(app);
   const bool over = app.platform.system && app.platform.system->IsCursorOverControl(kToggle);

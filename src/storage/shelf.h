@@ -28,6 +28,9 @@ void CloseShelf(App& app, bool fromToggle);
 
 void StorageOpen_MouseDown(App& app);
 void StorageOpen_MouseUp(App& app);
+// The press on the shelf toggle was taken away before its release: the toggle shows the shelf's
+// state again and the shelf stays as it was.
+void StorageOpen_PressCancelled(App& app);
 // Something is dragged over the toggle: a closed shelf opens.
 void StorageOpen_OLEDragOver(App& app);
 

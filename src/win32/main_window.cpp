@@ -296,7 +296,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != hwnd_) mouseCell_.reset();
+      if (reinterpret_cast<HWND>(lParam) != hwnd_) OnCaptureLost();
       return 0;
     case WM_DESTROY:
       if (desktop_) desktop_->Detach();

@@ -111,6 +111,8 @@ class MainWindow : public IControls {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   bool OnMouse(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The mouse was taken away from the window: a press still waiting for its release is cancelled.
+  void OnCaptureLost();
   void OnPaint();
   void OnCommand(WPARAM wParam);
   // The shelf's label edit ended; the answer keeps the new text (TRUE) or restores the old.
@@ -150,6 +152,8 @@ class MainWindow : public IControls {
   CellToolTips tips_;
   HWND lastFocus_ = nullptr;  // the child that had the keyboard when the window was deactivated
   std::optional<ControlId> mouseCell_;    // the cell that holds the mouse between press and release
+  bool handlingMouse_ = false;            // a mouse handler of the app logic is running
+  std::optional<ControlId> pressLost_;    // a press whose mouse was taken while it was handled
   std::optional<PixelRect> pendingMove_;  // a move of the hidden window (screen), still to be made
   DpiScale scale_;
   bool deferredPosted_ = false;  // the message that makes the deferred parts is on its way

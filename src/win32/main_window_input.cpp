@@ -1,6 +1,8 @@
 // The main window's mouse and keyboard focus: mouse messages become portable mouse events of the
 // cell that holds the mouse, the shelf's events go to the shelf or the button cell under them,
 // and the keyboard goes back to the child that had it.
+#include <utility>
+
 #include "shell/window_events.h"
 #include "win32/drag_source.h"
 #include "win32/main_window.h"
@@ -90,15 +92,37 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (GetCapture() == hwnd_) ReleaseCapture();
   }
   const unsigned drags = DragsRun();
-  // The handler may end the program and destroy this window; nothing but the drag count's
-  // answer touches it afterwards (a press that dragged is not followed by an end of the program).
+  const HWND self = hwnd_;
+  const bool outerHandler = !handlingMouse_;
+  handlingMouse_ = true;
+  // The handler may end the program and destroy this window; only what it left in this object
+  // and the window's own answer are asked afterwards.
   OnControlMouse(app_, event);
+  if (outerHandler) handlingMouse_ = false;
+  if (!IsWindow(self)) return true;
   if (what->action == MouseAction::Press && DragsRun() != drags) {
     // The press dragged the cell's file out and the drag took the release: no release follows.
     mouseCell_.reset();
     if (GetCapture() == hwnd_) ReleaseCapture();
+    if (outerHandler) pressLost_.reset();
+  } else if (outerHandler && pressLost_) {
+    // The handler's own menu or box took the mouse: the press is over.
+    const ControlId lost = *std::exchange(pressLost_, std::nullopt);
+    OnControlMouse(app_, MouseEvent{MouseAction::Cancel, lost, event.button, 0, 0, 0});
   }
   return true;
+}
+
+void MainWindow::OnCaptureLost() {
+  if (!mouseCell_) return;
+  const ControlId cell = *mouseCell_;
+  mouseCell_.reset();
+  if (handlingMouse_) {
+    // Told once the handler that is running now is done.
+    pressLost_ = cell;
+    return;
+  }
+  OnControlMouse(app_, MouseEvent{MouseAction::Cancel, cell, MouseButton::Left, 0, 0, 0});
 }
 
 void MainWindow::OnShelfMouse(MouseAction action, MouseButton button, int shift, POINT point) {

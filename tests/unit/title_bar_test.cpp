@@ -103,16 +103,29 @@ TEST(TitleStrip, ArrowCellsDragTheWindowOnlyWhenAllowed) {
   EXPECT_EQ(f.app.model.CurrentPage, 2);
 }
 
-TEST(TitleStrip, LosingTheFocusEndsTheDrag) {
+// Losing the focus, or the mouse taken away from the press, ends a drag where it is; a press
+// taken away from an arrow cell brings it up without turning the page.
+TEST(TitleStrip, LosingTheFocusOrTheMouseEndsThePress) {
+  for (const bool cancelled : {false, true}) {
+    TitleStripTest f;
+    f.CursorAt(400, 300);
+    f.Mouse(MouseAction::Press, 1);
+    if (cancelled) {
+      f.Mouse(MouseAction::Cancel, 1);
+    } else {
+      Activate(f.app, false);
+    }
+    f.CursorAt(450, 350);
+    f.Mouse(MouseAction::Move, 1);
+    f.Mouse(MouseAction::Release, 1);
+    EXPECT_EQ(f.fake.system.moves, 0);
+    EXPECT_FLOAT_EQ(f.app.model.WindowLeft, 1500);
+  }
   TitleStripTest f;
-  f.CursorAt(400, 300);
-  f.Mouse(MouseAction::Press, 1);
-  Activate(f.app, false);
-  f.CursorAt(450, 350);
-  f.Mouse(MouseAction::Move, 1);
-  f.Mouse(MouseAction::Release, 1);
-  EXPECT_EQ(f.fake.system.moves, 0);
-  EXPECT_FLOAT_EQ(f.app.model.WindowLeft, 1500);
+  f.Mouse(MouseAction::Press, 6);
+  f.Mouse(MouseAction::Cancel, 6);
+  EXPECT_EQ((f.fake.controls.controls[{ControlKind::TitleBar, 6}].face), 1);
+  EXPECT_EQ(f.app.model.CurrentPage, 0);
 }
 
 TEST(TitleStrip, ActivationColoursBothTitleCellsAndForgetsABackspace) {

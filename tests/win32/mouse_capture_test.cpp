@@ -1,4 +1,5 @@
-// The real window's mouse: a cell hears of a release only after its own press took the mouse.
+// The real window's mouse: a cell hears of a release only after its own press took the mouse, and
+// a press whose mouse was taken away brings its cell up.
 // Input goes through the message queue, as the system delivers it.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -95,8 +96,11 @@ TEST(MouseCapture, AReleaseActsOnlyAfterItsCellsOwnPress) {
     if (c.pressOnGap) row.Post(WM_LBUTTONDOWN, POINT{60, 60}, MK_LBUTTON);
     if (c.captureTakenAway) {
       row.Post(WM_LBUTTONDOWN, row.cell3, MK_LBUTTON);
+      ASSERT_EQ(row.app.model.Pages[0].Buttons[3].State, 2) << "the press holds the cell down";
       ReleaseCapture();
       row.Pump();
+      EXPECT_EQ(row.app.model.Pages[0].Buttons[3].State, 1)
+          << "the cell stays down after its press was taken away";
     }
     row.Post(WM_LBUTTONUP, row.cell3, 0);
     EXPECT_EQ(row.shell.launched.size(), 1u) << c.what << " replayed the last click";
