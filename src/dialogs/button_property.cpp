@@ -6,6 +6,7 @@
 #include "core/strings.h"
 #include "launch/names.h"
 #include "panel/button_paint.h"
+#include "shell/dialog_open.h"
 
 namespace velmarin {
 
@@ -314,6 +315,11 @@ void IPropertyWindow::Cancel_Click() { Close(); }
 void ShowButtonProperty(App& app, int16_t index) {
   if (!app.platform.dialogs) return;
   if (!PageAt(app.model, app.model.CurrentPage) || index < 0 || index >= kButtonSlots) return;
+  // One dialog at a time: asked for while one is open, the open one comes forward instead.
+  if (DialogOpen(app)) {
+    BringDialogForward(app);
+    return;
+  }
   if (app.platform.system) app.platform.system->EnableMainWindow(false);
   IPropertyWindow dialog(app, index);
   app.platform.dialogs->ShowModal(dialog);

@@ -45,7 +45,7 @@ class IPropertyWindow final : public FormDialog {
 };
 
 // Opens the dialog for button `index` of the current page, with the main window disabled until
-// it closes.
+// it closes; while another dialog is open, that one comes forward instead.
 void ShowButtonProperty(App& app, int16_t index);
 
 }  // namespace velmarin

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/dialog_open.h"
+
 namespace velmarin {
 
 namespace {
@@ -215,6 +217,11 @@ void IPagePropertyWindow::Cancel_Click() { Close(); }
 
 void ShowPageProperty(App& app) {
   if (!app.platform.dialogs) return;
+  // One dialog at a time: asked for while one is open, the open one comes forward instead.
+  if (DialogOpen(app)) {
+    BringDialogForward(app);
+    return;
+  }
   if (app.platform.system) app.platform.system->EnableMainWindow(false);
   IPagePropertyWindow dialog(app);
   app.platform.dialogs->ShowModal(dialog);

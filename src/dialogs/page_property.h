@@ -44,7 +44,8 @@ class IPagePropertyWindow final : public FormDialog {
   bool pagesChanged_ = false;
 };
 
-// Opens the dialog, with the main window disabled until it closes.
+// Opens the dialog, with the main window disabled until it closes; while another dialog is open,
+// that one comes forward instead.
 void ShowPageProperty(App& app);
 
 }  // namespace velmarin

@@ -5,6 +5,7 @@
 #include "core/guarded.h"
 #include "core/number.h"
 #include "core/strings.h"
+#include "shell/dialog_open.h"
 #include "shell/layout.h"
 #include "shell/title_bar.h"
 
@@ -254,6 +255,11 @@ void Config::Cancel_Click() {
 
 void ShowSettingsDialog(App& app) {
   if (!app.platform.dialogs) return;
+  // One dialog at a time: asked for while one is open, the open one comes forward instead.
+  if (DialogOpen(app)) {
+    BringDialogForward(app);
+    return;
+  }
   if (app.platform.system) app.platform.system->EnableMainWindow(false);
   Config dialog(app);
   app.platform.dialogs->ShowModal(dialog);

@@ -47,7 +47,8 @@ class Config final : public FormDialog {
   int32_t chooserColor_ = 0;  // the colour chooser starts where it was left
 };
 
-// Opens the dialog, with the main window disabled until it closes.
+// Opens the dialog, with the main window disabled until it closes. It is only ever open once:
+// asked for while it (or another dialog) is open, the open one comes forward instead.
 void ShowSettingsDialog(App& app);
 
 }  // namespace velmarin

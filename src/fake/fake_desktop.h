@@ -3,6 +3,7 @@
 // plain fields; what the system answers is set up by the test.
 #include <string>
 
+#include "fake/fake_system.h"
 #include "platform/desktop.h"
 
 namespace velmarin {
@@ -26,14 +27,17 @@ class FakeDesktop : public IDesktop {
     return true;
   }
   void UnregisterHotKey() override { hotKeyAtom.clear(); }
-  bool MainWindowEnabled() override { return enabled; }
+  // Disabled by the test, or by a dialog through the system.
+  bool MainWindowEnabled() override { return enabled && (!system || system->enabled); }
   void BringMainWindowForward() override { ++forwardCount; }
+  void BringDialogForward() override { ++dialogForwardCount; }
   void RestoreMainWindow() override { ++restoreCount; }
   int MainWindowHeight() override { return height; }
 
   // Set-up.
   bool hotKeyAccepted = true;
   bool enabled = true;
+  const FakeSystem* system = nullptr;  // the main window's state as dialogs set it
   int height = 57;
   // What was asked.
   bool trayIcon = false;
@@ -43,6 +47,7 @@ class FakeDesktop : public IDesktop {
   int32_t hotKeyKey = 0;
   int trayMenuCloses = 0;
   int forwardCount = 0;
+  int dialogForwardCount = 0;
   int restoreCount = 0;
 };
 

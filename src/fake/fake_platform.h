@@ -43,6 +43,7 @@ struct FakePlatform {
     app.commands = &commands;
     app.platform.popupMenu = &popupMenu;
     app.platform.desktop = &desktop;
+    desktop.system = &system;
     app.platform.clipboard = &clipboard;
     app.platform.dialogs = &dialogs;
   }

@@ -24,6 +24,9 @@ class IDesktop {
   virtual bool MainWindowEnabled() = 0;
   // The main window in front of the others, with the focus.
   virtual void BringMainWindowForward() = 0;
+  // The window that keeps the main window disabled (a dialog, or a box in front of one) in front
+  // of the others, with the focus, as a click on the disabled main window would bring it.
+  virtual void BringDialogForward() = 0;
   // The main window shown and no longer minimized.
   virtual void RestoreMainWindow() = 0;
   // The main window's outer height, pixels.

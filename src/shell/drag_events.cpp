@@ -3,6 +3,7 @@
 #include "panel/button_drop.h"
 #include "panel/drop_mode.h"
 #include "run/run_drop.h"
+#include "shell/dialog_open.h"
 #include "storage/shelf.h"
 #include "storage/shelf_drop.h"
 
@@ -46,6 +47,8 @@ DropEffect OnCellDrag(App& app, const DragEvent& event) {
 }  // namespace
 
 DropEffect OnControlDrag(App& app, const DragEvent& event) {
+  // A drop while a dialog is open changes nothing, nor does a drag passing over the window.
+  if (DialogOpen(app)) return DropEffect::None;
   switch (event.control.kind) {
     case ControlKind::Run:
       return OnRunDrag(app, event);

@@ -1,5 +1,6 @@
 #include "shell/hot_key.h"
 
+#include "shell/dialog_open.h"
 #include "shell/main_form.h"
 
 namespace velmarin {
@@ -20,8 +21,7 @@ void UnregisterAppHotKey(App& app) {
 }
 
 void OnHotKey(App& app) {
-  IDesktop* desktop = app.platform.desktop;
-  if (desktop && desktop->MainWindowEnabled()) desktop->BringMainWindowForward();
+  if (app.platform.desktop && !DialogOpen(app)) app.platform.desktop->BringMainWindowForward();
 }
 
 void SetTopMost(App& app, bool onTop) {

@@ -7,6 +7,7 @@
 #include "core/units.h"
 #include "launch/execute.h"
 #include "launch/names.h"
+#include "shell/dialog_open.h"
 #include "shell/main_form.h"
 
 namespace velmarin {
@@ -135,6 +136,11 @@ TrayMenu BuildTrayMenu(const App& app) {
 void OnTrayMouse(App& app, TrayMouse what) {
   if (!app.model.settings.options.TrayIcon) return;
   Guarded([&] {
+    if (DialogOpen(app)) {
+      // No menu and no centring under an open dialog; a click brings the dialog forward.
+      if (what == TrayMouse::LeftDown || what == TrayMouse::RightDown) BringDialogForward(app);
+      return;
+    }
     switch (what) {
       case TrayMouse::LeftDown:
         if (app.form.trayMenuShown && app.platform.desktop) app.platform.desktop->CloseTrayMenu();

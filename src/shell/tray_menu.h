@@ -21,8 +21,9 @@ TrayMenu BuildTrayMenu(const App& app);
 enum class TrayMouse { LeftDown, LeftDoubleClick, RightDown, Other };
 
 // A left press closes the open tray menu, a double click brings the window back to the centre
-// of the screen, a right press shows the menu and acts on the choice. Nothing while the program
-// keeps no tray icon.
+// of the screen, a right press shows the menu and acts on the choice. While a dialog is open, a
+// press brings the dialog forward and nothing else happens. Nothing while the program keeps no
+// tray icon.
 void OnTrayMouse(App& app, TrayMouse what);
 
 // Adds or removes the tray icon.

@@ -178,7 +178,8 @@ IDataObject* MakeFileDataObject(const std::vector<std::wstring>& paths) {
   return new FileDataObject(paths);
 }
 
-bool DragFilesOut(const std::vector<std::string>& paths) {
+bool DragFilesOut(const std::vector<std::string>& paths, DWORD* effect) {
+  if (effect) *effect = DROPEFFECT_NONE;
   if (paths.empty()) return false;
   // The window set OLE up after its first paint; a drag before that sets it up for itself.
   const HRESULT ole = OleInitialize(nullptr);
@@ -187,8 +188,9 @@ bool DragFilesOut(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) wide.push_back(Widen(path));
   IDataObject* data = MakeFileDataObject(wide);
   IDropSource* source = new FileDropSource();
-  DWORD effect = DROPEFFECT_NONE;
-  const HRESULT result = DoDragDrop(data, source, DROPEFFECT_COPY, &effect);
+  DWORD done = DROPEFFECT_NONE;
+  const HRESULT result = DoDragDrop(data, source, DROPEFFECT_COPY, &done);
+  if (effect && result == DRAGDROP_S_DROP) *effect = done;
   ++dragsRun;
   source->Release();
   data->Release();

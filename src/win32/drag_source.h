@@ -20,8 +20,9 @@ std::vector<std::string> ReadFileListBlock(HGLOBAL block);
 IDataObject* MakeFileDataObject(const std::vector<std::wstring>& paths);
 
 // Drags the files (UTF-8 paths) as a copy until the mouse buttons are released or Escape is
-// pressed. False when no drag could start (no paths, or OLE unusable).
-bool DragFilesOut(const std::vector<std::string>& paths);
+// pressed. False when no drag could start (no paths, or OLE unusable). `effect`, when given,
+// receives what the drop did: DROPEFFECT_NONE when nothing took the files.
+bool DragFilesOut(const std::vector<std::string>& paths, DWORD* effect = nullptr);
 
 // How many drags have run on this thread so far. A drag takes the mouse until its release, so
 // a press whose handling ran one has no release of its own to come.

@@ -69,6 +69,21 @@ void Win32Desktop::BringMainWindowForward() {
   SetFocus(main_);
 }
 
+void Win32Desktop::BringDialogForward() {
+  if (!main_) return;
+  // The window the system would bring forward for a click on the disabled main window: the last
+  // active of those it owns; one disabled by a box of its own hands on to that box.
+  HWND popup = GetLastActivePopup(main_);
+  for (int depth = 0; popup && popup != main_ && !IsWindowEnabled(popup) && depth < 8; ++depth) {
+    const HWND next = GetLastActivePopup(popup);
+    if (next == popup) break;
+    popup = next;
+  }
+  if (!popup || popup == main_) return;
+  if (IsIconic(popup)) ShowWindow(popup, SW_RESTORE);
+  SetForegroundWindow(popup);
+}
+
 void Win32Desktop::RestoreMainWindow() {
   if (main_) ShowWindow(main_, SW_RESTORE);
 }

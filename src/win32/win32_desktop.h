@@ -29,6 +29,7 @@ class Win32Desktop : public IDesktop {
   void UnregisterHotKey() override { hotKey_.Unregister(); }
   bool MainWindowEnabled() override;
   void BringMainWindowForward() override;
+  void BringDialogForward() override;
   void RestoreMainWindow() override;
   int MainWindowHeight() override;
 

@@ -253,6 +253,37 @@ TEST(ButtonDrop, ModeCellClickAndDragAcross) {
   EXPECT_EQ(row.Slot(0).Path, "C:\\a.txt") << "the drop that follows registers";
 }
 
+TEST(ButtonDrop, NothingIsDroppedWhileADialogIsOpen) {
+  Row row;
+  row.Fill(0, kEditor);
+  row.app.model.DropMode = true;
+  row.fake.system.EnableMainWindow(false);  // as an open dialog keeps it
+  const ControlId places[] = {Cell(0),
+                              Cell(1),
+                              {ControlKind::Run, 0},
+                              {ControlKind::Storage, 0},
+                              {ControlKind::DDExecute, 0},
+                              {ControlKind::StorageOpen, 0}};
+  for (const ControlId& place : places) {
+    for (DragAction action : {DragAction::Enter, DragAction::Over, DragAction::Drop}) {
+      EXPECT_EQ(OnControlDrag(row.app, {action, place, kDragLeftButton, 0, 5, 5, {"C:\\a.txt"}}),
+                DropEffect::None)
+          << "the pointer shows that nothing may be dropped";
+    }
+  }
+  EXPECT_EQ(row.Slot(0).Path, kEditor);
+  EXPECT_EQ(row.Slot(1).Path, "");
+  EXPECT_TRUE(row.Launched().empty()) << "execute mode launched nothing";
+  EXPECT_EQ(row.fake.runList.text, "");
+  EXPECT_TRUE(row.app.model.DropMode) << "the mode cell did not switch back";
+  EXPECT_FALSE(row.app.model.StorageIsOpen) << "the shelf did not open";
+
+  // Once the dialog has closed, the same drop launches.
+  row.fake.system.EnableMainWindow(true);
+  EXPECT_EQ(row.Drop(0, {"C:\\a.txt"}), DropEffect::Copy);
+  EXPECT_EQ(row.Launched().size(), 1u);
+}
+
 TEST(ButtonDrop, AltPressDragsTheFileOut) {
   Row row;
   row.Fill(0, kEditor);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "dialogs/settings_dialog.h"
 #include "launch_test_support.h"
 #include "shell/hot_key.h"
 #include "shell/main_form.h"
@@ -117,6 +118,32 @@ TEST(TrayMenu, TheOtherMouseMessages) {
   f.app.model.settings.options.TrayIcon = false;
   OnTrayMouse(f.app, TrayMouse::RightDown);
   EXPECT_TRUE(f.fake.popupMenu.shown.empty());
+}
+
+TEST(TrayMenu, AnOpenDialogIsBroughtForwardInsteadOfTheMenu) {
+  TrayFixture f;
+  f.SetSlot(0, "C:\\Windows\\notepad.exe");
+  f.fake.popupMenu.Script("Tray");
+  f.fake.dialogs.scripts.push_back([&](IDialog&) {
+    OnTrayMouse(f.app, TrayMouse::RightDown);
+    OnTrayMouse(f.app, TrayMouse::LeftDown);
+    OnTrayMouse(f.app, TrayMouse::LeftDoubleClick);
+    OnHotKey(f.app);
+    ShowSettingsDialog(f.app);  // chosen again, from anywhere
+  });
+  ShowSettingsDialog(f.app);
+  EXPECT_EQ(f.fake.dialogs.opened.size(), 1u) << "the settings dialog is only ever open once";
+  EXPECT_EQ(f.fake.desktop.dialogForwardCount, 3) << "both presses and the second opening";
+  EXPECT_TRUE(f.fake.popupMenu.shown.empty());
+  EXPECT_TRUE(f.fake.shell.executions.empty());
+  EXPECT_EQ(f.fake.desktop.restoreCount, 0) << "the double click neither centres nor restores";
+  EXPECT_EQ(f.fake.system.moves, 0);
+  EXPECT_EQ(f.fake.desktop.forwardCount, 0) << "the hot key does nothing";
+
+  // Closed, the dialog leaves the icon its menu again.
+  OnTrayMouse(f.app, TrayMouse::RightDown);
+  EXPECT_EQ(f.fake.popupMenu.shown.size(), 1u);
+  EXPECT_EQ(f.fake.shell.executions.size(), 1u);
 }
 
 TEST(TrayMenu, AMouseMoveOverTheWindowIsNoTrayMessage) {
