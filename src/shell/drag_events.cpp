@@ -1,6 +1,7 @@
 #include "shell/drag_events.h"
 
 #include "panel/button_drop.h"
+#include "panel/drag_out.h"
 #include "panel/drop_mode.h"
 #include "run/run_drop.h"
 #include "storage/shelf.h"
@@ -46,6 +47,8 @@ DropEffect OnCellDrag(App& app, const DragEvent& event) {
 }  // namespace
 
 DropEffect OnControlDrag(App& app, const DragEvent& event) {
+  // Files dragged out of a control and let go over it again stay where they are.
+  if (DraggedOutOf(app, event.control)) return DropEffect::None;
   switch (event.control.kind) {
     case ControlKind::Run:
       return OnRunDrag(app, event);

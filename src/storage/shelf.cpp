@@ -2,6 +2,7 @@
 
 #include "launch/execute.h"
 #include "launch/names.h"
+#include "panel/drag_out.h"
 #include "panel/push_button.h"
 #include "storage/shelf_drop.h"
 #include "storage/shelf_menu.h"
@@ -126,17 +127,24 @@ void StorageOpen_OLEDragOver(App& app) {
   if (!app.model.StorageIsOpen) OpenShelf(app);
 }
 
-void Storage_MouseDown(App& app, MouseButton button, int shift) {
+void Storage_MouseDown(App& app, MouseButton button, int shift, int x, int y) {
+  ForgetDragOut(app);
   app.panel.PressedIndex = 0;
   app.panel.PressedMouseButton = button;
   app.panel.PressedControl = kList;
   IShelfList* shelf = app.platform.shelf;
   if (!shelf || shelf->Count() == 0 || shelf->Focused() < 0) return;
   shelf->SetToolTip(FocusedKey(app));
-  if (shift == kAltMask) DragSelectionOut(app);
+  // Alt drags the selection out once the mouse moves.
+  if (shift == kAltMask) ReadyDragOut(app, kList, x, y);
+}
+
+void Storage_MouseMove(App& app, int x, int y) {
+  if (DragOutStartsAt(app, kList, x, y)) DragSelectionOut(app);
 }
 
 void Storage_MouseUp(App& app, MouseButton button, int shift) {
+  ForgetDragOut(app);
   if (app.panel.PressedControl != kList) return;
   if (app.panel.PressedMouseButton == MouseButton::Right) {
     ShowShelfMenu(app);

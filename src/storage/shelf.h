@@ -31,7 +31,10 @@ void StorageOpen_MouseUp(App& app);
 // Something is dragged over the toggle: a closed shelf opens.
 void StorageOpen_OLEDragOver(App& app);
 
-void Storage_MouseDown(App& app, MouseButton button, int shift);
+// A press at (x, y) of the list. With Alt alone the selection is dragged out of the window when
+// the held mouse moves past the drag distance (Storage_MouseMove).
+void Storage_MouseDown(App& app, MouseButton button, int shift, int x, int y);
+void Storage_MouseMove(App& app, int x, int y);
 void Storage_MouseUp(App& app, MouseButton button, int shift);
 void Storage_DblClick(App& app);
 

@@ -93,8 +93,9 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   // The handler may end the program and destroy this window; nothing but the drag count's
   // answer touches it afterwards (a press that dragged is not followed by an end of the program).
   OnControlMouse(app_, event);
-  if (what->action == MouseAction::Press && DragsRun() != drags) {
-    // The press dragged the cell's file out and the drag took the release: no release follows.
+  if (DragsRun() != drags) {
+    // The press (or a move of it) dragged the cell's file out and the drag took the release: no
+    // release follows.
     mouseCell_.reset();
     if (GetCapture() == hwnd_) ReleaseCapture();
   }
