@@ -29,7 +29,7 @@ void FitWindow(App& app, bool open) {
 void SetOpen(App& app, bool open) {
   app.model.StorageIsOpen = open;
   app.model.settings.options.SavedStorageOpen = open;
-  if (app.platform.shelf) app.platform.shelf->SetEnabled(open);
+  EnableShelfList(app, open);
   FitWindow(app, open);
 }
 
@@ -80,6 +80,14 @@ void sDeleteSelected(App& app) {
     if (shelf->Selected(i)) shelf->RemoveAt(i);
   }
   RefreshShelfToolTip(app);
+}
+
+void EnableShelfList(App& app, bool enabled) {
+  IShelfList* shelf = app.platform.shelf;
+  if (!shelf) return;
+  // Typing goes on into the Run box rather than nowhere.
+  if (!enabled && shelf->HasKeyboard() && app.platform.runList) app.platform.runList->Focus();
+  shelf->SetEnabled(enabled);
 }
 
 void PrepareShelfList(App& app) {

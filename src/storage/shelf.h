@@ -18,6 +18,10 @@ std::string FocusedKey(App& app);
 // The tool tip shows the focused entry's key, or nothing when no entry is selected.
 void RefreshShelfToolTip(App& app);
 
+// The list takes input only while the shelf is open. A list that had the keyboard hands it to
+// the Run box as it closes.
+void EnableShelfList(App& app, bool enabled);
+
 // At start-up, before the settings are read: the list is empty of a tool tip and takes no input
 // until the window's layout sets the shelf open or closed.
 void PrepareShelfList(App& app);

@@ -219,6 +219,11 @@ void Win32ShelfList::SetEnabled(bool enabled) {
   if (list_) EnableWindow(list_, enabled ? TRUE : FALSE);
 }
 
+bool Win32ShelfList::HasKeyboard() const {
+  HWND focus = GetFocus();
+  return list_ && focus && (focus == list_ || IsChild(list_, focus));
+}
+
 void Win32ShelfList::SetToolTip(const std::string& text) {
   toolTip_ = text;
   tipText_ = Widen(text);

@@ -46,6 +46,7 @@ class Win32ShelfList : public IShelfList {
   void SetFocused(int index) override;
   bool Enabled() const override;
   void SetEnabled(bool enabled) override;
+  bool HasKeyboard() const override;
   void SetToolTip(const std::string& text) override;
   void SortOnce() override;
   void SetKey(int index, const std::string& key) override;

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "launch/shelf_paths.h"
 #include "launch/shelf_register.h"
 #include "launch_test_support.h"
 #include "shell/drag_events.h"
+#include "shell/layout.h"
 #include "shell/window_events.h"
 #include "storage/bin_clipboard.h"
 #include "storage/shelf_commands.h"
@@ -482,6 +485,33 @@ TEST(ShelfDrop, AltPressDragsOutOnlyExistingFilesOnceTheMouseMoves) {
   EXPECT_EQ(back, DropEffect::None);
   EXPECT_EQ(f.shelf.Count(), 4);
   EXPECT_TRUE(f.fake.messageBox.shown.empty());
+}
+
+TEST(ShelfOpening, ClosingHandsTheKeyboardToTheRunBox) {
+  ShelfFixture f;
+  f.app.model.settings.options.StorageDblClickClose = true;
+  // The keyboard in the list: every way of closing hands it to the Run box. The settings
+  // dialog's new layout closes the shelf when its state is not kept.
+  const std::function<void()> closings[] = {
+      [&] { f.Toggle(); },
+      [&] {
+        OnControlMouse(f.app, {MouseAction::DoubleClick, {ControlKind::Storage, 0}});
+      },
+      [&] { Shape(f.app, false); },
+  };
+  for (const auto& close : closings) {
+    OpenShelf(f.app);
+    f.shelf.hasKeyboard = true;
+    const int before = f.fake.runList.focusCount;
+    close();
+    EXPECT_FALSE(f.app.model.StorageIsOpen);
+    EXPECT_EQ(f.fake.runList.focusCount, before + 1);
+  }
+  // With the keyboard elsewhere, closing leaves it there.
+  OpenShelf(f.app);
+  f.Toggle();
+  EXPECT_FALSE(f.app.model.StorageIsOpen);
+  EXPECT_EQ(f.fake.runList.focusCount, 3);
 }
 
 }  // namespace
