@@ -2,6 +2,7 @@
 // The mouse as the button row remembers it between a press and its release: which cell was
 // pressed, with which button, on which control, and where the release landed.
 #include <cstdint>
+#include <optional>
 
 #include "platform/controls.h"
 
@@ -30,6 +31,16 @@ struct PanelState {
   // The mouse buttons last reported while files were dragged over a cell (1 left, 2 right): a
   // drop reads them, as no button is held any more when it comes.
   int16_t DragButton = 1;
+  // An Alt press waiting for the mouse to move before it drags files out: the control pressed
+  // and the point of the press in it.
+  struct PendingDragOut {
+    ControlId from;
+    int x = 0;
+    int y = 0;
+  };
+  std::optional<PendingDragOut> DragOutPending;
+  // The control whose files are being dragged out now.
+  std::optional<ControlId> DraggingOutOf;
 };
 
 }  // namespace velmarin

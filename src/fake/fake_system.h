@@ -1,6 +1,7 @@
 #pragma once
 // The main window and its controls in memory: what was placed, shown and drawn, for tests.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -29,8 +30,10 @@ class FakeSystem : public ISystem {
   void LetPendingEventsRun() override { ++pendingEventRuns; }
   bool DragFilesOut(const std::vector<std::string>& paths) override {
     draggedOut.push_back(paths);
+    if (whileDragging) whileDragging();
     return true;
   }
+  PixelSize DragDistance() override { return dragDistance; }
   void SetMainWindowHeight(int outerHeight) override {
     outer.height = outerHeight;
     ++moves;
@@ -45,6 +48,9 @@ class FakeSystem : public ISystem {
   int cursorX = 0;          // the cursor in client pixels
   int cursorY = 0;
   std::optional<ScreenPoint> cursor = ScreenPoint{};  // where the mouse is, screen pixels
+  PixelSize dragDistance{4, 4};
+  // What happens while files are dragged out (drops on the window, say); runs inside the drag.
+  std::function<void()> whileDragging;
   // Shared record of calls, in order; may be null.
   std::vector<std::string>* log = nullptr;
 

@@ -93,7 +93,11 @@ class FakeShelfList : public IShelfList {
   int Focused() const override { return focused; }
   void SetFocused(int index) override { focused = index; }
   bool Enabled() const override { return enabled; }
-  void SetEnabled(bool on) override { enabled = on; }
+  void SetEnabled(bool on) override {
+    enabled = on;
+    if (!on) hasKeyboard = false;
+  }
+  bool HasKeyboard() const override { return hasKeyboard; }
   void SetToolTip(const std::string& text) override { toolTip = text; }
   void SortOnce() override;
   void SetKey(int index, const std::string& key) override;
@@ -103,6 +107,7 @@ class FakeShelfList : public IShelfList {
   int editing = -1;  // the entry whose label was opened for editing
   int focused = -1;
   bool enabled = true;
+  bool hasKeyboard = false;  // typing goes to the list
   std::string toolTip;
   int sorts = 0;
 

@@ -7,6 +7,7 @@
 #include "launch/names.h"
 #include "panel/button_edit.h"
 #include "panel/button_paint.h"
+#include "panel/drag_out.h"
 #include "panel/draw_icon.h"
 #include "panel/gesture_support.h"
 
@@ -115,17 +116,16 @@ void Picture1_OLEDragDrop(App& app, int16_t index, const std::vector<std::string
 void DragOutOfCell(App& app, int16_t index) {
   Button* button = ButtonAt(app, index);
   if (!button) return;
+  const ControlId cell{ControlKind::Picture1, index};
   Guarded([&] {
-    ISystem* system = app.platform.system;
-    if (system && !isVelmName(app, button->Path) && FileExist(app, button->Path)) {
-      system->DragFilesOut({button->Path});
+    if (!isVelmName(app, button->Path) && FileExist(app, button->Path)) {
+      DragFilesOutOf(app, cell, {button->Path});
     }
   });
   // The drag took the release: the cell comes up now.
   button = ButtonAt(app, index);
   if (!button) return;
   button->State = 1;
-  const ControlId cell{ControlKind::Picture1, index};
   Guarded([&] { PaintButtonBase(app, cell, button->State); });
   Guarded([&] {
     MyDrawIcon(app, button->Path, index, 2, 2, cell, button->IconIndex, button->IconFile, true);

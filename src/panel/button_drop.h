@@ -25,8 +25,8 @@ void Picture1_OLEDragOver(App& app, int buttons);
 void Picture1_OLEDragDrop(App& app, int16_t index, const std::vector<std::string>& files,
                           int shift);
 
-// An Alt press on cell `index`: an existing file on the button is dragged out of the window as a
-// copy; then the cell is up again.
+// The mouse held after an Alt press on cell `index` moved far enough: an existing file on the
+// button is dragged out of the window as a copy; then the cell is up again.
 void DragOutOfCell(App& app, int16_t index);
 
 }  // namespace velmarin

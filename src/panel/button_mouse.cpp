@@ -10,6 +10,7 @@
 #include "panel/button_edit.h"
 #include "panel/button_menus.h"
 #include "panel/button_paint.h"
+#include "panel/drag_out.h"
 #include "panel/draw_icon.h"
 #include "panel/gesture_support.h"
 #include "panel/hit_test.h"
@@ -134,7 +135,8 @@ void ShelfEntryOntoCell(App& app, int16_t index, int shift) {
 
 }  // namespace
 
-void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift) {
+void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift, int x, int y) {
+  ForgetDragOut(app);
   Button* pressed = ButtonAt(app, index);
   if (!pressed) return;
   const ControlId cell{ControlKind::Picture1, index};
@@ -147,15 +149,20 @@ void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift) 
   app.panel.PressedControl = cell;
   app.panel.PressedMouseButton = button;
   if (shift == kAltMask) {
-    // Alt drags the button's file out of the window; whether or not a drag ran, the cell comes
-    // up at once.
-    DragOutOfCell(app, index);
+    // Alt drags the button's file out of the window once the mouse moves; the cell comes up at
+    // once.
+    ReadyDragOut(app, cell, x, y);
     PaintUp(app, index, *pressed);
     Guarded([&] { ApplyToolTips(app); });
   }
 }
 
+void Picture1_MouseMove(App& app, int16_t index, int x, int y) {
+  if (DragOutStartsAt(app, {ControlKind::Picture1, index}, x, y)) DragOutOfCell(app, index);
+}
+
 void Picture1_MouseUp(App& app, int16_t index, MouseButton /*button*/, int shift) {
+  ForgetDragOut(app);
   bool alreadyUp = false;
   Guarded([&] {
     app.panel.ReleaseTarget = HitTestCursor(app);
@@ -186,6 +193,7 @@ void Picture1_MouseUp(App& app, int16_t index, MouseButton /*button*/, int shift
 
 void Picture1_PressCancelled(App& app, int16_t index) {
   if (app.panel.PressedControl != ControlId{ControlKind::Picture1, index}) return;
+  ForgetDragOut(app);
   ClearMenuResult(app);
   if (Button* pressed = ButtonAt(app, index)) PaintUp(app, index, *pressed);
   Guarded([&] { ApplyToolTips(app); });

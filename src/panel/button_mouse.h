@@ -8,10 +8,13 @@
 
 namespace velmarin {
 
-// A press on cell `index`: the button is held down (State 2) and painted so, and the press is
-// remembered for its release. With Alt alone the button's file is dragged out of the window and
-// the cell comes up at once.
-void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift);
+// A press on cell `index` at (x, y) of the cell: the button is held down (State 2) and painted
+// so, and the press is remembered for its release. With Alt alone the cell comes up at once and
+// the button's file is dragged out of the window when the mouse moves past the drag distance; an
+// Alt press released before that is a click.
+void Picture1_MouseDown(App& app, int16_t index, MouseButton button, int shift, int x, int y);
+// The held mouse moved to (x, y) of pressed cell `index`.
+void Picture1_MouseMove(App& app, int16_t index, int x, int y);
 
 // The release of a press on a cell (or of a shelf entry dragged onto cell `index`). With the left
 // button: a click launches the button; a drag moves (Shift), fills the target's drawer (Ctrl) or

@@ -30,7 +30,10 @@ class IShelfList {
   virtual int Focused() const = 0;
   virtual void SetFocused(int index) = 0;
   virtual bool Enabled() const = 0;
+  // A disabled list takes no input and loses the keyboard.
   virtual void SetEnabled(bool enabled) = 0;
+  // Whether typing goes to the list now (its label edit included).
+  virtual bool HasKeyboard() const = 0;
   virtual void SetToolTip(const std::string& text) = 0;
   // Sorts the entries by text once; later additions are appended unsorted.
   virtual void SortOnce() = 0;

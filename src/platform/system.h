@@ -46,6 +46,9 @@ class ISystem {
   // Drags files (full paths) out of the window as a copy, until they are dropped or the drag is
   // given up; false when no drag could start.
   virtual bool DragFilesOut(const std::vector<std::string>& paths) = 0;
+  // How far the mouse may move from where it was pressed, either way, before the press becomes a
+  // drag; in the pixels of the mouse events.
+  virtual PixelSize DragDistance() = 0;
   // The main window's outer height changed, its place and width kept (the shelf opening).
   virtual void SetMainWindowHeight(int outerHeight) = 0;
 };

@@ -1,6 +1,7 @@
 #include "shell/drag_events.h"
 
 #include "panel/button_drop.h"
+#include "panel/drag_out.h"
 #include "panel/drop_mode.h"
 #include "run/run_drop.h"
 #include "shell/dialog_open.h"
@@ -49,6 +50,8 @@ DropEffect OnCellDrag(App& app, const DragEvent& event) {
 DropEffect OnControlDrag(App& app, const DragEvent& event) {
   // A drop while a dialog is open changes nothing, nor does a drag passing over the window.
   if (DialogOpen(app)) return DropEffect::None;
+  // Files dragged out of a control and let go over it again stay where they are.
+  if (DraggedOutOf(app, event.control)) return DropEffect::None;
   switch (event.control.kind) {
     case ControlKind::Run:
       return OnRunDrag(app, event);

@@ -9,6 +9,7 @@
 #include "panel/drop_mode.h"
 #include "panel/pages.h"
 #include "panel/push_button.h"
+#include "storage/shelf.h"
 
 namespace velmarin {
 
@@ -72,7 +73,7 @@ void SetShelfState(App& app) {
   PushButton& toggle = app.form.pushButtons[kStorageOpenIndex];
   toggle.SetValue(open ? 1 : 0);
   toggle.SetPushed(open);
-  if (app.platform.shelf) app.platform.shelf->SetEnabled(open);
+  EnableShelfList(app, open);
   if (!open && app.platform.system) app.platform.system->MoveMainWindow(OuterRect(app, false));
   PaintPushButton(app, toggle);
 }

@@ -18,8 +18,9 @@ void OnControlMouse(App& app, const MouseEvent& event) {
     case ControlKind::Picture1: {
       const auto index = static_cast<int16_t>(event.control.index);
       if (event.action == MouseAction::Press) {
-        Picture1_MouseDown(app, index, event.button, event.shift);
+        Picture1_MouseDown(app, index, event.button, event.shift, event.x, event.y);
       }
+      if (event.action == MouseAction::Move) Picture1_MouseMove(app, index, event.x, event.y);
       if (event.action == MouseAction::Release) {
         Picture1_MouseUp(app, index, event.button, event.shift);
       }
@@ -50,7 +51,10 @@ void OnControlMouse(App& app, const MouseEvent& event) {
       if (event.action == MouseAction::Cancel) StorageOpen_PressCancelled(app);
       break;
     case ControlKind::Storage:
-      if (event.action == MouseAction::Press) Storage_MouseDown(app, event.button, event.shift);
+      if (event.action == MouseAction::Press) {
+        Storage_MouseDown(app, event.button, event.shift, event.x, event.y);
+      }
+      if (event.action == MouseAction::Move) Storage_MouseMove(app, event.x, event.y);
       if (event.action == MouseAction::Release) Storage_MouseUp(app, event.button, event.shift);
       if (event.action == MouseAction::DoubleClick && event.button == MouseButton::Left) {
         Storage_DblClick(app);

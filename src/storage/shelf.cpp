@@ -2,6 +2,7 @@
 
 #include "launch/execute.h"
 #include "launch/names.h"
+#include "panel/drag_out.h"
 #include "panel/push_button.h"
 #include "storage/shelf_drop.h"
 #include "storage/shelf_menu.h"
@@ -28,7 +29,7 @@ void FitWindow(App& app, bool open) {
 void SetOpen(App& app, bool open) {
   app.model.StorageIsOpen = open;
   app.model.settings.options.SavedStorageOpen = open;
-  if (app.platform.shelf) app.platform.shelf->SetEnabled(open);
+  EnableShelfList(app, open);
   FitWindow(app, open);
 }
 
@@ -79,6 +80,14 @@ void sDeleteSelected(App& app) {
     if (shelf->Selected(i)) shelf->RemoveAt(i);
   }
   RefreshShelfToolTip(app);
+}
+
+void EnableShelfList(App& app, bool enabled) {
+  IShelfList* shelf = app.platform.shelf;
+  if (!shelf) return;
+  // Typing goes on into the Run box rather than nowhere.
+  if (!enabled && shelf->HasKeyboard() && app.platform.runList) app.platform.runList->Focus();
+  shelf->SetEnabled(enabled);
 }
 
 void PrepareShelfList(App& app) {
@@ -132,17 +141,24 @@ void StorageOpen_OLEDragOver(App& app) {
   if (!app.model.StorageIsOpen) OpenShelf(app);
 }
 
-void Storage_MouseDown(App& app, MouseButton button, int shift) {
+void Storage_MouseDown(App& app, MouseButton button, int shift, int x, int y) {
+  ForgetDragOut(app);
   app.panel.PressedIndex = 0;
   app.panel.PressedMouseButton = button;
   app.panel.PressedControl = kList;
   IShelfList* shelf = app.platform.shelf;
   if (!shelf || shelf->Count() == 0 || shelf->Focused() < 0) return;
   shelf->SetToolTip(FocusedKey(app));
-  if (shift == kAltMask) DragSelectionOut(app);
+  // Alt drags the selection out once the mouse moves.
+  if (shift == kAltMask) ReadyDragOut(app, kList, x, y);
+}
+
+void Storage_MouseMove(App& app, int x, int y) {
+  if (DragOutStartsAt(app, kList, x, y)) DragSelectionOut(app);
 }
 
 void Storage_MouseUp(App& app, MouseButton button, int shift) {
+  ForgetDragOut(app);
   if (app.panel.PressedControl != kList) return;
   if (app.panel.PressedMouseButton == MouseButton::Right) {
     ShowShelfMenu(app);

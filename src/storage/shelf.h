@@ -18,6 +18,10 @@ std::string FocusedKey(App& app);
 // The tool tip shows the focused entry's key, or nothing when no entry is selected.
 void RefreshShelfToolTip(App& app);
 
+// The list takes input only while the shelf is open. A list that had the keyboard hands it to
+// the Run box as it closes.
+void EnableShelfList(App& app, bool enabled);
+
 // At start-up, before the settings are read: the list is empty of a tool tip and takes no input
 // until the window's layout sets the shelf open or closed.
 void PrepareShelfList(App& app);
@@ -34,7 +38,10 @@ void StorageOpen_PressCancelled(App& app);
 // Something is dragged over the toggle: a closed shelf opens.
 void StorageOpen_OLEDragOver(App& app);
 
-void Storage_MouseDown(App& app, MouseButton button, int shift);
+// A press at (x, y) of the list. With Alt alone the selection is dragged out of the window when
+// the held mouse moves past the drag distance (Storage_MouseMove).
+void Storage_MouseDown(App& app, MouseButton button, int shift, int x, int y);
+void Storage_MouseMove(App& app, int x, int y);
 void Storage_MouseUp(App& app, MouseButton button, int shift);
 void Storage_DblClick(App& app);
 

@@ -4,6 +4,7 @@
 #include "launch/execute.h"
 #include "launch/names.h"
 #include "launch/shelf_register.h"
+#include "panel/drag_out.h"
 #include "storage/shelf.h"
 
 namespace velmarin {
@@ -121,9 +122,7 @@ std::vector<std::string> DragOutFiles(App& app) {
 }
 
 void DragSelectionOut(App& app) {
-  if (!app.platform.system) return;
-  const std::vector<std::string> files = DragOutFiles(app);
-  if (!files.empty()) app.platform.system->DragFilesOut(files);
+  DragFilesOutOf(app, {ControlKind::Storage, 0}, DragOutFiles(app));
 }
 
 }  // namespace velmarin

@@ -18,7 +18,7 @@ Menu StorageRDDMenu(App& app);
 // What a drag out of the shelf offers: the selected entries' keys that are files and exist,
 // first to last.
 std::vector<std::string> DragOutFiles(App& app);
-// Starts dragging the selection out (Alt+press); the entries stay on the shelf.
+// Drags the selection out (an Alt press, once the mouse moved); the entries stay on the shelf.
 void DragSelectionOut(App& app);
 
 }  // namespace velmarin

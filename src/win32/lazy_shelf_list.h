@@ -33,6 +33,7 @@ class LazyShelfList : public IShelfList {
   void SetFocused(int index) override;
   bool Enabled() const override { return real_ ? real_->Enabled() : enabled_; }
   void SetEnabled(bool enabled) override;
+  bool HasKeyboard() const override { return real_ && real_->HasKeyboard(); }
   void SetToolTip(const std::string& text) override;
   void SortOnce() override;
   void SetKey(int index, const std::string& key) override;

@@ -100,8 +100,9 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   OnControlMouse(app_, event);
   if (outerHandler) handlingMouse_ = false;
   if (!IsWindow(self)) return true;
-  if (what->action == MouseAction::Press && DragsRun() != drags) {
-    // The press dragged the cell's file out and the drag took the release: no release follows.
+  if (DragsRun() != drags) {
+    // The press (or a move of it) dragged the cell's file out and the drag took the release: no
+    // release follows.
     mouseCell_.reset();
     if (GetCapture() == hwnd_) ReleaseCapture();
     if (outerHandler) pressLost_.reset();

@@ -49,6 +49,11 @@ bool ButtonDown(MouseButton button) {
   return GetKeyState(button == MouseButton::Right ? VK_RBUTTON : VK_LBUTTON) < 0;
 }
 
+// Whether a mouse message's key flags hold the button down.
+bool ButtonHeldIn(MouseButton button, WPARAM keys) {
+  return (keys & (button == MouseButton::Right ? MK_RBUTTON : MK_LBUTTON)) != 0;
+}
+
 }  // namespace
 
 Win32ShelfList::Win32ShelfList(HWND parent, int controlId, HIMAGELIST smallIcons) {
@@ -214,6 +219,11 @@ void Win32ShelfList::SetEnabled(bool enabled) {
   if (list_) EnableWindow(list_, enabled ? TRUE : FALSE);
 }
 
+bool Win32ShelfList::HasKeyboard() const {
+  HWND focus = GetFocus();
+  return list_ && focus && (focus == list_ || IsChild(list_, focus));
+}
+
 void Win32ShelfList::SetToolTip(const std::string& text) {
   toolTip_ = text;
   tipText_ = Widen(text);
@@ -258,9 +268,9 @@ void Win32ShelfList::Tell(MouseAction action, MouseButton button, WPARAM keys, L
   mouse_(action, button, ShiftValue(keys), point);
 }
 
-// The press is told before the list view selects (so the tool tip keeps the entry clicked last
-// and a drag out takes the selection as it was); the list may then keep the mouse in a loop of
-// its own until the release, which is told right after when the list swallowed it.
+// The press is told before the list view selects (so the tool tip keeps the entry clicked last);
+// the list may then keep the mouse in a loop of its own until the release, which is told right
+// after when the list swallowed it.
 LRESULT Win32ShelfList::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   const WNDPROC own = listProc_;
   HWND list = list_;
@@ -269,14 +279,7 @@ LRESULT Win32ShelfList::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN: {
       const MouseButton button = msg == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right;
       held_ = button;
-      const unsigned drags = DragsRun();
       Tell(MouseAction::Press, button, wParam, lParam);
-      if (DragsRun() != drags) {
-        // The press dragged the selection out, and the drag took the release: the gesture is
-        // over, and the list never hears of the press.
-        held_.reset();
-        return 0;
-      }
       const LRESULT result = CallWindowProcW(own, list, msg, wParam, lParam);
       if (ButtonDown(button)) {
         SetCapture(list);
@@ -300,14 +303,27 @@ LRESULT Win32ShelfList::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       return result;
     }
+    case WM_MOUSEMOVE: {
+      // The held mouse moving: the move is told before the list view follows it, and when it
+      // dragged the selection out, the drag took the release and the gesture is over.
+      if (!held_ || !ButtonHeldIn(*held_, wParam)) break;
+      const unsigned drags = DragsRun();
+      Tell(MouseAction::Move, *held_, wParam, lParam);
+      if (DragsRun() != drags) {
+        held_.reset();
+        return 0;
+      }
+      break;
+    }
     case WM_LBUTTONDBLCLK: {
       const LRESULT result = CallWindowProcW(own, list, msg, wParam, lParam);
       Tell(MouseAction::DoubleClick, MouseButton::Left, wParam, lParam);
       return result;
     }
     default:
-      return CallWindowProcW(own, list, msg, wParam, lParam);
+      break;
   }
+  return CallWindowProcW(own, list, msg, wParam, lParam);
 }
 
 }  // namespace velmarin::win32

@@ -46,14 +46,16 @@ class Win32ShelfList : public IShelfList {
   void SetFocused(int index) override;
   bool Enabled() const override;
   void SetEnabled(bool enabled) override;
+  bool HasKeyboard() const override;
   void SetToolTip(const std::string& text) override;
   void SortOnce() override;
   void SetKey(int index, const std::string& key) override;
   void StartLabelEdit(int index) override;
 
-  // Who hears the list's presses, releases and double clicks: the action, the button, the shift
-  // value and the point in the list's client pixels. A press the list follows with a drag of
-  // its own keeps the mouse until the release.
+  // Who hears the list's presses, the moves of the mouse held after them, releases and double
+  // clicks: the action, the button, the shift value and the point in the list's client pixels. A
+  // press the list follows with a drag of its own keeps the mouse until the release; a move that
+  // drags files out through the system ends the press without a release.
   using MouseHandler = std::function<void(MouseAction, MouseButton, int shift, POINT point)>;
   void SetMouseHandler(MouseHandler handler) { mouse_ = std::move(handler); }
 

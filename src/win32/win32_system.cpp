@@ -1,5 +1,7 @@
 #include "win32/win32_system.h"
 
+#include <algorithm>
+
 #include "win32/drag_source.h"
 
 namespace velmarin::win32 {
@@ -117,6 +119,13 @@ void Win32System::LetPendingEventsRun() {
 
 bool Win32System::DragFilesOut(const std::vector<std::string>& paths) {
   return win32::DragFilesOut(paths);
+}
+
+// The system's drag rectangle in the window's layout pixels, at least one pixel either way.
+PixelSize Win32System::DragDistance() {
+  const DpiScale& scale = window_.Scale();
+  return {std::max(1, scale.ToLayout(GetSystemMetrics(SM_CXDRAG))),
+          std::max(1, scale.ToLayout(GetSystemMetrics(SM_CYDRAG)))};
 }
 
 void Win32System::SetMainWindowHeight(int outerHeight) {

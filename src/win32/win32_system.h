@@ -28,6 +28,7 @@ class Win32System : public ISystem {
   void MoveMainWindowTo(int left, int top) override;
   void LetPendingEventsRun() override;
   bool DragFilesOut(const std::vector<std::string>& paths) override;
+  PixelSize DragDistance() override;
   void SetMainWindowHeight(int outerHeight) override;
 
  private:

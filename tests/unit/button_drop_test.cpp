@@ -284,20 +284,51 @@ TEST(ButtonDrop, NothingIsDroppedWhileADialogIsOpen) {
   EXPECT_EQ(row.Launched().size(), 1u);
 }
 
-TEST(ButtonDrop, AltPressDragsTheFileOut) {
+TEST(ButtonDrop, AltPressDragsTheFileOutOnceTheMouseMoves) {
   Row row;
-  row.Fill(0, kEditor);
+  row.Fill(0, kEditor, "-p");
   row.Fill(1, "C:\\gone.exe");
   row.Fill(2, ",BEEP");
-  for (int i = 0; i < 3; ++i) {
-    OnControlMouse(row.app, {MouseAction::Press, Cell(i), MouseButton::Left, kAltMask, 5, 5});
-    EXPECT_EQ(row.Slot(i).State, 1) << "cell " << i << " is up again at once";
-  }
-  // Only the existing file is dragged; a missing file and an internal command are not.
+  row.Fill(3, "C:\\Tools\\viewer.exe");
+  row.app.model.DropMode = true;
+  const auto mouse = [&](MouseAction action, int i, int x, int y = 5) {
+    OnControlMouse(row.app, {action, Cell(i), MouseButton::Left, kAltMask, x, y});
+  };
+  // An Alt-click without moving is a click: the button starts once, on its own parameters.
+  row.fake.system.cursorX = 10;  // over cell 0
+  row.fake.system.cursorY = 30;
+  mouse(MouseAction::Press, 0, 5);
+  EXPECT_EQ(row.Slot(0).State, 1) << "the cell is up again at once";
+  mouse(MouseAction::Move, 0, 9, 1);  // within the drag distance either way
+  mouse(MouseAction::Release, 0, 9, 1);
+  EXPECT_TRUE(row.fake.system.draggedOut.empty());
+  ASSERT_EQ(row.Launched().size(), 1u);
+  EXPECT_EQ(row.Launched()[0].params, "-p");
+
+  // Moved further, the file goes out; dropped back on its own cell it is no drop, on another
+  // cell it is one. The drag took the release: none follows.
+  std::vector<DropEffect> effects;
+  row.fake.system.whileDragging = [&] {
+    effects.push_back(row.Drop(0, {kEditor}));
+    effects.push_back(row.Drop(3, {kEditor}));
+  };
+  mouse(MouseAction::Press, 0, 5);
+  mouse(MouseAction::Move, 0, 10);
   EXPECT_EQ(row.fake.system.draggedOut, (std::vector<Files>{{kEditor}}));
-  // The release that may follow launches nothing.
-  OnControlMouse(row.app, {MouseAction::Release, Cell(2), MouseButton::Left, kAltMask, 5, 5});
-  EXPECT_EQ(row.fake.shell.beeps, 0);
+  EXPECT_EQ(effects, (std::vector<DropEffect>{DropEffect::None, DropEffect::Copy}));
+  ASSERT_EQ(row.Launched().size(), 2u) << "only the other cell's program started";
+  EXPECT_EQ(row.Launched()[1].file, "C:\\Tools\\viewer.exe");
+  EXPECT_EQ(row.Slot(0).ToolTip, "old");
+  mouse(MouseAction::Move, 0, 20);
+  EXPECT_EQ(row.fake.system.draggedOut.size(), 1u) << "one drag per press";
+
+  // A missing file and an internal command are not dragged; their press stays a press.
+  row.fake.system.whileDragging = nullptr;
+  for (int i : {1, 2}) {
+    mouse(MouseAction::Press, i, 5);
+    mouse(MouseAction::Move, i, 30);
+  }
+  EXPECT_EQ(row.fake.system.draggedOut.size(), 1u);
 }
 
 }  // namespace

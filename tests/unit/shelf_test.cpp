@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "launch/shelf_paths.h"
 #include "launch/shelf_register.h"
 #include "launch_test_support.h"
 #include "shell/drag_events.h"
+#include "shell/layout.h"
 #include "shell/window_events.h"
 #include "storage/bin_clipboard.h"
 #include "storage/shelf_commands.h"
@@ -452,8 +455,9 @@ TEST(ShelfDrop, OpenWithQuotesPathsWithSpacesAndAsksAboveTheLimit) {
                                       "C:\\View er\\v.exe | \"C:\\My Docs\\a.txt\""}));
 }
 
-TEST(ShelfDrop, AltPressDragsOutOnlyExistingFiles) {
+TEST(ShelfDrop, AltPressDragsOutOnlyExistingFilesOnceTheMouseMoves) {
   ShelfFixture f;
+  f.app.model.settings.options.StorageNotifyDuplicate = true;
   f.fake.files.AddFile("C:\\here.txt");
   f.Put("C:\\here.txt", true);
   f.Put("C:\\gone.txt", true);
@@ -461,10 +465,53 @@ TEST(ShelfDrop, AltPressDragsOutOnlyExistingFiles) {
   f.Put("C:\\unselected.txt");
   f.fake.files.AddFile("C:\\unselected.txt");
   f.shelf.focused = 0;
-  f.Click("C:\\here.txt", kAltMask);
+  const ControlId list{ControlKind::Storage, 0};
+  // An Alt-click, however slightly the mouse moved, drags nothing.
+  OnControlMouse(f.app, {MouseAction::Press, list, MouseButton::Left, kAltMask, 20, 10});
+  OnControlMouse(f.app, {MouseAction::Move, list, MouseButton::Left, kAltMask, 24, 6});
+  OnControlMouse(f.app, {MouseAction::Release, list, MouseButton::Left, kAltMask, 24, 6});
+  EXPECT_TRUE(f.fake.system.draggedOut.empty());
+
+  // Moved further, the selection goes out; let go over the shelf again, nothing is added and
+  // nothing is said about entries already there.
+  DropEffect back = DropEffect::Copy;
+  f.fake.system.whileDragging = [&] {
+    back = OnControlDrag(f.app, DropOnShelf({"C:\\here.txt"}, 1));
+  };
+  OnControlMouse(f.app, {MouseAction::Press, list, MouseButton::Left, kAltMask, 20, 10});
+  OnControlMouse(f.app, {MouseAction::Move, list, MouseButton::Left, kAltMask, 20, 15});
   ASSERT_EQ(f.fake.system.draggedOut.size(), 1u);
   EXPECT_EQ(f.fake.system.draggedOut[0], std::vector<std::string>{"C:\\here.txt"});
+  EXPECT_EQ(back, DropEffect::None);
   EXPECT_EQ(f.shelf.Count(), 4);
+  EXPECT_TRUE(f.fake.messageBox.shown.empty());
+}
+
+TEST(ShelfOpening, ClosingHandsTheKeyboardToTheRunBox) {
+  ShelfFixture f;
+  f.app.model.settings.options.StorageDblClickClose = true;
+  // The keyboard in the list: every way of closing hands it to the Run box. The settings
+  // dialog's new layout closes the shelf when its state is not kept.
+  const std::function<void()> closings[] = {
+      [&] { f.Toggle(); },
+      [&] {
+        OnControlMouse(f.app, {MouseAction::DoubleClick, {ControlKind::Storage, 0}});
+      },
+      [&] { Shape(f.app, false); },
+  };
+  for (const auto& close : closings) {
+    OpenShelf(f.app);
+    f.shelf.hasKeyboard = true;
+    const int before = f.fake.runList.focusCount;
+    close();
+    EXPECT_FALSE(f.app.model.StorageIsOpen);
+    EXPECT_EQ(f.fake.runList.focusCount, before + 1);
+  }
+  // With the keyboard elsewhere, closing leaves it there.
+  OpenShelf(f.app);
+  f.Toggle();
+  EXPECT_FALSE(f.app.model.StorageIsOpen);
+  EXPECT_EQ(f.fake.runList.focusCount, 3);
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ class StandInSystem final : public ISystem {
   void MoveMainWindowTo(int, int) override {}
   void LetPendingEventsRun() override {}
   bool DragFilesOut(const std::vector<std::string>&) override { return false; }
+  PixelSize DragDistance() override { return {4, 4}; }
   void SetMainWindowHeight(int) override {}
 };
 
