@@ -1,6 +1,9 @@
 # Helpers of the end-to-end tests (sourced). Each test runs the real velmarin.exe under wine in a
 # temporary program folder of its own, on the display scripts/test provides (or on an Xvfb of its
 # own), drives it with xdotool as a person would, and checks the settings file it leaves.
+# With VELMARIN_E2E_WM=openbox a test always runs on an Xvfb of its own with that window manager
+# (scripts/wine-env), in a wine prefix of that mode, where wine leaves placement, stacking and
+# activation to the manager as on a desktop.
 #   source lib.sh; e2e_init PATH/TO/velmarin.exe
 set -uo pipefail
 
@@ -23,6 +26,7 @@ e2e_cleanup() {
   if [ -n "$e2e_own_xvfb" ]; then
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
+    if [ -n "${VELMARIN_WM_PID:-}" ]; then kill "$VELMARIN_WM_PID" 2>/dev/null || true; fi
     kill "$e2e_own_xvfb" 2>/dev/null || true
   fi
   if [ -n "$dir" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$dir"; fi
@@ -60,6 +64,7 @@ e2e_init() {
   local exe=$1
   [ -f "$exe" ] || { echo "FAIL: no program at $exe" >&2; exit 1; }
   trap e2e_cleanup EXIT
+  if [ -n "${VELMARIN_E2E_WM:-}" ]; then unset DISPLAY; fi
   if [ -z "${DISPLAY:-}" ]; then
     velmarin_start_xvfb || exit 1
     e2e_own_xvfb=$VELMARIN_XVFB_PID
