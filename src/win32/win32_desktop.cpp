@@ -63,7 +63,15 @@ bool Win32Desktop::MainWindowEnabled() { return main_ && IsWindowEnabled(main_);
 
 void Win32Desktop::BringMainWindowForward() {
   if (!main_) return;
-  if (IsIconic(main_)) ShowWindow(main_, SW_RESTORE);
+  if (IsIconic(main_)) {
+    ShowWindow(main_, SW_RESTORE);
+  } else if (GetForegroundWindow() != main_) {
+    // Under a window manager that owns stacking and the keyboard (Wine on an X desktop), asking
+    // to be the foreground window changes nothing on the screen; a window that appears is
+    // brought to the front with the keyboard everywhere. So the window shows itself anew.
+    ShowWindow(main_, SW_HIDE);
+    ShowWindow(main_, SW_SHOW);
+  }
   SetForegroundWindow(main_);
   SetActiveWindow(main_);
   SetFocus(main_);

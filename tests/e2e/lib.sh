@@ -219,6 +219,19 @@ e2e_drag() {
   xdotool mouseup 1
 }
 
+# The window of the screen's top level that holds window $1: the window itself without a window
+# manager, the frame the manager put round it with one. Stacking is told between these.
+e2e_toplevel() {
+  local w=$1 parent root
+  while :; do
+    root=$(xwininfo -children -id "$w" 2>/dev/null | sed -n 's/^ *Root window id: \(0x[0-9a-f]*\).*/\1/p')
+    parent=$(xwininfo -children -id "$w" 2>/dev/null | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p')
+    if [ -z "$parent" ] || [ "$((parent))" = "$((root))" ]; then break; fi
+    w=$parent
+  done
+  echo "$((w))"
+}
+
 # Whether a window is still on the screen.
 e2e_viewable() {
   xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
