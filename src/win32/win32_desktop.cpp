@@ -2,6 +2,7 @@
 
 #include "shell/hot_key.h"
 #include "shell/tray_menu.h"
+#include "win32/bring_forward.h"
 
 namespace velmarin::win32 {
 
@@ -63,16 +64,7 @@ bool Win32Desktop::MainWindowEnabled() { return main_ && IsWindowEnabled(main_);
 
 void Win32Desktop::BringMainWindowForward() {
   if (!main_) return;
-  if (IsIconic(main_)) {
-    ShowWindow(main_, SW_RESTORE);
-  } else if (GetForegroundWindow() != main_) {
-    // Under a window manager that owns stacking and the keyboard (Wine on an X desktop), asking
-    // to be the foreground window changes nothing on the screen; a window that appears is
-    // brought to the front with the keyboard everywhere. So the window shows itself anew.
-    ShowWindow(main_, SW_HIDE);
-    ShowWindow(main_, SW_SHOW);
-  }
-  SetForegroundWindow(main_);
+  BringForward(main_);
   SetActiveWindow(main_);
   SetFocus(main_);
 }

@@ -255,6 +255,22 @@ e2e_click_close_box() {
   xdotool click 1
 }
 
+# The colour of the main window's caption cell beside its text, as #RRGGBB: with the settings
+# ColTitleBarActBack and ColTitleBarInActBack it tells whether the program is the active one.
+e2e_title_colour() {
+  import -window "$1" -crop 1x1+201+9 -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n1
+}
+
+# Polls until the caption cell of window $1 shows colour $2 (some 5 s).
+e2e_wait_title_colour() {
+  local i
+  for ((i = 0; i < 50; i++)); do
+    [ "$(e2e_title_colour "$1")" = "$2" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # Whether a window is still on the screen.
 e2e_viewable() {
   xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
