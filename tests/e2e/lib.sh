@@ -26,8 +26,14 @@ e2e_cleanup() {
   if [ -n "$e2e_own_xvfb" ]; then
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
-    if [ -n "${VELMARIN_WM_PID:-}" ]; then kill "$VELMARIN_WM_PID" 2>/dev/null || true; fi
+    if [ -n "${VELMARIN_WM_PID:-}" ]; then
+      kill "$VELMARIN_WM_PID" 2>/dev/null || true
+      wait "$VELMARIN_WM_PID" 2>/dev/null || true
+    fi
+    # Gone before the next test's Xvfb may take the same display number, whose socket a server
+    # still ending would remove.
     kill "$e2e_own_xvfb" 2>/dev/null || true
+    wait "$e2e_own_xvfb" 2>/dev/null || true
   fi
   if [ -n "$dir" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$dir"; fi
 }
