@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "win32/bring_forward.h"
 #include "win32/wide.h"
 #include "win32/window_dpi.h"
 
@@ -114,8 +115,7 @@ bool DialogWindow::Create() {
 
 void DialogWindow::BringForward() {
   if (!hwnd_ || done_) return;
-  if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
-  SetForegroundWindow(hwnd_);
+  win32::BringForward(hwnd_);
 }
 
 HWND DialogWindow::MakeControl(const DialogControl& c, int id) {

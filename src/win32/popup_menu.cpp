@@ -1,5 +1,6 @@
 #include "win32/popup_menu.h"
 
+#include "win32/bring_forward.h"
 #include "win32/wide.h"
 
 namespace velmarin::win32 {
@@ -54,8 +55,9 @@ int Win32PopupMenu::ShowWith(const Menu& menu, UINT alignment) {
   if (Fill(popup, menu, next) && GetCursorPos(&cursor)) {
     HWND dialog = innermostDialog_ ? innermostDialog_() : nullptr;
     HWND owner = dialog ? dialog : owner_;
-    // A menu of a window in the background would not close when the user clicks elsewhere.
-    if (owner) SetForegroundWindow(owner);
+    // A menu of a window in the background would not close when the user clicks elsewhere, nor
+    // get the keys.
+    if (owner) BringForward(owner);
     const bool holdDialog = dialog && IsWindowEnabled(dialog);
     if (holdDialog) EnableWindow(dialog, FALSE);
     chosen = static_cast<int>(

@@ -2,6 +2,7 @@
 
 #include "shell/hot_key.h"
 #include "shell/tray_menu.h"
+#include "win32/bring_forward.h"
 
 namespace velmarin::win32 {
 
@@ -63,8 +64,7 @@ bool Win32Desktop::MainWindowEnabled() { return main_ && IsWindowEnabled(main_);
 
 void Win32Desktop::BringMainWindowForward() {
   if (!main_) return;
-  if (IsIconic(main_)) ShowWindow(main_, SW_RESTORE);
-  SetForegroundWindow(main_);
+  BringForward(main_);
   SetActiveWindow(main_);
   SetFocus(main_);
 }

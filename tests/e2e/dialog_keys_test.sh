@@ -18,19 +18,10 @@ active='#0000FF'
 open_property() { e2e_open_from_menu "$w" 18 35 "メモ帳 のプロパティ" r; }
 open_pages() { e2e_open_from_menu "$w" 18 35 "ページのプロパティ" g; }
 
-# The colour of the caption cell of the title strip, beside its text.
-title_colour() {
-  import -window "$w" -crop 1x1+201+9 -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n1
-}
-
 # Fails unless the title strip turns to the active colour within some 5 s.
 expect_active() {
-  local i
-  for ((i = 0; i < 50; i++)); do
-    [ "$(title_colour)" = "$active" ] && return 0
-    sleep 0.1
-  done
-  e2e_fail "$1: the main window is not active (its title strip is $(title_colour))"
+  e2e_wait_title_colour "$w" "$active" ||
+    e2e_fail "$1: the main window is not active (its title strip is $(e2e_title_colour "$w"))"
 }
 
 e2e_start

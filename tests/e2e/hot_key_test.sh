@@ -46,11 +46,14 @@ sleep 0.5
 
 # Which of the two windows lies above the other (xwininfo lists the top window first).
 above() {
+  local top_w top_other
+  top_w=$(e2e_toplevel "$w")
+  top_other=$(e2e_toplevel "$other")
   xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p' \
     | while read -r id; do
       case $((id)) in
-        "$w") echo main; break ;;
-        "$other") echo other; break ;;
+        "$top_w") echo main; break ;;
+        "$top_other") echo other; break ;;
       esac
     done
 }

@@ -1,6 +1,9 @@
 # Helpers of the end-to-end tests (sourced). Each test runs the real velmarin.exe under wine in a
 # temporary program folder of its own, on the display scripts/test provides (or on an Xvfb of its
 # own), drives it with xdotool as a person would, and checks the settings file it leaves.
+# With VELMARIN_E2E_WM=openbox a test always runs on an Xvfb of its own with that window manager
+# (scripts/wine-env), in a wine prefix of that mode, where wine leaves placement, stacking and
+# activation to the manager as on a desktop.
 #   source lib.sh; e2e_init PATH/TO/velmarin.exe
 set -uo pipefail
 
@@ -23,7 +26,14 @@ e2e_cleanup() {
   if [ -n "$e2e_own_xvfb" ]; then
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
+    if [ -n "${VELMARIN_WM_PID:-}" ]; then
+      kill "$VELMARIN_WM_PID" 2>/dev/null || true
+      wait "$VELMARIN_WM_PID" 2>/dev/null || true
+    fi
+    # Gone before the next test's Xvfb may take the same display number, whose socket a server
+    # still ending would remove.
     kill "$e2e_own_xvfb" 2>/dev/null || true
+    wait "$e2e_own_xvfb" 2>/dev/null || true
   fi
   if [ -n "$dir" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$dir"; fi
 }
@@ -60,6 +70,7 @@ e2e_init() {
   local exe=$1
   [ -f "$exe" ] || { echo "FAIL: no program at $exe" >&2; exit 1; }
   trap e2e_cleanup EXIT
+  if [ -n "${VELMARIN_E2E_WM:-}" ]; then unset DISPLAY; fi
   if [ -z "${DISPLAY:-}" ]; then
     velmarin_start_xvfb || exit 1
     e2e_own_xvfb=$VELMARIN_XVFB_PID
@@ -212,6 +223,58 @@ e2e_drag() {
   done
   sleep 0.2
   xdotool mouseup 1
+}
+
+# The window of the screen's top level that holds window $1: the window itself without a window
+# manager, the frame the manager put round it with one. Stacking is told between these.
+e2e_toplevel() {
+  local w=$1 parent root
+  while :; do
+    root=$(xwininfo -children -id "$w" 2>/dev/null | sed -n 's/^ *Root window id: \(0x[0-9a-f]*\).*/\1/p')
+    parent=$(xwininfo -children -id "$w" 2>/dev/null | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p')
+    if [ -z "$parent" ] || [ "$((parent))" = "$((root))" ]; then break; fi
+    w=$parent
+  done
+  echo "$((w))"
+}
+
+# Clicks the close box of a window with a caption. Without a window manager wine draws the
+# caption inside the window, with its close box at its right end; with one, the manager draws it
+# above the window (_NET_FRAME_EXTENTS: left, right, top, bottom), and the close box of the
+# tests' openbox theme (scripts/openbox-rc.xml) sits 11 pixels from the frame's right edge.
+# (xwininfo gives a framed window's place on the screen; xdotool adds the frame's offset twice.)
+e2e_click_close_box() {
+  local w=$1 extents x y width right top
+  extents=$(xprop -id "$w" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p' | tr -d ' ')
+  if [ -n "$extents" ]; then
+    right=$(cut -d, -f2 <<<"$extents")
+    top=$(cut -d, -f3 <<<"$extents")
+    x=$(xwininfo -id "$w" | sed -n 's/^ *Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$w" | sed -n 's/^ *Absolute upper-left Y: *//p')
+    width=$(xwininfo -id "$w" | sed -n 's/^ *Width: *//p')
+    xdotool mousemove $((x + width + right - 11)) $((y - top + top / 2))
+  else
+    width=$(xwininfo -id "$w" | sed -n 's/^ *Width: *//p')
+    xdotool mousemove --window "$w" $((width - 12)) 12
+  fi
+  sleep 0.2
+  xdotool click 1
+}
+
+# The colour of the main window's caption cell beside its text, as #RRGGBB: with the settings
+# ColTitleBarActBack and ColTitleBarInActBack it tells whether the program is the active one.
+e2e_title_colour() {
+  import -window "$1" -crop 1x1+201+9 -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n1
+}
+
+# Polls until the caption cell of window $1 shows colour $2 (some 5 s).
+e2e_wait_title_colour() {
+  local i
+  for ((i = 0; i < 50; i++)); do
+    [ "$(e2e_title_colour "$1")" = "$2" ] && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # Whether a window is still on the screen.

@@ -46,11 +46,7 @@ xdotool mousemove --window "$d" 4 4
 xdotool key --clearmodifiers Tab Tab
 xdotool type --delay 50 "gone"
 sleep 0.3
-# The close box sits at the right end of the caption bar.
-eval "$(xdotool getwindowgeometry --shell "$d")"
-xdotool mousemove --window "$d" $((WIDTH - 12)) 12
-sleep 0.2
-xdotool click 1
+e2e_click_close_box "$d"
 for ((i = 0; i < 50; i++)); do e2e_viewable "$d" || break; sleep 0.1; done
 e2e_viewable "$d" && e2e_fail "the close box did not close the dialog"
 e2e_click_close "$w" 1

@@ -25,10 +25,7 @@ for how in Escape closebox; do
   if [ "$how" = Escape ]; then
     e2e_answer "$d" Escape || e2e_fail "Escape did not close the settings dialog"
   else
-    eval "$(xdotool getwindowgeometry --shell "$d")"
-    xdotool mousemove --window "$d" $((WIDTH - 12)) 12
-    sleep 0.2
-    xdotool click 1
+    e2e_click_close_box "$d"
     for ((i = 0; i < 50; i++)); do e2e_viewable "$d" || break; sleep 0.1; done
     e2e_viewable "$d" && e2e_fail "the close box did not close the settings dialog"
   fi

@@ -16,14 +16,21 @@ cp "$tray" "$dir/tray_probe.exe"
 folder="Z:${dir//\//\\}"
 # Started without parameters, the launch probe writes its report next to itself.
 report="$dir/launch_probe.exe.txt"
-# FlgSystem 1: the icon is in the notification area.
-printf '%s\r\n' X=1500 Y=1200 MaxButton=10 FlgSystem=1 G=0 C=起動 \
-  "P=$folder\\launch_probe.exe" T=probe | iconv -f utf-8 -t cp932 >"$dir/velmarin.ini"
+# FlgSystem 1: the icon is in the notification area. The title strip blue while the window is
+# active, grey while it is not.
+printf '%s\r\n' X=1500 Y=1200 MaxButton=10 FlgSystem=1 ColTitleBarActBack=16711680 \
+  ColTitleBarInActBack=8421504 G=0 C=起動 "P=$folder\\launch_probe.exe" T=probe |
+  iconv -f utf-8 -t cp932 >"$dir/velmarin.ini"
 
 e2e_start
 program=$started
 w=$(e2e_main_window) || e2e_fail "the main window did not show"
-sleep 0.5
+# The hand goes to the icon: the notification area (wine's own window on the test display) is
+# clicked beside the icon and becomes the active window, so the menu's window is in the
+# background when the menu opens.
+area=$(e2e_wait_window "Wine System Tray") || e2e_fail "the notification area did not show"
+e2e_click "$area" 120 10 1
+e2e_wait_title_colour "$w" '#808080' || e2e_fail "the main window stayed active"
 
 (cd "$dir" && "$VELMARIN_WINE" tray_probe.exe right) || e2e_fail "the tray probe found no main window"
 sleep 1
