@@ -80,8 +80,7 @@ void Win32Desktop::BringDialogForward() {
     popup = next;
   }
   if (!popup || popup == main_) return;
-  if (IsIconic(popup)) ShowWindow(popup, SW_RESTORE);
-  SetForegroundWindow(popup);
+  BringForward(popup);
 }
 
 void Win32Desktop::RestoreMainWindow() {
