@@ -7,6 +7,7 @@
 #include "win32/drag_source.h"
 #include "win32/main_window.h"
 #include "win32/mouse_keys.h"
+#include "win32/stale_capture.h"
 
 namespace velmarin::win32 {
 
@@ -59,6 +60,14 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (what->action == MouseAction::Move) tips_.MouseOver();
   const int x = static_cast<short>(LOWORD(lParam));
   const int y = static_cast<short>(HIWORD(lParam));
+  if (mouseCell_ && pressedButton_ == MouseButton::Left && what->button == MouseButton::Left &&
+      (what->action == MouseAction::Press || what->action == MouseAction::DoubleClick)) {
+    // A second left press while the first one still holds the mouse: its release was lost. That
+    // press is over, and this one goes where it was made.
+    const ControlId lost = *std::exchange(mouseCell_, std::nullopt);
+    OnControlMouse(app_, MouseEvent{MouseAction::Cancel, lost, MouseButton::Left, 0, 0, 0});
+    if (!IsWindow(hwnd_) || HandOnStalePress(hwnd_, msg, wParam, lParam)) return true;
+  }
   std::optional<ControlId> target = mouseCell_;
   if (!target) {
     // A cell hears of a move or a release only after its own press took the mouse: a release
@@ -86,6 +95,7 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   if (what->action == MouseAction::Press || what->action == MouseAction::DoubleClick) {
     mouseCell_ = target;
+    pressedButton_ = what->button;
     SetCapture(hwnd_);
   } else if (what->action == MouseAction::Release) {
     mouseCell_.reset();

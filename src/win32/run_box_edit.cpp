@@ -1,6 +1,7 @@
 #include "win32/run_box_edit.h"
 
 #include "run/run_box.h"
+#include "win32/stale_capture.h"
 
 namespace velmarin::win32 {
 
@@ -21,6 +22,12 @@ LRESULT CALLBACK EditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (code == 0) return 0;
       return CallWindowProcW(old, edit, msg, static_cast<WPARAM>(code), lParam);
     }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // The field takes the mouse from a press to its release; holding it at a new press means
+      // the release was lost, and a press made elsewhere belongs elsewhere.
+      if (GetCapture() == edit && HandOnStalePress(edit, msg, wParam, lParam)) return 0;
+      break;
     case WM_SETFOCUS: {
       const LRESULT result = CallWindowProcW(old, edit, msg, wParam, lParam);
       Run_GotFocus(*app);

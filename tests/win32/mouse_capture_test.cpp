@@ -38,6 +38,7 @@ struct Row {
   Win32System system{window};
   LaunchRecorder shell;
   POINT cell3{111 + 18, 17 + 18};  // the middle of cell 3, client pixels
+  POINT cell5{185 + 18, 17 + 18};
   Row() {
     app.platform.controls = &window;
     app.platform.system = &system;
@@ -47,6 +48,8 @@ struct Row {
     app.model.PageCount = 1;
     app.model.Pages[0].Buttons[3].Path = "C:\\tools\\edit.exe";
     app.model.Pages[0].Buttons[3].FileName = "edit.exe";
+    app.model.Pages[0].Buttons[5].Path = "C:\\tools\\calc.exe";
+    app.model.Pages[0].Buttons[5].FileName = "calc.exe";
   }
   ~Row() {
     if (window.Handle()) DestroyWindow(window.Handle());
@@ -57,6 +60,7 @@ struct Row {
   bool Show() {
     if (!window.Create(GetModuleHandleW(nullptr))) return false;
     window.Place({ControlKind::Picture1, 3}, {111, 17, 37, 37});
+    window.Place({ControlKind::Picture1, 5}, {185, 17, 37, 37});
     ShowWindow(window.Handle(), SW_SHOWNA);
     POINT screen = cell3;
     ClientToScreen(window.Handle(), &screen);
@@ -64,9 +68,13 @@ struct Row {
     Pump();
     return true;
   }
-  void Post(UINT msg, POINT at, WPARAM keys) {
-    PostMessageW(window.Handle(), msg, keys, MAKELPARAM(at.x, at.y));
+  void Post(UINT msg, POINT at, WPARAM keys, HWND to = nullptr) {
+    PostMessageW(to ? to : window.Handle(), msg, keys, MAKELPARAM(at.x, at.y));
     Pump();
+  }
+  void CursorTo(POINT client) {
+    ClientToScreen(window.Handle(), &client);
+    SetCursorPos(client.x, client.y);
   }
   static void Pump() {
     MSG msg;
@@ -104,6 +112,39 @@ TEST(MouseCapture, AReleaseActsOnlyAfterItsCellsOwnPress) {
     }
     row.Post(WM_LBUTTONUP, row.cell3, 0);
     EXPECT_EQ(row.shell.launched.size(), 1u) << c.what << " replayed the last click";
+  }
+}
+
+// A press whose release never came (the system lost it) leaves its window holding the mouse;
+// the next click, made on cell 5, still acts on cell 5, whether the lost press was on a cell or in
+// the Run box.
+TEST(MouseCapture, APressWhoseReleaseWasLostDoesNotTakeTheNextClick) {
+  Row row;
+  ASSERT_TRUE(row.Show());
+  row.window.Place({ControlKind::Run, 0}, {300, 0, 100, 17});
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetComboBoxInfo(row.window.RunBox(), &info) && info.hwndItem);
+  const HWND edit = info.hwndItem;
+  ShowWindow(row.window.RunBox(), SW_SHOWNA);
+  for (const bool inRunBox : {false, true}) {
+    row.shell.launched.clear();
+    if (inRunBox) {
+      row.Post(WM_LBUTTONDOWN, POINT{5, 5}, MK_LBUTTON, edit);
+      ASSERT_EQ(GetCapture(), edit) << "the field takes the mouse at a press";
+    } else {
+      row.Post(WM_LBUTTONDOWN, row.cell3, MK_LBUTTON);
+    }
+    // The click on cell 5 comes to the window that holds the mouse, in its own pixels.
+    row.CursorTo(row.cell5);
+    POINT at = row.cell5;
+    const HWND holder = GetCapture();
+    MapWindowPoints(row.window.Handle(), holder, &at, 1);
+    row.Post(WM_LBUTTONDOWN, at, MK_LBUTTON, holder);
+    row.Post(WM_LBUTTONUP, row.cell5, 0, GetCapture());
+    EXPECT_EQ(row.shell.launched, std::vector<std::string>{"C:\\tools\\calc.exe"})
+        << (inRunBox ? "after a press in the Run box" : "after a press on cell 3");
+    EXPECT_EQ(row.app.model.Pages[0].Buttons[3].State, 1) << "cell 3 stays down";
   }
 }
 
