@@ -307,8 +307,10 @@ class Monkey:
             enter = self.random.random() < 0.4
             self.say("%d type %r into the Run box%s" % (number, word, " and Enter" if enter else ""))
             # The Run box lies over the strip above the last three cells.
+            # xdotool types every argument after "type": it comes last.
             xdo("mousemove", x + w - 150, y + 9, "sleep", 0.05, "click", 1, "sleep", 0.1,
-                "type", "--delay", 15, word, "sleep", 0.1)
+                "type", "--delay", 15, word)
+            time.sleep(0.1)
             if enter:
                 xdo("key", "Return", "sleep", 0.2)
         elif kind == "escape":
