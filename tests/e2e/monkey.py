@@ -45,9 +45,9 @@ EVENTS = [("click", 30), ("right_click_key", 14), ("drag", 26), ("double_click",
           ("type", 9), ("escape", 8), ("enter", 4), ("right_drag", 4),
           ("tray_right_key", 3), ("tray_double", 2), ("hot_key", 2), ("moved", 2),
           ("drop", 1), ("dialog", 2)]
-# What happens while a dialog is open, before it is closed with Enter or Escape (or left open).
+# What happens while a dialog is open, before Enter or Escape in it closes it (or it is left open).
 DIALOG_EVENTS = [("main_click", 5), ("tray_right_key", 2), ("tray_double", 1), ("drop", 2),
-                 ("hot_key", 1), ("moved", 1), ("enter", 1), ("escape", 1)]
+                 ("hot_key", 1), ("moved", 1)]
 # The ways to a dialog: (what, weight).
 DIALOG_OPENERS = [("the settings through the tray menu", 1),
                   ("the settings through the main menu", 1),
@@ -501,8 +501,8 @@ class Monkey:
         """Opens a dialog (the settings from the tray menu or the main menu, a button's or the
         page's properties from a cell's menu), then acts while it is open: clicks on the main
         window, the tray icon, drops, the hot key, moves; then closes it with Enter or Escape,
-        or leaves it open for the events that follow. Every choice is drawn before it is known
-        whether the dialog showed, so that the sequence stays the same."""
+        or leaves it open for the events that follow. No choice depends on whether the dialog
+        showed, so that the sequence stays the same."""
         opener = self.choose(DIALOG_OPENERS)
         cell = self.random.randint(0, CELLS - 1)
         if "cell" in opener:
@@ -542,8 +542,6 @@ class Monkey:
             g = geometry(self.window) or g
             if kind == "main_click":
                 self.main_click(label, g)
-            elif kind in ("enter", "escape"):
-                self.dialog_key(label, "Return" if kind == "enter" else "Escape")
             else:
                 self.other_event(kind, label, g, off_screen=False)
             self.check_alive()
