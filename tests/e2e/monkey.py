@@ -186,6 +186,11 @@ class Monkey:
         self.window = None
         self.restarts = 0
         self.count = {}
+        # The launch probe's copies as they were made; see restore_drop_files.
+        self.originals = {}
+        for name in DROP_FILES:
+            with open(os.path.join(folder, name), "rb") as f:
+                self.originals[name] = f.read()
 
     # ---- the program
 
@@ -672,6 +677,26 @@ class Monkey:
         dialogs."""
         return self.dialogs()
 
+    def restore_drop_files(self):
+        """A launch probe started with a file as its parameter (a file dropped on a cell in
+        execute mode, say) writes its report into that file. When that file was one of the probe
+        copies, which the cells, drawers and shelf launch, it is copied again: the program did
+        what it should, and its later launches of that copy keep doing something."""
+        for name, data in self.originals.items():
+            path = os.path.join(self.folder, name)
+            try:
+                if os.path.getsize(path) == len(data):
+                    continue
+            except OSError:
+                continue  # moved away by the program itself (deleted to the recycle bin)
+            # Written beside the program folder, then renamed over the copy in one step.
+            spare = os.path.join(os.path.dirname(os.path.abspath(self.folder)),
+                                 ".%s-%s" % (os.path.basename(self.folder), name))
+            with open(spare, "wb") as f:
+                f.write(data)
+            os.replace(spare, path)
+            self.say("  %s was written over by a launch with it as parameter: copied again" % name)
+
     def say(self, text):
         print(text, file=self.log, flush=True)
 
@@ -680,6 +705,7 @@ class Monkey:
         for number in range(1, self.events + 1):
             self.event(number)
             self.check(number)
+            self.restore_drop_files()
             if number % 10 == 0:
                 self.close_foreign_windows()
         self.clear_and_close()
