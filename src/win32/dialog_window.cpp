@@ -132,8 +132,9 @@ HWND DialogWindow::MakeControl(const DialogControl& c, int id) {
       style |= WS_TABSTOP | BS_AUTOCHECKBOX;
       break;
     case K::Option:
+      // Tab stop or not as the form's checks say (KeepOptionTabStop).
       cls = L"BUTTON";
-      style |= WS_TABSTOP | BS_RADIOBUTTON;
+      style |= BS_RADIOBUTTON;
       break;
     case K::Frame:
       cls = L"BUTTON";
@@ -162,6 +163,7 @@ HWND DialogWindow::MakeControl(const DialogControl& c, int id) {
     cls = L"STATIC";
     style = WS_CHILD | SS_ETCHEDHORZ;
   }
+  if (!ContinuesOptionGroup(static_cast<size_t>(id - kFirstControlId))) style |= WS_GROUP;
   const PixelRect rect = scale_.ToScreen(c.rect);
   HWND hwnd = CreateWindowExW(exStyle, cls, L"", style, rect.left, rect.top, rect.width,
                               rect.height, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

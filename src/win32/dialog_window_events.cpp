@@ -174,7 +174,9 @@ LRESULT DialogWindow::OnControlMessage(size_t i, UINT message, WPARAM wParam, LP
   if (message == WM_SETFOCUS) {
     lastFocus_ = hwnd;
     PostMessageW(hwnd_, kFocusMoved, 0, 0);
-    return CallWindowProcW(old, hwnd, message, wParam, lParam);
+    const LRESULT result = CallWindowProcW(old, hwnd, message, wParam, lParam);
+    ChooseFocusedOption(i);
+    return result;
   }
   const DialogControl& shown = dialog_.Form().controls[i];
   const bool list = shown.kind == K::ListBox || shown.kind == K::MultiList;

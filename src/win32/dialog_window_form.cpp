@@ -74,6 +74,7 @@ void DialogWindow::Push() {
     if (c.kind == K::CheckBox || c.kind == K::Option) {
       SendMessageW(hwnd, BM_SETCHECK, c.checked ? BST_CHECKED : BST_UNCHECKED, 0);
     }
+    if (c.kind == K::Option) KeepOptionTabStop(i);
     if (fresh_ || c.items != was.items) {
       const bool combo = c.kind == K::DropList;
       SendMessageW(hwnd, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);

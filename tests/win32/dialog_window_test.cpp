@@ -1,6 +1,7 @@
 // The program's dialogs on the real backend, driven with real keys and clicks: where activation
-// and the focus go, which button Enter presses, what the page list's selection puts in the
-// caption box, and which window owns a box or a menu raised inside a dialog.
+// and the focus go, which button Enter presses, how Tab and the arrows go through option groups,
+// what the page list's selection puts in the caption box, and which window owns a box or a menu
+// raised inside a dialog.
 #include <gtest/gtest.h>
 
 #include "dialog_rig.h"
@@ -262,6 +263,31 @@ TEST(DialogWindow, BoxesAndMenusBelongToTheDialogThatRaisedThem) {
       EXPECT_TRUE(seen.focusInDialogAfter);
     }
   }
+}
+
+TEST(DialogWindow, AnOptionGroupIsOneTabStopInsideWhichTheArrowsChoose) {
+  Rig rig;
+  rig.app.model.Pages[0].Buttons[0].ShowCmd = 2;  // minimised: the second option
+  const DialogForm form = FormOf(rig, Which::Button);
+  std::vector<std::string> focus;  // the control with the focus, by name and index
+  auto note = [&] {
+    return Note([&] {
+      for (const DialogControl& c : form.controls) {
+        if (Rig::Control(form, c.name, c.index) == GetFocus()) {
+          focus.push_back(c.name + std::to_string(c.index));
+        }
+      }
+    });
+  };
+  // From Cancel back past Apply and the drawer list into the group, twice down (round to the
+  // first), then on out of it.
+  ASSERT_TRUE(rig.Run(
+      Opener(rig, Which::Button),
+      {Press(VK_TAB, true), Press(VK_TAB, true), Press(VK_TAB, true), note(), Press(VK_DOWN),
+       note(), Press(VK_DOWN), note(), Press(VK_TAB), note(), Press(VK_RETURN)}));
+  EXPECT_EQ(focus,
+            (std::vector<std::string>{"ShowCmd1", "ShowCmd2", "ShowCmd0", "MiniDrawerList0"}));
+  EXPECT_EQ(rig.app.model.Pages[0].Buttons[0].ShowCmd, 0) << "the arrows chose normal";
 }
 
 TEST(DialogWindow, ToolTipsShowOverLabelsAndButtons) {
