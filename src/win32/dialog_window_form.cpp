@@ -100,7 +100,7 @@ void DialogWindow::Push() {
     }
     if (fresh_ || c.toolTip != was.toolTip) AddToolTip(hwnd, c.toolTip);
     if (c.color != was.color || c.iconItem != was.iconItem || c.iconFile != was.iconFile ||
-        c.iconIndex != was.iconIndex) {
+        c.iconIndex != was.iconIndex || c.iconLibrary != was.iconLibrary) {
       InvalidateRect(hwnd, nullptr, TRUE);
     }
     EnableWindow(hwnd, c.enabled);
