@@ -6,6 +6,7 @@
 #include "core/strings.h"
 #include "launch/names.h"
 #include "panel/button_paint.h"
+#include "panel/draw_icon.h"
 #include "shell/dialog_open.h"
 
 namespace velmarin {
@@ -106,9 +107,13 @@ int IPropertyWindow::DrawerLimit() const {
 void IPropertyWindow::ShowPreview(const std::string& item, const std::string& iconFile,
                                   int16_t iconIndex) {
   DialogControl& pic = C("IconPic");
+  // The icon the cell would show for these.
+  IconSource source;
+  if (!item.empty()) source = ChooseIconSource(app_, item, iconIndex, iconFile);
   pic.iconItem = item;
-  pic.iconFile = iconFile;
-  pic.iconIndex = iconIndex;
+  pic.iconFile = source.file;
+  pic.iconIndex = source.index;
+  pic.iconLibrary = source.library;
 }
 
 void IPropertyWindow::SetCaptionFrom(const std::string& toolTip) {

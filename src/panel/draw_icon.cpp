@@ -9,23 +9,6 @@ namespace velmarin {
 
 namespace {
 
-struct IconSource {
-  std::string file;
-  int16_t index = 0;
-  bool library = false;  // the program's own icon library
-};
-
-IconSource ChooseIconSource(App& app, const std::string& path, int16_t iconIndex,
-                            const std::string& iconPath) {
-  if (isVelmName(app, path)) {
-    if (iconPath.empty()) return {IconLibraryPath(app), kInternalNameIcon, true};
-    return {iconPath, iconIndex};
-  }
-  // An ordinary item's icon comes from the item file itself; its IconFile is only stored.
-  if (FileExist(app, path)) return {path, iconIndex};
-  return {IconLibraryPath(app), kMissingFileIcon, true};
-}
-
 // Draws the icon, or prints why there is none.
 void DrawFromSource(IControls& controls, const IconSource& source, int x, int y, ControlId obj) {
   ExtractedIcon found = controls.ExtractFileIcon(source.file, source.index);
@@ -59,13 +42,24 @@ std::string IconLibraryPath(App& app) {
   return app.platform.files->ProgramFolder() + "\\velmarin.icl";
 }
 
+IconSource ChooseIconSource(App& app, const std::string& path, int16_t iconIndex,
+                            std::string_view iconPath) {
+  const std::string_view file = TrimSpaces(iconPath);
+  if (isVelmName(app, path)) {
+    if (file.empty()) return {IconLibraryPath(app), kInternalNameIcon, true};
+    return {std::string(file), iconIndex};
+  }
+  // An ordinary item's icon comes from the item file itself; its IconFile is only stored.
+  if (FileExist(app, path)) return {path, iconIndex};
+  return {IconLibraryPath(app), kMissingFileIcon, true};
+}
+
 void MyDrawIcon(App& app, const std::string& path, int16_t index, int x, int y, ControlId obj,
                 int16_t iconIndex, std::string iconPath, bool dispDrawer) {
   IControls* controls = app.platform.controls;
   if (!controls) return;
   if (index < 0 || index > app.model.settings.MaxButton - 1) return;
   if (!path.empty()) {
-    iconPath = std::string(TrimSpaces(iconPath));
     DrawFromSource(*controls, ChooseIconSource(app, path, iconIndex, iconPath), x, y, obj);
   }
   if (dispDrawer) {

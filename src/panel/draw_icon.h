@@ -3,6 +3,7 @@
 // whose icon cannot be had.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/app.h"
 #include "platform/controls.h"
@@ -16,6 +17,20 @@ inline constexpr int16_t kMissingFileIcon = 13;
 
 // The icon library's full path: the program folder, "\", "velmarin.icl".
 std::string IconLibraryPath(App& app);
+
+// Where the icon of an item comes from: icon `index` of `file`.
+struct IconSource {
+  std::string file;
+  int16_t index = 0;
+  bool library = false;  // the program's own icon library
+};
+
+// The icon shown for item `path` with a button's IconIndex and IconFile: an internal name shows
+// its icon file's icon, or library icon 12 without one; any other item its own file's icon
+// (the icon file is only kept), or library icon 13 when the file is missing. The cells and the
+// button dialog's preview both show this one.
+IconSource ChooseIconSource(App& app, const std::string& path, int16_t iconIndex,
+                            std::string_view iconPath);
 
 // Draws the icon of item `path` into `obj` at pixel (x, y). `index` is the button slot whose
 // drawer ticks are drawn with dispDrawer and must lie in 0..MaxButton-1, or nothing is drawn.

@@ -83,7 +83,7 @@ void BuildDragMenu(App& app, const Button& source) {
   if (!source.Path.empty() && !isVelmName(app, source.Path)) {
     ShowEntry(menu, "PRMCCSep1", true);
     const std::string prefix = NumbersOn(app) ? KeyPrefix('0') : std::string();
-    ShowSlot(menu, "PRMCCButton", 0, prefix + source.FileName);
+    ShowSlot(menu, "PRMCCButton", 0, prefix + ItemName(app, source.Path));
   } else {
     ShowEntry(menu, "PRMCCSep1", false);
   }

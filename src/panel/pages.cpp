@@ -19,11 +19,6 @@ int32_t TitleBackColor(const App& app) {
   return app.form.title.active ? c.ColTitleBarActBack : c.ColTitleBarInActBack;
 }
 
-void DrawArrow(App& app, int cell, int16_t icon) {
-  MyDrawIcon(app, IconLibraryPath(app), 0, 2, 1, ControlId{ControlKind::TitleBar, cell}, icon, "",
-             false);
-}
-
 void SetMainWindowEnabled(App& app, bool enabled) {
   if (app.platform.system) app.platform.system->EnableMainWindow(enabled);
 }
@@ -89,8 +84,18 @@ void PageGo(App& app, int di) {
 void EnableGo(App& app) {
   const bool back = HistoryStep(app, -1) != 0;
   const bool forward = HistoryStep(app, 1) != 0;
-  Guarded([&] { DrawArrow(app, kBackCell, back ? kBackIcon : kBackNoneIcon); });
-  Guarded([&] { DrawArrow(app, kForwardCell, forward ? kForwardIcon : kForwardNoneIcon); });
+  // On a fresh face: the grey arrows' light edges lie outside the lit ones.
+  Guarded([&] { DrawArrowCell(app, kBackCell, 1, back ? kBackIcon : kBackNoneIcon); });
+  Guarded([&] { DrawArrowCell(app, kForwardCell, 1, forward ? kForwardIcon : kForwardNoneIcon); });
+}
+
+void DrawArrowCell(App& app, int cell, int face, int16_t icon) {
+  const ControlId id{ControlKind::TitleBar, cell};
+  if (IControls* controls = app.platform.controls) {
+    Guarded([&] { controls->SetFace(id, FaceList::ImageList2, face); });
+  }
+  Guarded([&] { app.Commands().SkinPaint(id, 1); });
+  Guarded([&] { MyDrawIcon(app, IconLibraryPath(app), 0, 2, 1, id, icon, "", false); });
 }
 
 void DrawPageCaption(App& app) {

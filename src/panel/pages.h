@@ -38,8 +38,11 @@ void PageGo(App& app, int di);
 // that no longer exist; 0 when there is none.
 int32_t HistoryStep(const App& app, int di);
 
-// The two arrow cells' icons for where the history stands.
+// The two arrow cells drawn for where the history stands.
 void EnableGo(App& app);
+// Arrow cell `cell` (3 to 6) of the title strip drawn afresh: face `face` (1 up, 2 held down),
+// the skin under it and library icon `icon` over both.
+void DrawArrowCell(App& app, int cell, int face, int16_t icon);
 
 // The current page's caption printed into the title strip, in the title's colour.
 void DrawPageCaption(App& app);

@@ -46,11 +46,14 @@ struct DialogControl {
   std::vector<std::string> items;  // list lines
   std::vector<bool> selected;      // per line (a ListBox selects one at most)
   int32_t color = -1;              // a Picture's background (0x00BBGGRR); -1 the dialog's
-  // A Picture's icon: item `iconItem` (a file, folder or internal name) drawn with icon
-  // `iconIndex` of `iconFile`; nothing when iconItem is empty.
+  // A Picture's icon for item `iconItem` (a file, folder or internal name): icon `iconIndex` of
+  // `iconFile`, or the shell's picture of that file when it holds none and is no icon library of
+  // the program's (`iconLibrary`); the program's own icon when iconFile is empty. Nothing when
+  // iconItem is empty.
   std::string iconItem;
   std::string iconFile;
   int16_t iconIndex = 0;
+  bool iconLibrary = false;
   std::string buddy;  // UpDown: the text box it steps
   int upDownMax = 100;
   bool isDefault = false;     // Enter presses it

@@ -2,7 +2,6 @@
 
 #include "core/guarded.h"
 #include "core/units.h"
-#include "panel/draw_icon.h"
 #include "panel/pages.h"
 #include "run/run_box.h"
 #include "shell/main_menu.h"
@@ -18,15 +17,6 @@ bool IsTitleCell(int index) { return index >= 1 && index <= 6; }
 bool IsArrowCell(int index) { return index >= 3 && index <= 6; }
 
 ControlId TitleCell(int index) { return {ControlKind::TitleBar, index}; }
-
-void DrawArrowCell(App& app, int index, int face, int16_t icon) {
-  if (IControls* controls = app.platform.controls) {
-    Guarded([&] { controls->SetFace(TitleCell(index), FaceList::ImageList2, face); });
-  }
-  Guarded([&] { app.Commands().SkinPaint(TitleCell(index), 1); });
-  Guarded(
-      [&] { MyDrawIcon(app, IconLibraryPath(app), 0, 2, 1, TitleCell(index), icon, "", false); });
-}
 
 void ClearRunBox(App& app) {
   if (app.model.settings.options.ClickClearsRun && app.platform.runList) {

@@ -28,15 +28,6 @@ void RegisterOnce(HINSTANCE instance) {
   registered = RegisterClassExW(&wc) != 0;
 }
 
-std::wstring WindowText(HWND hwnd) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-bool IsList(K kind) { return kind == K::ListBox || kind == K::MultiList; }
-
 }  // namespace
 
 DialogWindow::DialogWindow(IDialog& dialog, HWND owner, bool modal)
@@ -141,8 +132,9 @@ HWND DialogWindow::MakeControl(const DialogControl& c, int id) {
       style |= WS_TABSTOP | BS_AUTOCHECKBOX;
       break;
     case K::Option:
+      // Tab stop or not as the form's checks say (KeepOptionTabStop).
       cls = L"BUTTON";
-      style |= WS_TABSTOP | BS_RADIOBUTTON;
+      style |= BS_RADIOBUTTON;
       break;
     case K::Frame:
       cls = L"BUTTON";
@@ -171,6 +163,7 @@ HWND DialogWindow::MakeControl(const DialogControl& c, int id) {
     cls = L"STATIC";
     style = WS_CHILD | SS_ETCHEDHORZ;
   }
+  if (!ContinuesOptionGroup(static_cast<size_t>(id - kFirstControlId))) style |= WS_GROUP;
   const PixelRect rect = scale_.ToScreen(c.rect);
   HWND hwnd = CreateWindowExW(exStyle, cls, L"", style, rect.left, rect.top, rect.width,
                               rect.height, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -190,159 +183,6 @@ void DialogWindow::AddToolTip(HWND control, const std::string& text) {
   tool.lpszText = wide.data();
   SendMessageW(toolTips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   if (!text.empty()) SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-bool DialogWindow::FrameVisible(const DialogControl& control) const {
-  if (control.parent.empty()) return true;
-  for (const DialogControl& frame : dialog_.Form().controls) {
-    if (frame.name == control.parent && frame.index == control.parentIndex) {
-      return frame.visible && FrameVisible(frame);
-    }
-  }
-  return true;
-}
-
-void DialogWindow::Pull() {
-  DialogForm& form = dialog_.Form();
-  for (size_t i = 0; i < form.controls.size() && i < controls_.size(); ++i) {
-    DialogControl& c = form.controls[i];
-    HWND hwnd = controls_[i];
-    if (!hwnd) continue;
-    if (c.kind == K::TextBox) c.text = Narrow(WindowText(hwnd));
-    if (c.kind == K::CheckBox) c.checked = SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    if (IsList(c.kind)) {
-      c.selected.assign(c.items.size(), false);
-      for (size_t line = 0; line < c.items.size(); ++line) {
-        c.selected[line] = SendMessageW(hwnd, LB_GETSEL, line, 0) > 0;
-      }
-    }
-    if (c.kind == K::DropList) {
-      const LRESULT line = SendMessageW(hwnd, CB_GETCURSEL, 0, 0);
-      c.selected.assign(c.items.size(), false);
-      if (line >= 0 && static_cast<size_t>(line) < c.items.size()) c.selected[line] = true;
-    }
-    shown_[i].text = c.text;
-    shown_[i].checked = c.checked;
-    shown_[i].selected = c.selected;
-  }
-}
-
-void DialogWindow::Push() {
-  if (!hwnd_) return;
-  pushing_ = true;
-  DialogForm& form = dialog_.Form();
-  if (Narrow(WindowText(hwnd_)) != form.caption) SetWindowTextW(hwnd_, Widen(form.caption).c_str());
-  EnableWindow(hwnd_, form.enabled);
-  for (size_t i = 0; i < form.controls.size() && i < controls_.size(); ++i) {
-    const DialogControl& c = form.controls[i];
-    DialogControl& was = shown_[i];
-    HWND hwnd = controls_[i];
-    if (!hwnd) continue;
-    if ((fresh_ || c.caption != was.caption) && c.kind != K::TextBox) {
-      SetWindowTextW(hwnd, Widen(c.caption).c_str());
-    }
-    if ((fresh_ || c.text != was.text) && c.kind == K::TextBox) {
-      SetWindowTextW(hwnd, Widen(c.text).c_str());
-    }
-    if (c.kind == K::CheckBox || c.kind == K::Option) {
-      SendMessageW(hwnd, BM_SETCHECK, c.checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    }
-    if (fresh_ || c.items != was.items) {
-      const bool combo = c.kind == K::DropList;
-      SendMessageW(hwnd, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
-      for (const std::string& item : c.items) {
-        SendMessageW(hwnd, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(Widen(item).c_str()));
-      }
-      was.selected.clear();
-    }
-    if (fresh_ || c.selected != was.selected) {
-      if (c.kind == K::DropList || c.kind == K::ListBox) {
-        int line = -1;
-        for (size_t k = 0; k < c.selected.size(); ++k) {
-          if (c.selected[k]) line = static_cast<int>(k);
-        }
-        SendMessageW(hwnd, c.kind == K::DropList ? CB_SETCURSEL : LB_SETCURSEL,
-                     static_cast<WPARAM>(line), 0);
-      } else if (c.kind == K::MultiList) {
-        for (size_t k = 0; k < c.items.size(); ++k) {
-          SendMessageW(hwnd, LB_SETSEL, k < c.selected.size() && c.selected[k], k);
-        }
-      }
-    }
-    if (fresh_ || c.toolTip != was.toolTip) AddToolTip(hwnd, c.toolTip);
-    if (c.color != was.color || c.iconItem != was.iconItem || c.iconFile != was.iconFile ||
-        c.iconIndex != was.iconIndex) {
-      InvalidateRect(hwnd, nullptr, TRUE);
-    }
-    EnableWindow(hwnd, c.enabled);
-    ShowWindow(hwnd, c.visible && FrameVisible(c) ? SW_SHOWNA : SW_HIDE);
-    was = c;
-  }
-  pushing_ = false;
-  if (!form.focusName.empty()) {
-    // Taken before the move, whose got-focus event may ask for another.
-    const std::string name = form.focusName;
-    const int index = form.focusIndex;
-    const bool caretAtEnd = form.caretAtEnd;
-    form.focusName.clear();
-    for (size_t i = 0; i < form.controls.size() && i < controls_.size(); ++i) {
-      const DialogControl& c = form.controls[i];
-      if (c.name == name && c.index == index && controls_[i]) {
-        MoveFocus(i, caretAtEnd);
-        break;
-      }
-    }
-  }
-  if (form.closed && !done_) {
-    done_ = true;
-    // The owner takes input again before the dialog goes, so that the activation returns to it.
-    if (modal_ && owner_) EnableWindow(owner_, TRUE);
-    ShowWindow(hwnd_, SW_HIDE);
-  }
-}
-
-// The focus moved by the dialog's logic, with what a move by the user brings (a text box selects
-// its text, the default button follows); the caret then goes to the end when asked.
-void DialogWindow::MoveFocus(size_t i, bool caretAtEnd) {
-  HWND control = controls_[i];
-  SetFocus(control);
-  if (caretAtEnd && dialog_.Form().controls[i].kind == K::TextBox && GetFocus() == control) {
-    SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(-1), -1);
-    SendMessageW(control, EM_SETSEL, 0x7fffffff, 0x7fffffff);
-  }
-}
-
-bool DialogWindow::IsPushButton(HWND control) const {
-  const DialogForm& form = dialog_.Form();
-  for (size_t i = 0; i < controls_.size() && i < form.controls.size(); ++i) {
-    if (control && controls_[i] == control) return form.controls[i].kind == K::Button;
-  }
-  return false;
-}
-
-// The push button with the focus is the default one; with the focus elsewhere in the dialog, the
-// form's default button is.
-void DialogWindow::FollowFocus() {
-  HWND focus = GetFocus();
-  if (!focus || !IsChild(hwnd_, focus)) return;
-  const DialogForm& form = dialog_.Form();
-  const bool onButton = IsPushButton(focus);
-  for (size_t i = 0; i < controls_.size() && i < form.controls.size(); ++i) {
-    if (form.controls[i].kind != K::Button || !controls_[i]) continue;
-    const bool wanted = onButton ? controls_[i] == focus : form.controls[i].isDefault;
-    const bool drawn = (GetWindowLongW(controls_[i], GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-    if (wanted != drawn) {
-      SendMessageW(controls_[i], BM_SETSTYLE, wanted ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-    }
-  }
-}
-
-void DialogWindow::Send(DialogEvent event) {
-  if (done_) return;
-  Pull();
-  dialog_.OnEvent(event);
-  Push();
 }
 
 }  // namespace velmarin::win32

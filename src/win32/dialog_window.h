@@ -48,6 +48,12 @@ class DialogWindow {
   void FollowFocus();
   bool IsPushButton(HWND control) const;
   bool FrameVisible(const DialogControl& control) const;
+  // Option groups: control i is an option after one of its own group (every other control
+  // starts a group of its own, so the arrow keys move only among options); the group's one Tab
+  // stop is its checked option, or its first while none is; an option the keys move to is chosen.
+  bool ContinuesOptionGroup(size_t i) const;
+  void KeepOptionTabStop(size_t i);
+  void ChooseFocusedOption(size_t i);
 
   IDialog& dialog_;
   HWND owner_;

@@ -24,17 +24,21 @@ DialogEvent Event(DialogEventKind kind, const DialogControl& control) {
   return event;
 }
 
-HICON PreviewIcon(const DialogControl& c) {
+// The preview's icon as the form names it; `shared` when it is the program's own, which is not
+// to be destroyed.
+HICON PreviewIcon(const DialogControl& c, bool& shared) {
+  shared = false;
   if (c.iconItem.empty()) return nullptr;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (c.iconItem[0] == ',' && c.iconFile.empty()) return LoadIconW(instance, MAKEINTRESOURCEW(1));
-  HICON icon = nullptr;
-  if (!c.iconFile.empty()) {
-    icon = ExtractIconW(instance, Widen(c.iconFile).c_str(), static_cast<UINT>(c.iconIndex));
-    if (icon == reinterpret_cast<HICON>(1)) icon = nullptr;
+  if (c.iconFile.empty()) {
+    shared = true;
+    return LoadIconW(instance, MAKEINTRESOURCEW(1));
   }
-  if (!icon) {
-    std::wstring path = Widen(c.iconItem);
+  HICON icon = ExtractIconW(instance, Widen(c.iconFile).c_str(), static_cast<UINT>(c.iconIndex));
+  if (icon == reinterpret_cast<HICON>(1)) icon = nullptr;
+  if (!icon && !c.iconLibrary) {
+    // A folder or a document holds no icons: the shell's picture of it.
+    std::wstring path = Widen(c.iconFile);
     path.resize(std::max<size_t>(path.size() + 1, MAX_PATH));
     WORD index = 0;
     icon = ExtractAssociatedIconW(instance, path.data(), &index);
@@ -152,10 +156,11 @@ void DialogWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   } else {
     FillRect(item.hDC, &rect, GetSysColorBrush(COLOR_BTNFACE));
   }
-  if (HICON icon = PreviewIcon(c)) {
+  bool shared = false;
+  if (HICON icon = PreviewIcon(c, shared)) {
     DrawIconEx(item.hDC, rect.left + (rect.right - rect.left - 32) / 2,
                rect.top + (rect.bottom - rect.top - 32) / 2, icon, 32, 32, 0, nullptr, DI_NORMAL);
-    if (c.iconItem[0] != ',' || !c.iconFile.empty()) DestroyIcon(icon);
+    if (!shared) DestroyIcon(icon);
   }
 }
 
@@ -174,7 +179,9 @@ LRESULT DialogWindow::OnControlMessage(size_t i, UINT message, WPARAM wParam, LP
   if (message == WM_SETFOCUS) {
     lastFocus_ = hwnd;
     PostMessageW(hwnd_, kFocusMoved, 0, 0);
-    return CallWindowProcW(old, hwnd, message, wParam, lParam);
+    const LRESULT result = CallWindowProcW(old, hwnd, message, wParam, lParam);
+    ChooseFocusedOption(i);
+    return result;
   }
   const DialogControl& shown = dialog_.Form().controls[i];
   const bool list = shown.kind == K::ListBox || shown.kind == K::MultiList;

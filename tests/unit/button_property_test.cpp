@@ -118,8 +118,39 @@ TEST_F(ButtonDialogTest, CancelAndCloseBoxChangeNothingAndEnableTheMainWindow) {
   EXPECT_TRUE(fake.system.enabled);
 }
 
+TEST_F(ButtonDialogTest, ThePreviewShowsWhatTheCellShows) {
+  fake.files.SetProgramFolder("C:\\velmarin");
+  fake.files.AddFile("C:\\Tools\\edit.exe");
+  const std::string library = "C:\\velmarin\\velmarin.icl";
+  const struct {
+    const char* path;
+    const char* iconFile;
+    int16_t iconIndex;
+    std::string file;  // the preview's source
+    int16_t index;
+  } cases[] = {
+      {"C:\\Tools\\edit.exe", "C:\\Tools\\icons.dll", 3, "C:\\Tools\\edit.exe", 3},
+      {",EXIT", "", 5, library, 12},
+      {",EXIT", " C:\\i.ico ", 2, "C:\\i.ico", 2},
+      {"C:\\gone.exe", "C:\\Tools\\icons.dll", 1, library, 13},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    Target().Path = c.path;
+    Target().IconFile = c.iconFile;
+    Target().IconIndex = c.iconIndex;
+    DialogForm form = Open([](IDialog& d) { UserClicks(d, "Cancel"); });
+    const DialogControl* pic = FindControl(form, "IconPic");
+    EXPECT_EQ(pic->iconItem, c.path);
+    EXPECT_EQ(pic->iconFile, c.file);
+    EXPECT_EQ(pic->iconIndex, c.index);
+    EXPECT_EQ(pic->iconLibrary, c.file == library);
+  }
+}
+
 TEST_F(ButtonDialogTest, PathSeekNamesTheToolTipWithOrWithoutExtension) {
   fake.dialogs.fileAnswer = "D:\\Games\\space.war.exe";
+  fake.files.AddFile("D:\\Games\\space.war.exe");
   const DialogForm after = [&] {
     DialogForm shown;
     Open([&](IDialog& d) {

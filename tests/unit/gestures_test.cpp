@@ -335,10 +335,15 @@ TEST(RightDragBetweenCells, TheMenuSwapsInsertsMovesCopiesOrOpens) {
   p.Gesture(8, OverCell(1), 0, MouseButton::Right, "");
   EXPECT_EQ(p.At(1).Path, "C:\\tools\\edit.exe") << "a dismissed menu changes nothing";
 
-  // An internal name as the source: no item of its own in the menu.
-  p.Slot(7, ",EXIT");
-  p.Gesture(7, OverCell(1), 0, MouseButton::Right);
-  EXPECT_EQ(p.Captions().front(), "入れ替え(&R)");
+  // The source's own item: its file name, or the item itself where it has none; an internal
+  // name has no item of its own in the menu.
+  const std::pair<const char*, const char*> sources[] = {
+      {"C:\\", "C:\\"}, {"\\\\srv\\share\\", "\\\\srv\\share\\"}, {",EXIT", "入れ替え(&R)"}};
+  for (const auto& [item, first] : sources) {
+    p.Slot(7, item);
+    p.Gesture(7, OverCell(1), 0, MouseButton::Right);
+    EXPECT_EQ(p.Captions().front(), first) << item;
+  }
 }
 
 TEST(RightClickOnACell, PagesDrawerItemsFolderAndProperties) {

@@ -41,6 +41,11 @@ TEST(Pages, BackThroughTheHistoryWithoutRecordingIt) {
   ASSERT_EQ(f.History(), (History{0, 3, 5}));
   ASSERT_EQ(f.Pos(), 3);
   EXPECT_EQ(f.ArrowIcon(kBackCell), kBackIcon);
+  // The lit arrow lies on a fresh up face, not over the grey one drawn before it.
+  const auto& back = f.fake.controls.controls[{ControlKind::TitleBar, kBackCell}];
+  EXPECT_EQ(back.faceList, FaceList::ImageList2);
+  EXPECT_EQ(back.face, 1);
+  EXPECT_EQ(back.drawn.size(), 1u);
 
   PageGo(f.app, -1);
   EXPECT_EQ(f.app.model.CurrentPage, 3);
@@ -125,8 +130,9 @@ TEST(Pages, ThePageAlreadyShownOrNoPageChangesNothing) {
 TEST(Pages, TheWindowTakesNoInputWhileTheRowIsRedrawn) {
   PagesFixture f;
   PageChange(f.app, 2, false, false);
-  const std::vector<std::string> expected{"DisableMainWindow", "SkinPaint(0:1,0)", "RepaintPage",
-                                          "ApplyToolTips", "EnableMainWindow"};
+  const std::vector<std::string> expected{
+      "DisableMainWindow", "SkinPaint(0:1,0)", "RepaintPage",     "ApplyToolTips",
+      "EnableMainWindow",  "SkinPaint(0:3,1)", "SkinPaint(0:4,1)"};  // the arrows last
   EXPECT_EQ(f.log, expected);
   EXPECT_EQ(f.Caption(), std::vector<std::string>{"P2@3,2 10pt bold #0"});
 }

@@ -1,9 +1,15 @@
 // The program's dialogs on the real backend, driven with real keys and clicks: where activation
-// and the focus go, which button Enter presses, what the page list's selection puts in the
-// caption box, and which window owns a box or a menu raised inside a dialog.
+// and the focus go, which button Enter presses, how Tab and the arrows go through option groups,
+// what the page list's selection puts in the caption box, which icon the button dialog's preview
+// shows, and which window owns a box or a menu raised inside a dialog.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dialog_rig.h"
+// (windows.h above)
+#include <shellapi.h>
+
 #include "dialogs/about_box.h"
 #include "dialogs/button_property.h"
 #include "dialogs/page_property.h"
@@ -262,6 +268,93 @@ TEST(DialogWindow, BoxesAndMenusBelongToTheDialogThatRaisedThem) {
       EXPECT_TRUE(seen.focusInDialogAfter);
     }
   }
+}
+
+TEST(DialogWindow, AnOptionGroupIsOneTabStopInsideWhichTheArrowsChoose) {
+  Rig rig;
+  rig.app.model.Pages[0].Buttons[0].ShowCmd = 2;  // minimised: the second option
+  const DialogForm form = FormOf(rig, Which::Button);
+  std::vector<std::string> focus;  // the control with the focus, by name and index
+  auto note = [&] {
+    return Note([&] {
+      for (const DialogControl& c : form.controls) {
+        if (Rig::Control(form, c.name, c.index) == GetFocus()) {
+          focus.push_back(c.name + std::to_string(c.index));
+        }
+      }
+    });
+  };
+  // From Cancel back past Apply and the drawer list into the group, twice down (round to the
+  // first), then on out of it.
+  ASSERT_TRUE(rig.Run(
+      Opener(rig, Which::Button),
+      {Press(VK_TAB, true), Press(VK_TAB, true), Press(VK_TAB, true), note(), Press(VK_DOWN),
+       note(), Press(VK_DOWN), note(), Press(VK_TAB), note(), Press(VK_RETURN)}));
+  EXPECT_EQ(focus,
+            (std::vector<std::string>{"ShowCmd1", "ShowCmd2", "ShowCmd0", "MiniDrawerList0"}));
+  EXPECT_EQ(rig.app.model.Pages[0].Buttons[0].ShowCmd, 0) << "the arrows chose normal";
+}
+
+// The pixels of a picture as large as the window's client area, painted by `paint`.
+std::vector<COLORREF> PictureAsLargeAs(HWND window,
+                                       const std::function<void(HDC, HDC, const RECT&)>& paint) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  HDC screen = GetDC(window);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, rect.right, rect.bottom);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  paint(dc, screen, rect);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < rect.bottom; ++y) {
+    for (int x = 0; x < rect.right; ++x) pixels.push_back(GetPixel(dc, x, y));
+  }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(window, screen);
+  return pixels;
+}
+
+// What the window shows.
+std::vector<COLORREF> Shown(HWND window) {
+  return PictureAsLargeAs(window, [](HDC dc, HDC screen, const RECT& rect) {
+    BitBlt(dc, 0, 0, rect.right, rect.bottom, screen, 0, 0, SRCCOPY);
+  });
+}
+
+// Icon `index` of the program's icon library centred on the dialog's face.
+std::vector<COLORREF> LibraryIconAsLargeAs(HWND window, int index) {
+  return PictureAsLargeAs(window, [index](HDC dc, HDC, const RECT& rect) {
+    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+    wchar_t exe[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring library(exe);
+    library = library.substr(0, library.rfind(L'\\')) + L"\\velmarin.icl";
+    HICON icon = ExtractIconW(GetModuleHandleW(nullptr), library.c_str(), index);
+    DrawIconEx(dc, (rect.right - 32) / 2, (rect.bottom - 32) / 2, icon, 32, 32, 0, nullptr,
+               DI_NORMAL);
+    if (icon) DestroyIcon(icon);
+  });
+}
+
+TEST(DialogWindow, TheIconPreviewShowsTheCellsLibraryIconForAnInternalName) {
+  Rig rig;
+  Button& button = rig.app.model.Pages[0].Buttons[0];
+  button.Path = ",EXIT";
+  const DialogForm form = FormOf(rig, Which::Button);
+  std::vector<COLORREF> shown;
+  std::vector<COLORREF> wanted;
+  ASSERT_TRUE(rig.Run(Opener(rig, Which::Button), {Note([&] {
+                                                     HWND preview = Rig::Control(form, "IconPic");
+                                                     shown = Shown(preview);
+                                                     wanted = LibraryIconAsLargeAs(preview, 12);
+                                                   }),
+                                                   Press(VK_ESCAPE)}));
+  ASSERT_NE(std::count(wanted.begin(), wanted.end(), GetSysColor(COLOR_BTNFACE)),
+            static_cast<ptrdiff_t>(wanted.size()))
+      << "the library gave no icon";
+  EXPECT_TRUE(shown == wanted) << "library icon 12, as the cell shows it";
 }
 
 TEST(DialogWindow, ToolTipsShowOverLabelsAndButtons) {
