@@ -487,11 +487,13 @@ TEST(ShelfDrop, AltPressDragsOutOnlyExistingFilesOnceTheMouseMoves) {
   EXPECT_TRUE(f.fake.messageBox.shown.empty());
 }
 
-TEST(ShelfOpening, ClosingHandsTheKeyboardToTheRunBox) {
+TEST(ShelfOpening, ClosingHandsTheKeyboardToTheRunBoxAndDragsToTheToggle) {
   ShelfFixture f;
   f.app.model.settings.options.StorageDblClickClose = true;
-  // The keyboard in the list: every way of closing hands it to the Run box. The settings
-  // dialog's new layout closes the shelf when its state is not kept.
+  bool& toggleTakesDrags = f.fake.controls.controls[{ControlKind::StorageOpen, 0}].acceptsDrops;
+  // The keyboard in the list: every way of closing hands it to the Run box, and lets a drag over
+  // the toggle open the shelf again. The settings dialog's new layout closes the shelf when its
+  // state is not kept.
   const std::function<void()> closings[] = {
       [&] { f.Toggle(); },
       [&] {
@@ -501,11 +503,13 @@ TEST(ShelfOpening, ClosingHandsTheKeyboardToTheRunBox) {
   };
   for (const auto& close : closings) {
     OpenShelf(f.app);
+    EXPECT_FALSE(toggleTakesDrags);
     f.shelf.hasKeyboard = true;
     const int before = f.fake.runList.focusCount;
     close();
     EXPECT_FALSE(f.app.model.StorageIsOpen);
     EXPECT_EQ(f.fake.runList.focusCount, before + 1);
+    EXPECT_TRUE(toggleTakesDrags);
   }
   // With the keyboard elsewhere, closing leaves it there.
   OpenShelf(f.app);
