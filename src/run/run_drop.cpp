@@ -3,6 +3,7 @@
 #include "core/guarded.h"
 #include "core/menu.h"
 #include "launch/names.h"
+#include "launch/shelf_paths.h"
 #include "run/run_box.h"
 
 namespace velmarin {
@@ -11,19 +12,6 @@ namespace {
 
 constexpr int kLeft = 1;
 constexpr int kRight = 2;
-
-// The long or short form of an existing path; the path as it was when it has none.
-std::string LongPathOf(App& app, const std::string& path) {
-  if (!app.platform.files) return path;
-  auto name = app.platform.files->LongName(path);
-  return name && !name->empty() ? *name : path;
-}
-
-std::string ShortPathOf(App& app, const std::string& path) {
-  if (!app.platform.files) return path;
-  auto name = app.platform.files->ShortName(path);
-  return name && !name->empty() ? *name : path;
-}
 
 }  // namespace
 
@@ -42,8 +30,8 @@ void Run_OLEDragDrop(App& app, const std::vector<std::string>& files, int shift)
   std::string p = files.front();
   const int button = app.form.run.RunDragButton;
   if (button == kLeft) {
-    if (shift == kShiftMask) p = LongPathOf(app, p);
-    if (shift == kCtrlMask) p = ShortPathOf(app, p);
+    if (shift == kShiftMask) p = ToLongPath(app, p);
+    if (shift == kCtrlMask) p = ToShortPath(app, p);
   } else if (button == kRight) {
     // An answer left from an earlier menu must not stand for this one.
     ClearMenuResult(app);
@@ -51,9 +39,9 @@ void Run_OLEDragDrop(App& app, const std::vector<std::string>& files, int shift)
     const std::string result = app.form.MenuResult;
     ClearMenuResult(app);
     if (result == "LongPath") {
-      p = LongPathOf(app, p);
+      p = ToLongPath(app, p);
     } else if (result == "ShortPath") {
-      p = ShortPathOf(app, p);
+      p = ToShortPath(app, p);
     } else {
       return;
     }

@@ -74,6 +74,10 @@ void SetShelfState(App& app) {
   toggle.SetValue(open ? 1 : 0);
   toggle.SetPushed(open);
   EnableShelfList(app, open);
+  // A drag over the toggle opens a closed shelf, also one the settings dialog closed.
+  if (IControls* controls = app.platform.controls) {
+    controls->AcceptDrops({ControlKind::StorageOpen, 0}, !open);
+  }
   if (!open && app.platform.system) app.platform.system->MoveMainWindow(OuterRect(app, false));
   PaintPushButton(app, toggle);
 }

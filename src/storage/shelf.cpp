@@ -26,7 +26,13 @@ void FitWindow(App& app, bool open) {
                                                 : storage->top + border - 1);
 }
 
+void AcceptDropsOnToggle(App& app, bool accept) {
+  if (app.platform.controls) app.platform.controls->AcceptDrops(kToggle, accept);
+}
+
+// A closed shelf, however it was closed, opens again when a file is dragged over its toggle.
 void SetOpen(App& app, bool open) {
+  AcceptDropsOnToggle(app, !open);
   app.model.StorageIsOpen = open;
   app.model.settings.options.SavedStorageOpen = open;
   EnableShelfList(app, open);
@@ -37,16 +43,6 @@ void SetToggle(App& app, int16_t value) {
   Toggle(app).SetValue(value);
   Toggle(app).SetPushed(value != 0);
   PaintPushButton(app, Toggle(app));
-}
-
-void AcceptDropsOnToggle(App& app, bool accept) {
-  if (app.platform.controls) app.platform.controls->AcceptDrops(kToggle, accept);
-}
-
-// The double click closes the shelf without making the toggle take drags again.
-void CloseAfterDoubleClick(App& app) {
-  SetToggle(app, 0);
-  SetOpen(app, false);
 }
 
 }  // namespace
@@ -99,13 +95,11 @@ void PrepareShelfList(App& app) {
 
 void OpenShelf(App& app) {
   SetToggle(app, 1);
-  AcceptDropsOnToggle(app, false);
   SetOpen(app, true);
 }
 
-void CloseShelf(App& app, bool fromToggle) {
+void CloseShelf(App& app) {
   SetToggle(app, 0);
-  if (fromToggle) AcceptDropsOnToggle(app, true);
   SetOpen(app, false);
 }
 
@@ -132,7 +126,7 @@ void StorageOpen_MouseUp(App& app) {
   if (toggle.Value() == 0) {
     OpenShelf(app);
   } else {
-    CloseShelf(app, true);
+    CloseShelf(app);
   }
 }
 
@@ -177,7 +171,7 @@ void Storage_DblClick(App& app) {
   if (CountSelected(app) > 0 && o.StorageDblClickExecute) {
     LaunchShelfItem(app, FocusedKey(app), "", "");
   }
-  if (o.StorageDblClickClose) CloseAfterDoubleClick(app);
+  if (o.StorageDblClickClose) CloseShelf(app);
 }
 
 void LaunchShelfItem(App& app, const std::string& item, const std::string& verb,

@@ -26,9 +26,10 @@ void EnableShelfList(App& app, bool enabled);
 // until the window's layout sets the shelf open or closed.
 void PrepareShelfList(App& app);
 
+// The toggle takes dragged files exactly while the shelf is closed, so a drag over it opens the
+// shelf however it was closed.
 void OpenShelf(App& app);
-// fromToggle: the toggle takes dragged files again, so a later drag over it opens the shelf.
-void CloseShelf(App& app, bool fromToggle);
+void CloseShelf(App& app);
 
 void StorageOpen_MouseDown(App& app);
 void StorageOpen_MouseUp(App& app);

@@ -1,5 +1,6 @@
 #include "storage/shelf_commands.h"
 
+#include <string>
 #include <vector>
 
 #include "launch/names.h"
@@ -74,6 +75,33 @@ void CutOrCopy(App& app, bool cut) {
   CopyFilesToClipboard(app, files, cut ? kDropEffectMove : kDropEffectCopy);
 }
 
+// The name a shortcut to an item is given: the item's own name without its extension; a root,
+// which has none, its drive letter ("C") or its share's name.
+std::string LinkNameOf(const Button& parts) {
+  if (!parts.BaseName.empty()) return parts.BaseName;
+  if (!parts.FileName.empty()) return parts.FileName;  // ".profile"
+  std::string root = parts.DriveName;
+  const size_t cut = root.find_last_of("\\/");
+  if (cut != std::string::npos) root.erase(0, cut + 1);
+  if (root.size() == 2 && root[1] == ':') root.pop_back();
+  return root;
+}
+
+// The first of "name", "name (2)", "name (3)", ... that no file or folder of the desktop takes
+// with ".lnk" after it; empty when there is no desktop, no name, or no free one among the first
+// thousand.
+std::string FreeLinkName(App& app, const std::string& desktop, const std::string& name) {
+  if (desktop.empty() || name.empty()) return {};
+  constexpr int kMostTried = 1000;
+  for (int n = 1; n <= kMostTried; ++n) {
+    std::string candidate = n == 1 ? name : name + " (" + std::to_string(n) + ")";
+    if (!FileExist(app, desktop + "\\" + candidate + ".lnk")) return candidate;
+  }
+  return {};
+}
+
+// A shortcut never replaces a file already on the desktop (another shortcut, or the very entry
+// it is made from): it takes the next free name.
 void Shortcut(App& app) {
   const std::string key = FocusedKey(app);
   if (!FileExist(app, key)) return;
@@ -82,12 +110,13 @@ void Shortcut(App& app) {
   SetPathParts(app, temp);
   // Without a desktop folder there is nowhere to put it (never "\\name.lnk" at the drive root).
   const std::string desktop = DesktopFolder(app);
+  const std::string name = FreeLinkName(app, desktop, LinkNameOf(temp));
   ShellLink link;
-  if (!desktop.empty()) link.linkFile = desktop + "\\" + temp.BaseName + ".lnk";
+  if (!name.empty()) link.linkFile = desktop + "\\" + name + ".lnk";
   link.target = key;
   link.iconFile = key;
   link.showCmd = 5;
-  if (!MakeLink(app, link) && CreateDesktopShortcut(app, key, temp.BaseName) == 0) return;
+  if (!MakeLink(app, link) && CreateDesktopShortcut(app, key, name) == 0) return;
   AddToShelf(app, link.linkFile);
 }
 
@@ -166,7 +195,7 @@ int32_t CreateDesktopShortcut(App& app, const std::string& target, const std::st
     SetPathParts(app, temp);
     ShellLink link;
     const std::string desktop = DesktopFolder(app);
-    if (!desktop.empty()) link.linkFile = desktop + "\\" + name + ".lnk";
+    if (!desktop.empty() && !name.empty()) link.linkFile = desktop + "\\" + name + ".lnk";
     link.target = target;
     // The second way has values of its own: the target's folder to work in, window style 4.
     link.workDir = temp.ParentFolder;

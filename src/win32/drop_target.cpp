@@ -22,10 +22,12 @@ int ShiftOf(DWORD keys) {
   return shift;
 }
 
+// A copy where the source offers one, else a link, else the move some sources offer alone.
 DWORD EffectOf(DropEffect answer, DWORD allowed) {
   if (answer != DropEffect::Copy) return DROPEFFECT_NONE;
   if (allowed & DROPEFFECT_COPY) return DROPEFFECT_COPY;
   if (allowed & DROPEFFECT_LINK) return DROPEFFECT_LINK;
+  if (allowed & DROPEFFECT_MOVE) return DROPEFFECT_MOVE;
   return DROPEFFECT_NONE;
 }
 
@@ -114,7 +116,10 @@ HRESULT STDMETHODCALLTYPE DropTarget::Drop(IDataObject* data, DWORD keys, POINTL
     DragEvent event{DragAction::Drop, place->control, buttons,         ShiftOf(keys),
                     place->point.x,   place->point.y, std::move(files)};
     const DropEffect answer = deliver_ ? deliver_(event) : DropEffect::None;
+    // The files stay where they are: a move is reported as nothing done, so that the source
+    // deletes none of them.
     *effect = EffectOf(answer, allowed);
+    if (*effect == DROPEFFECT_MOVE) *effect = DROPEFFECT_NONE;
   }
   return S_OK;
 }

@@ -5,8 +5,9 @@
 // the point in that control), and turns enter, over, leave and drop into DragEvents: the
 // control, the buttons held (for a drop, those held when the drag came in, as none are held any
 // more), the shift keys, the point and the file list. What the app logic answers sets the
-// effect shown: a copy, or a link where the source offers no copy; never a move, which would
-// let the source delete the files.
+// effect shown: a copy, a link where the source offers no copy, a move where it offers only
+// that; a move is never reported back after the drop, which would let the source delete the
+// files.
 #include <ole2.h>
 #include <windows.h>
 

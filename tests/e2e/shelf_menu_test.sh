@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The shelf's right-click menu on its entries, chosen by the menu's letters: a program opened, a
-# shortcut on the desktop that the link reader follows to the file and its icon, a rename on disk,
-# a copy another program pastes, and a delete declined (file and entry stay) and then confirmed
+# shortcut on the desktop that the link reader follows to the file and its icon (and a shortcut
+# of that shortcut, which takes the next free name rather than replace it), a rename on disk, a
+# copy another program pastes, and a delete declined (file and entry stay) and then confirmed
 # (both go).
 #   shelf_menu_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
@@ -34,6 +35,7 @@ w=$(e2e_main_window) || e2e_fail "the main window did not show"
 first=65
 second=82
 third=98
+fourth=114
 # Opens the menu of an entry and picks an item by its letter; with a third argument the entry is
 # selected by a left click first (a left click on the selected entry would edit its label).
 e2e_pick() {
@@ -58,18 +60,27 @@ wait_for() {
 e2e_pick $third e select
 wait_for '[ -f "$files/probe copy.exe.txt" ]' || e2e_fail "open did not start the program"
 
-# Shortcut: written to the desktop; the link reader finds the file as target and icon.
+# Shortcut: written to the desktop; the link reader finds the file as target and icon. The
+# shortcut joins the shelf; a shortcut made of it there is "alpha file (2).lnk", and the first
+# keeps its target.
 user=${USER:-$(id -un)}
 desktop="$WINEPREFIX/drive_c/users/$user/Desktop"
 link="$desktop/alpha file.lnk"
-rm -f "$link"
+again="$desktop/alpha file (2).lnk"
+rm -f "$link" "$again"
 e2e_pick $first a select
 wait_for '[ -s "$link" ]' || e2e_fail "no shortcut at $link"
+e2e_pick $fourth a select
+wait_for '[ -s "$again" ]' || e2e_fail "no second shortcut at $again"
 cp "$link" "$dir/alpha file.lnk"
-rm -f "$link"
+cp "$again" "$dir/alpha file (2).lnk"
+rm -f "$link" "$again"
 info=$(lnkinfo "$dir/alpha file.lnk") || e2e_fail "lnkinfo cannot read the shortcut"
 grep -qF "Local path			: $folder\\alpha file.txt" <<<"$info" || e2e_fail "target: $info"
 grep -qF "Icon location			: $folder\\alpha file.txt" <<<"$info" || e2e_fail "icon: $info"
+info=$(lnkinfo "$dir/alpha file (2).lnk") || e2e_fail "lnkinfo cannot read the second shortcut"
+grep -qF "Local path			: C:\\users\\$user\\Desktop\\alpha file.lnk" <<<"$info" ||
+  e2e_fail "second target: $info"
 
 # Rename: the label edit renames the file.
 e2e_pick $second m select
@@ -103,9 +114,10 @@ wait_for '[ ! -f "$files/alpha file.txt" ]' || e2e_fail "a confirmed delete kept
 
 e2e_click_close "$w" 1
 e2e_wait_exit "$program" || e2e_fail "the program did not end on a left click"
-# The shelf written back: the renamed file, the program and the shortcut; the deleted file is
-# gone.
+# The shelf written back: the renamed file, the program and the two shortcuts; the deleted file
+# is gone.
 entries=$(iconv -f cp932 -t utf-8 "$dir/velmarin.ini" | tr -d '\r' | sed -n 's/^O=//p')
-want="$folder\\gamma file.txt"$'\n'"$folder\\probe copy.exe"$'\n'"C:\\users\\$user\\Desktop\\alpha file.lnk"
+shortcuts="C:\\users\\$user\\Desktop\\alpha file"
+want="$folder\\gamma file.txt"$'\n'"$folder\\probe copy.exe"$'\n'"$shortcuts.lnk"$'\n'"$shortcuts (2).lnk"
 [ "$entries" = "$want" ] || e2e_fail "the shelf holds [$entries], not [$want]"
 echo "PASS"

@@ -38,15 +38,25 @@ TEST(RunDrop, TheFirstPathGoesInQuotedAfterWhatTheBoxHolds) {
 }
 
 TEST(RunDrop, ShiftAndCtrlChooseTheLongOrShortForm) {
-  RunDropFixture f;
-  f.Drop({kLong}, kDragLeftButton, kCtrlMask);
-  EXPECT_EQ(f.fake.runList.text, kShort);
-  f.fake.runList.SetText("");
-  f.Drop({kShort}, kDragLeftButton, kShiftMask);
-  EXPECT_EQ(f.fake.runList.text, std::string("\"") + kLong + "\"");
-  f.fake.runList.SetText("");
-  f.Drop({kShort}, kDragLeftButton, kShiftMask | kCtrlMask);
-  EXPECT_EQ(f.fake.runList.text, kShort) << "both keys: the path as dropped";
+  struct Case {
+    std::string dropped;
+    int shift;
+    std::string text;
+  };
+  const std::string longQuoted = std::string("\"") + kLong + "\"";
+  const Case cases[] = {
+      {kLong, kCtrlMask, kShort},
+      {kShort, kShiftMask, longQuoted},
+      {kShort, kShiftMask | kCtrlMask, kShort},  // both keys: the path as dropped
+      // The long form of a folder has no "\" at its end; a root keeps its own.
+      {"C:\\Program Files\\Long Name\\", kShiftMask, "\"C:\\Program Files\\Long Name\""},
+      {"C:\\", kShiftMask, "C:\\"},
+  };
+  for (const Case& c : cases) {
+    RunDropFixture f;
+    f.Drop({c.dropped}, kDragLeftButton, c.shift);
+    EXPECT_EQ(f.fake.runList.text, c.text) << c.dropped << " " << c.shift;
+  }
 }
 
 TEST(RunDrop, TheRightButtonAsksWithoutTheToolTipItem) {

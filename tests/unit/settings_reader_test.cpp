@@ -226,9 +226,17 @@ TEST(SettingsReader, NumbersAndTheWindowPosition) {
 
   SettingsFixture g;
   g.fake.screen.height = 600;
-  g.Load(CrLf({"X=-100", "Y=20000", "X=abc", "X=+-7", "Y=1e400"}) + "\r\n");
+  g.Load(CrLf({"X=-100", "Y=20000", "X=abc", "X=+-7", "Y=1e400", "X=99999999999", "Y=-491506"}) +
+         "\r\n");
   EXPECT_EQ(g.app.model.WindowLeft, -100);  // a sign after a sign is not a number
   EXPECT_EQ(g.app.model.WindowTop, 2000);   // 20000 modulo 600 x 15 twips
+  // Farther out than 32767 pixels (491 505 twips) is passed over; that far is still taken
+  // modulo the screen.
+  SettingsFixture far;
+  far.fake.screen.height = 600;
+  far.Load(CrLf({"X=491505", "Y=-491505"}) + "\r\n");
+  EXPECT_EQ(far.app.model.WindowLeft, 15345);
+  EXPECT_EQ(far.app.model.WindowTop, -5505);
 
   SettingsFixture none;
   none.Load(CrLf({"X=", "Y=nan", "X=+-100", "Y=-+100", "X=++1"}) + "\r\n");

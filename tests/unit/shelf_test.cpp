@@ -353,6 +353,38 @@ TEST(ShelfCommands, ShortcutOnTheDesktopJoinsTheShelfAndFailsLoudly) {
   EXPECT_EQ(f.Keys().size(), 2u);
 }
 
+// A shortcut never replaces a file on the desktop; a root is named by its drive letter or share.
+TEST(ShelfCommands, ShortcutTakesTheNextFreeName) {
+  struct Case {
+    std::string entry;
+    std::vector<std::string> onDesktop;
+    std::string link;
+  };
+  const std::string desk = "C:\\Users\\me\\Desktop\\";
+  const Case cases[] = {
+      {"C:\\Tools\\ed.exe", {"ed (2).lnk"}, "ed.lnk"},
+      {"C:\\Tools\\ed.exe", {"ed.lnk", "ed (2).lnk", "ed (4).lnk"}, "ed (3).lnk"},
+      {desk + "ed.lnk", {"ed.lnk"}, "ed (2).lnk"},  // the entry is itself on the desktop
+      {"C:\\Tools\\.profile", {}, ".profile.lnk"},
+      {"D:\\", {"D.lnk"}, "D (2).lnk"},
+      {"\\\\server\\share", {}, "share.lnk"},
+  };
+  for (const Case& c : cases) {
+    ShelfFixture f;
+    f.fake.files.AddFolder("D:\\");
+    f.fake.files.AddFolder("\\\\server\\share");
+    f.fake.files.AddFile("C:\\Tools\\ed.exe");
+    f.fake.files.AddFile("C:\\Tools\\.profile");
+    for (const std::string& name : c.onDesktop) f.fake.files.AddFile(desk + name);
+    f.Put(c.entry, true);
+    f.shelf.focused = 0;
+    RunShelfCommand(f.app, "Shortcut", 0);
+    ASSERT_EQ(f.fake.shell.links.size(), 1u) << c.entry;
+    EXPECT_EQ(f.fake.shell.links[0].linkFile, desk + c.link) << c.entry;
+    EXPECT_EQ(f.Keys().back(), desk + c.link) << c.entry;
+  }
+}
+
 TEST(ShelfPaths, LongShortAndParentForms) {
   ShelfFixture f;
   f.fake.files.SetDriveType('E', DriveType::Fixed);
@@ -487,11 +519,13 @@ TEST(ShelfDrop, AltPressDragsOutOnlyExistingFilesOnceTheMouseMoves) {
   EXPECT_TRUE(f.fake.messageBox.shown.empty());
 }
 
-TEST(ShelfOpening, ClosingHandsTheKeyboardToTheRunBox) {
+TEST(ShelfOpening, ClosingHandsTheKeyboardToTheRunBoxAndDragsToTheToggle) {
   ShelfFixture f;
   f.app.model.settings.options.StorageDblClickClose = true;
-  // The keyboard in the list: every way of closing hands it to the Run box. The settings
-  // dialog's new layout closes the shelf when its state is not kept.
+  bool& toggleTakesDrags = f.fake.controls.controls[{ControlKind::StorageOpen, 0}].acceptsDrops;
+  // The keyboard in the list: every way of closing hands it to the Run box, and lets a drag over
+  // the toggle open the shelf again. The settings dialog's new layout closes the shelf when its
+  // state is not kept.
   const std::function<void()> closings[] = {
       [&] { f.Toggle(); },
       [&] {
@@ -501,11 +535,13 @@ TEST(ShelfOpening, ClosingHandsTheKeyboardToTheRunBox) {
   };
   for (const auto& close : closings) {
     OpenShelf(f.app);
+    EXPECT_FALSE(toggleTakesDrags);
     f.shelf.hasKeyboard = true;
     const int before = f.fake.runList.focusCount;
     close();
     EXPECT_FALSE(f.app.model.StorageIsOpen);
     EXPECT_EQ(f.fake.runList.focusCount, before + 1);
+    EXPECT_TRUE(toggleTakesDrags);
   }
   // With the keyboard elsewhere, closing leaves it there.
   OpenShelf(f.app);

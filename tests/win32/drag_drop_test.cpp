@@ -91,14 +91,21 @@ TEST(DropTarget, TurnsOleCallsIntoDragEvents) {
   EXPECT_EQ(r.events[5].files.size(), 2u);
   data->Release();
 
-  // A source offering only a move: nothing, whatever the app logic answers.
+  // A source offering only a move drops too; after the drop it hears that nothing was moved,
+  // so it deletes nothing.
   Recorder moveOnly;
   IDataObject* again = MakeFileDataObject(kPaths);
   effect = DROPEFFECT_MOVE;
   moveOnly.target->DragEnter(again, MK_LBUTTON, {30, 40}, &effect);
+  EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_MOVE));
+  effect = DROPEFFECT_MOVE;
+  moveOnly.target->DragOver(MK_LBUTTON, {150, 40}, &effect);
+  EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE)) << "the mode cell still answers no";
+  effect = DROPEFFECT_MOVE;
+  moveOnly.target->Drop(again, 0, {30, 40}, &effect);
   EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
-  moveOnly.target->DragLeave();
-  EXPECT_EQ(moveOnly.events.back().action, DragAction::Leave);
+  EXPECT_EQ(moveOnly.events.back().action, DragAction::Drop);
+  EXPECT_EQ(moveOnly.events.back().files.size(), 2u);
   again->Release();
 }
 
