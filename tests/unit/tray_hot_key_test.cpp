@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/program_commands.h"
 #include "dialogs/settings_dialog.h"
 #include "launch_test_support.h"
 #include "shell/hot_key.h"
@@ -189,24 +188,6 @@ TEST(HotKey, ARefusedOrBareKeyIsNotRegisteredButKept) {
     EXPECT_EQ(f.app.model.settings.HotKeyKey, c.key);
     EXPECT_TRUE(f.fake.messageBox.shown.empty());
   }
-}
-
-TEST(HotKey, TheSettingsDialogTellsThatABareKeyWasNotSet) {
-  TrayFixture f;
-  ProgramCommands commands(f.app);
-  f.app.commands = &commands;
-  f.fake.dialogs.scripts.push_back([](IDialog& d) {
-    UserClicks(d, "chkAppearance", 6);
-    UserChoosesLine(d, "HotKeyKey", 24);  // "A", with no modifier checked
-    UserClicks(d, "Apply");
-  });
-  ShowSettingsDialog(f.app);
-  ASSERT_EQ(f.fake.messageBox.shown.size(), 1u);
-  EXPECT_EQ(f.fake.messageBox.shown[0].text, "ホットキーの設定に失敗しました。");
-  EXPECT_EQ(f.fake.desktop.hotKeyAtom, "");
-  EXPECT_TRUE(f.app.model.settings.options.UseHotKey);
-  EXPECT_EQ(f.app.model.settings.HotKeyFlg, 0);
-  EXPECT_EQ(f.app.model.settings.HotKeyKey, 65);
 }
 
 }  // namespace
