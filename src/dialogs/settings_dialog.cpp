@@ -32,6 +32,21 @@ std::optional<int64_t> WholePart(const std::string& text) {
   return ToInt64Rounded(whole).value_or(0);
 }
 
+// The buttons the settings file would no longer keep with n cells a page: those with an item
+// in the cells from n up to the ones shown now, on every page.
+int ButtonsBeyond(const Model& m, int n) {
+  const int shown = std::clamp<int>(m.settings.MaxButton, 0, kButtonSlots);
+  int count = 0;
+  for (int32_t p = 0; p < m.PageCount; ++p) {
+    const Page* page = PageAt(m, p);
+    if (!page) continue;
+    for (int j = n; j < shown; ++j) {
+      if (!page->Buttons[static_cast<size_t>(j)].Path.empty()) ++count;
+    }
+  }
+  return count;
+}
+
 }  // namespace
 
 std::vector<std::pair<std::string, int32_t>> HotKeyKeys() {
@@ -199,7 +214,8 @@ void Config::Apply_Click() {
   }
   // The row holds 1 to 12 buttons, whatever is typed.
   if (auto n = WholePart(C("txtAppearance", 2).text)) {
-    s.MaxButton = static_cast<int16_t>(std::clamp<int64_t>(*n, 1, kButtonSlots));
+    const auto wanted = static_cast<int16_t>(std::clamp<int64_t>(*n, 1, kButtonSlots));
+    if (FewerCellsConfirmed(wanted)) s.MaxButton = wanted;
   }
   if (auto n = WholePart(C("txtBehavior").text); n && *n >= -32768 && *n <= 32767) {
     s.MaxMultiExecute = static_cast<int16_t>(*n);
@@ -237,13 +253,29 @@ void Config::Apply_Click() {
   } else {
     Guarded([&] { app_.Commands().UnregisterAppHotKey(); });
   }
+  const bool startMode = o.StartInExecuteMode;
   const auto behavior = BehaviorOptions();
   for (int i = 0; i < kBehaviorChecks; ++i) *behavior[i] = C("chkBehavior", i).checked;
+  // A start mode changed here takes effect at once; otherwise the mode stays as the user left it.
+  if (o.StartInExecuteMode != startMode) m.DropMode = o.StartInExecuteMode;
 
   Guarded([&] { Shape(app_, false); });
   if (app_.platform.system) app_.platform.system->EnableMainWindow(true);
   Guarded([&] { Activate(app_, true); });
   Close();
+}
+
+// Fewer cells a page leave the buttons in the cells above out of the settings file at the next
+// save: when there are any, the user is asked first, and No keeps the number as it was.
+bool Config::FewerCellsConfirmed(int n) {
+  const int lost = ButtonsBeyond(app_.model, n);
+  if (lost == 0) return true;
+  if (!app_.platform.messageBox) return false;
+  const std::string text = "表示するボタンの数を " + std::to_string(n) +
+                           " にすると、登録されている " + std::to_string(lost) +
+                           " 個のボタンが失われます。よろしいですか？";
+  return app_.platform.messageBox->Show(text, "ボタンの数の変更", MbButtons::YesNo,
+                                        MbIcon::Question) == MbResult::Yes;
 }
 
 void Config::Cancel_Click() {

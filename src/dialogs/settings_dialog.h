@@ -38,6 +38,7 @@ class Config final : public FormDialog {
  private:
   void BuildControls();  // settings_dialog_layout.cpp
   void ShowMonitor(int k);
+  bool FewerCellsConfirmed(int n);
   std::array<bool*, kAppearanceChecks> AppearanceOptions();
   std::array<bool*, kBehaviorChecks> BehaviorOptions();
   std::array<int32_t*, kColorSwatches> ColorSettings();

@@ -5,11 +5,19 @@
 
 namespace velmarin {
 
+namespace {
+
+// Alt, Ctrl, Shift and Win, as the hot key's modifier bits.
+constexpr int32_t kModifierKeys = 1 | 2 | 4 | 8;
+
+}  // namespace
+
 bool RegisterAppHotKey(App& app, const std::string& atomName, int32_t modifiers, int32_t key) {
   bool accepted = false;
   if (IDesktop* desktop = app.platform.desktop) {
     desktop->UnregisterHotKey();
-    accepted = desktop->RegisterHotKey(atomName, modifiers, key);
+    // A key without a modifier would be taken from every program's typing.
+    if (modifiers & kModifierKeys) accepted = desktop->RegisterHotKey(atomName, modifiers, key);
   }
   app.model.settings.HotKeyFlg = modifiers;
   app.model.settings.HotKeyKey = key;

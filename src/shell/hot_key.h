@@ -8,8 +8,9 @@
 
 namespace velmarin {
 
-// Registers the hot key under the atom name (a held one is released first). The settings keep
-// the modifiers and the key whether the system accepted them or not; false when it refused.
+// Registers the hot key under the atom name (a held one is released first). A key without Alt,
+// Ctrl, Shift or Win is refused like one the system refuses. The settings keep the modifiers and
+// the key whether the key was taken or not; false when it was refused.
 bool RegisterAppHotKey(App& app, const std::string& atomName, int32_t modifiers, int32_t key);
 void UnregisterAppHotKey(App& app);
 

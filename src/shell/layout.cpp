@@ -58,9 +58,15 @@ PixelRect OuterRect(App& app, bool shelfOpen) {
           2 * app.form.BorderWidth + g.clientWidth, OuterHeight(app, shelfOpen)};
 }
 
+// At start-up the mode is the one kept from the last run or the start mode; later it stays as the
+// user left it (the settings dialog sets it itself when its start mode was changed).
 void SetDropMode(App& app, bool firstTime) {
   const Options& o = app.model.settings.options;
-  SetDropModeShown(app, (firstTime && o.KeepDropMode) ? o.SavedDropMode : o.StartInExecuteMode);
+  if (!firstTime) {
+    SetDropModeShown(app, app.model.DropMode);
+    return;
+  }
+  SetDropModeShown(app, o.KeepDropMode ? o.SavedDropMode : o.StartInExecuteMode);
 }
 
 // With KeepStorageOpen the shelf opens as it was left (at start-up and after the settings
@@ -230,7 +236,14 @@ void Shape(App& app, bool firstTime) {
   Guarded([&] {
     if (!firstTime) app.Commands().RepaintPage();
   });
+  Guarded([&] {
+    if (!firstTime) app.Commands().ApplyToolTips();
+  });
   Guarded([&] { PaintArrowCells(app); });
+  // Laid out again, the history arrows show where the history stands (at start-up it is empty).
+  Guarded([&] {
+    if (!firstTime) EnableGo(app);
+  });
   Guarded([&] {
     app.Commands().SkinPaint(ControlId{ControlKind::TitleBar, 1}, 0);
     app.Commands().SkinPaint(ControlId{ControlKind::TitleBar, 2}, 0);

@@ -43,7 +43,8 @@ int32_t BorderWidthOf(int outerWidth, int clientWidth);
 int32_t WrapOnScreen(float positionTwips, int32_t screenTwips);
 
 // Lays the main window out (sizes, places, drop mode, shelf state, the small cells). At start-up
-// firstTime is true; the settings dialog calls it again with false.
+// firstTime is true and sets the drop mode from its options; the settings dialog calls it again
+// with false, which keeps the mode and shows the page's cells, tool tips and history arrows.
 void Shape(App& app, bool firstTime);
 
 // The window came onto a screen of another DPI and now stands at (left, top), in layout pixels:

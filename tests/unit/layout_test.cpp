@@ -126,17 +126,20 @@ TEST(Shape, ShelfAndDropModeFollowTheirOptions) {
     EXPECT_EQ(toggle.Pushed(), c.open);
     EXPECT_EQ(l.Cell(ControlKind::StorageOpen).face, c.open ? 2 : 1);
   }
+  // At start-up the mode comes from the options; laid out again later, it stays as it was.
   struct Mode {
-    bool firstTime, keep, saved, startExec, dropMode;
+    bool firstTime, keep, saved, startExec, before, dropMode;
   };
   for (const Mode c :
-       {Mode{true, true, false, true, false}, Mode{true, true, true, false, true},
-        Mode{true, false, true, false, false}, Mode{false, true, true, false, false}}) {
+       {Mode{true, true, false, true, false, false}, Mode{true, true, true, false, false, true},
+        Mode{true, false, true, false, true, false}, Mode{false, true, true, false, true, true},
+        Mode{false, false, false, true, false, false}}) {
     Laid l;
     Options& o = l.app.model.settings.options;
     o.KeepDropMode = c.keep;
     o.SavedDropMode = c.saved;
     o.StartInExecuteMode = c.startExec;
+    l.app.model.DropMode = c.before;
     Shape(l.app, c.firstTime);
     EXPECT_EQ(l.app.model.DropMode, c.dropMode);
     EXPECT_EQ(l.app.form.pushButtons[kDDExecuteIndex].Value(), c.dropMode ? 1 : 0);

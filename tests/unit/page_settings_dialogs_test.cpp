@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "app/program_commands.h"
 #include "dialogs/about_box.h"
 #include "dialogs/page_property.h"
 #include "dialogs/settings_dialog.h"
 #include "fake/fake_platform.h"
+#include "panel/pages.h"
+#include "panel/push_button.h"
 
 namespace velmarin {
 namespace {
@@ -216,6 +219,96 @@ TEST_F(DialogsTest, SettingsHugePositionsWrapRoundTheScreen) {
   });
   EXPECT_EQ(app.model.WindowLeft, 1023 * 15);
   EXPECT_EQ(app.model.WindowTop, -255 * 15);
+}
+
+// Fewer cells would leave the buttons in the cells above out of the file: the user is asked with
+// their number, and No keeps the number of cells while the rest is applied.
+TEST_F(DialogsTest, SettingsFewerCellsAskBeforeButtonsAreLost) {
+  app.model.Pages[0].Buttons[6].Path = "C:\\six.exe";
+  app.model.Pages[2].Buttons[5].Path = "C:\\five.exe";
+  app.model.Pages[2].Buttons[7].Path = "C:\\seven.exe";
+  app.model.Pages[1].Buttons[7].Drawer[0] = "C:\\drawer.exe";  // no item: nothing to lose
+  struct Case {
+    const char* typed;
+    MbResult answer;
+    const char* question;  // nullptr: none asked
+    int16_t maxButton;
+  };
+  const Case cases[] = {
+      {"8", MbResult::No, nullptr, 8},
+      {"12", MbResult::No, nullptr, 12},
+      {"7", MbResult::No,
+       "表示するボタンの数を 7 にすると、登録されている 1 個のボタンが失われます。よろしいですか？",
+       8},
+      {"5", MbResult::Yes,
+       "表示するボタンの数を 5 にすると、登録されている 3 個のボタンが失われます。よろしいですか？",
+       5},
+  };
+  for (const Case& c : cases) {
+    app.model.settings.MaxButton = 8;
+    app.model.settings.options.ShowDrawerCount = false;
+    fake.messageBox.shown.clear();
+    if (c.question) fake.messageBox.Script(c.answer);
+    Settings([&](IDialog& d) {
+      UserTypes(d, "txtAppearance", 2, c.typed);
+      UserClicks(d, "chkAppearance", 1);
+      UserClicks(d, "Apply");
+    });
+    EXPECT_EQ(app.model.settings.MaxButton, c.maxButton) << c.typed;
+    EXPECT_TRUE(app.model.settings.options.ShowDrawerCount) << "the rest is applied";
+    if (!c.question) {
+      EXPECT_TRUE(fake.messageBox.shown.empty()) << c.typed;
+      continue;
+    }
+    ASSERT_EQ(fake.messageBox.shown.size(), 1u) << c.typed;
+    EXPECT_EQ(fake.messageBox.shown[0].text, c.question);
+    EXPECT_EQ(fake.messageBox.shown[0].title, "ボタンの数の変更");
+    EXPECT_EQ(fake.messageBox.shown[0].buttons, MbButtons::YesNo);
+  }
+}
+
+// Apply leaves the drop mode as the user left it, unless the start mode itself was changed.
+TEST_F(DialogsTest, SettingsKeepTheDropModeUnlessTheStartModeChanged) {
+  struct Case {
+    bool startMode, clicked, before, after;
+  };
+  for (const Case c : {Case{false, false, true, true}, Case{true, false, false, false},
+                       Case{false, true, false, true}, Case{true, true, true, false}}) {
+    app.model.settings.options.StartInExecuteMode = c.startMode;
+    app.model.DropMode = c.before;
+    Settings([&](IDialog& d) {
+      if (c.clicked) UserClicks(d, "chkBehavior", 16);
+      UserClicks(d, "Apply");
+    });
+    EXPECT_EQ(app.model.DropMode, c.after);
+    EXPECT_EQ(app.form.pushButtons[kDDExecuteIndex].Value(), c.after ? 1 : 0);
+  }
+}
+
+// Laid out again by Apply, the row shows the page's tool tips (switched on, and in the cells
+// added) and the history arrows where the history stands.
+TEST_F(DialogsTest, SettingsApplyShowsTheToolTipsAndTheHistory) {
+  ProgramCommands commands(app);
+  app.commands = &commands;
+  fake.files.AddFile("C:\\velmarin\\velmarin.icl", "icons");
+  fake.controls.iconFiles["C:\\VELMARIN\\VELMARIN.ICL"] = 14;
+  app.model.Pages[1].Buttons[0].ToolTip = "first";
+  app.model.Pages[1].Buttons[9].ToolTip = "tenth";
+  PageChange(app, 0, true, false);
+  PageChange(app, 1, false, false);
+  Settings([](IDialog& d) {
+    UserClicks(d, "chkAppearance", 0);
+    UserTypes(d, "txtAppearance", 2, "10");
+    UserClicks(d, "Apply");
+  });
+  const auto cell = [&](ControlKind kind, int index) -> const FakeControls::Control& {
+    return fake.controls.controls[ControlId{kind, index}];
+  };
+  EXPECT_EQ(cell(ControlKind::Picture1, 0).toolTip, "first");
+  EXPECT_EQ(cell(ControlKind::Picture1, 9).toolTip, "tenth");
+  const auto& back = cell(ControlKind::TitleBar, kBackCell).drawn;
+  ASSERT_FALSE(back.empty());
+  EXPECT_EQ(back.back().detail, "C:\\velmarin\\velmarin.icl#1@2,1") << "page 0 lies behind";
 }
 
 TEST_F(DialogsTest, SettingsCloseBoxAndCancelStoreNothing) {
