@@ -30,6 +30,12 @@ void CellSurface::Place(const PixelRect& rect) {
   if (rect.width >= 0 && rect.height >= 0) {
     rect_.width = rect.width;
     rect_.height = rect.height;
+  } else {
+    // A size the layout cannot give (the caption of a row of five cells or fewer) leaves the
+    // cell as small as a cell never sized, as at a start with that row: the old, larger size
+    // would cover the cells beside it and take their clicks.
+    rect_.width = 1;
+    rect_.height = 1;
   }
 }
 

@@ -21,7 +21,7 @@ class CellSurface {
   // Client pixels. A cell starts as a visible 1 x 1 cell in the top-left corner.
   const PixelRect& Rect() const { return rect_; }
   RECT ClientRect() const;
-  // Moves the cell; a negative width or height keeps the old size.
+  // Moves the cell; a negative width or height makes it 1 x 1, as a cell never sized.
   void Place(const PixelRect& rect);
   bool Visible() const { return visible_; }
   void SetVisible(bool visible) { visible_ = visible; }
