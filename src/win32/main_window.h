@@ -152,7 +152,6 @@ class MainWindow : public IControls {
   CellToolTips tips_;
   HWND lastFocus_ = nullptr;  // the child that had the keyboard when the window was deactivated
   std::optional<ControlId> mouseCell_;    // the cell that holds the mouse between press and release
-  MouseButton pressedButton_ = MouseButton::Left;  // the button of that press
   bool handlingMouse_ = false;            // a mouse handler of the app logic is running
   std::optional<ControlId> pressLost_;    // a press whose mouse was taken while it was handled
   std::optional<PixelRect> pendingMove_;  // a move of the hidden window (screen), still to be made

@@ -60,10 +60,10 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (what->action == MouseAction::Move) tips_.MouseOver();
   const int x = static_cast<short>(LOWORD(lParam));
   const int y = static_cast<short>(HIWORD(lParam));
-  if (mouseCell_ && pressedButton_ == MouseButton::Left && what->button == MouseButton::Left &&
+  if (mouseCell_ &&
       (what->action == MouseAction::Press || what->action == MouseAction::DoubleClick)) {
-    // A second left press while the first one still holds the mouse: its release was lost. That
-    // press is over, and this one goes where it was made.
+    // A press while an earlier one still holds the mouse: that one's release was lost (or a
+    // second button ends its gesture). That press is over, and this one goes where it was made.
     const ControlId lost = *std::exchange(mouseCell_, std::nullopt);
     OnControlMouse(app_, MouseEvent{MouseAction::Cancel, lost, MouseButton::Left, 0, 0, 0});
     if (!IsWindow(hwnd_) || HandOnStalePress(hwnd_, msg, wParam, lParam)) return true;
@@ -95,7 +95,6 @@ bool MainWindow::OnMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   if (what->action == MouseAction::Press || what->action == MouseAction::DoubleClick) {
     mouseCell_ = target;
-    pressedButton_ = what->button;
     SetCapture(hwnd_);
   } else if (what->action == MouseAction::Release) {
     mouseCell_.reset();

@@ -24,8 +24,12 @@ LRESULT CALLBACK EditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      // The field takes the mouse from a press to its release; holding it at a new press means
-      // the release was lost, and a press made elsewhere belongs elsewhere.
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      // The field takes the mouse from a left press to its release; holding it at a new press
+      // means the release was lost, and a press made elsewhere belongs elsewhere.
       if (GetCapture() == edit && HandOnStalePress(edit, msg, wParam, lParam)) return 0;
       break;
     case WM_SETFOCUS: {

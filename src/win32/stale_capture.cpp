@@ -20,7 +20,10 @@ bool HandOnStalePress(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     return true;
   }
   // The first press of a pair, whatever the window would make of a double click.
-  const UINT press = msg == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : msg;
+  UINT press = msg;
+  if (msg == WM_LBUTTONDBLCLK) press = WM_LBUTTONDOWN;
+  if (msg == WM_RBUTTONDBLCLK) press = WM_RBUTTONDOWN;
+  if (msg == WM_MBUTTONDBLCLK) press = WM_MBUTTONDOWN;
   PostMessageW(under, press, wParam, MAKELPARAM(local.x, local.y));
   return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A left press that reaches a window still holding the mouse from an earlier left press: that
-// press's release never came. The system can lose it: under wine, a click that closes a popup
+// A press that reaches a window still holding the mouse from an earlier press: that press's
+// release never came. The system can lose it: under wine, a click that closes a popup
 // menu may have its button-up dropped with the menu's window, and the window the press went to
 // keeps the mouse. Every later click would then go to that window, wherever it was made.
 #include <windows.h>

@@ -127,13 +127,21 @@ TEST(MouseCapture, APressWhoseReleaseWasLostDoesNotTakeTheNextClick) {
   ASSERT_TRUE(GetComboBoxInfo(row.window.RunBox(), &info) && info.hwndItem);
   const HWND edit = info.hwndItem;
   ShowWindow(row.window.RunBox(), SW_SHOWNA);
-  for (const bool inRunBox : {false, true}) {
+  struct Lost {
+    const char* where;
+    UINT press;
+    bool inRunBox;
+  };
+  for (const Lost& c : {Lost{"a left press on cell 3", WM_LBUTTONDOWN, false},
+                        Lost{"a right press on cell 3", WM_RBUTTONDOWN, false},
+                        Lost{"a press in the Run box", WM_LBUTTONDOWN, true}}) {
+    const bool inRunBox = c.inRunBox;
     row.shell.launched.clear();
     if (inRunBox) {
       row.Post(WM_LBUTTONDOWN, POINT{5, 5}, MK_LBUTTON, edit);
       ASSERT_EQ(GetCapture(), edit) << "the field takes the mouse at a press";
     } else {
-      row.Post(WM_LBUTTONDOWN, row.cell3, MK_LBUTTON);
+      row.Post(c.press, row.cell3, c.press == WM_LBUTTONDOWN ? MK_LBUTTON : MK_RBUTTON);
     }
     // The click on cell 5 comes to the window that holds the mouse, in its own pixels.
     row.CursorTo(row.cell5);
@@ -143,7 +151,7 @@ TEST(MouseCapture, APressWhoseReleaseWasLostDoesNotTakeTheNextClick) {
     row.Post(WM_LBUTTONDOWN, at, MK_LBUTTON, holder);
     row.Post(WM_LBUTTONUP, row.cell5, 0, GetCapture());
     EXPECT_EQ(row.shell.launched, std::vector<std::string>{"C:\\tools\\calc.exe"})
-        << (inRunBox ? "after a press in the Run box" : "after a press on cell 3");
+        << "after " << c.where;
     EXPECT_EQ(row.app.model.Pages[0].Buttons[3].State, 1) << "cell 3 stays down";
   }
 }
