@@ -134,6 +134,17 @@ e2e_wait_window() {
   return 1
 }
 
+# Runs the command given until it succeeds, every tenth of a second for at most 10 s; fails when
+# it never did.
+e2e_until() {
+  local i
+  for ((i = 0; i < 100; i++)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # Counts the visible windows with exactly this title.
 e2e_count_windows() {
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l

@@ -16,14 +16,8 @@ program=$started
 w=$(e2e_main_window) || e2e_fail "the main window did not show"
 sleep 1 # the drop target comes after the first paint
 height() { xdotool getwindowgeometry --shell "$w" | sed -n 's/^HEIGHT=//p'; }
-wait_height() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(height)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+is_height() { [ "$(height)" = "$1" ]; }
+wait_height() { e2e_until is_height "$1"; }
 wait_height 160 || e2e_fail "the shelf did not start open ($(height) pixels high)"
 
 # A double click on the list's empty background closes the shelf.

@@ -12,15 +12,11 @@ cp "$tray" "$dir/tray_probe.exe"
 cp "$e2e_data/prepared.ini" "$dir/velmarin.ini"
 
 # Waits until the window stands at $2,$3.
-wait_place() {
-  local i
-  for ((i = 0; i < 50; i++)); do
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    [ "$X" = "$2" ] && [ "$Y" = "$3" ] && return 0
-    sleep 0.1
-  done
-  return 1
+is_at() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  [ "$X" = "$2" ] && [ "$Y" = "$3" ]
 }
+wait_place() { e2e_until is_at "$@"; }
 
 e2e_start
 program=$started

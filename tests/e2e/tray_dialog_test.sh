@@ -17,14 +17,8 @@ tray_click() {
   (cd "$dir" && "$VELMARIN_WINE" tray_probe.exe "$1") || e2e_fail "the tray probe found no main window"
 }
 # Polls until window $1 has the keyboard (some 10 s).
-wait_focus() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+wait_focus() { e2e_until has_focus "$1"; }
 
 e2e_start
 program=$started
