@@ -48,21 +48,18 @@ std::optional<double> ToReal(std::string_view text) {
   return value;
 }
 
-// X= and Y=: the whole twips (rounded down) modulo the screen's extent, keeping the value's
-// sign, so a window saved on a larger screen comes back onto this one. A value farther out
-// than any screen reaches (32767 pixels) is no place a window was ever saved at: it is passed
-// over like one that is no number.
+// X= and Y=: the whole twips, rounded down. Start-up keeps the place when the window lies on one
+// of today's monitors and brings it back round the screen otherwise. A value farther out than
+// any screen reaches (32767 pixels) is no place a window was ever saved at: it is passed over
+// like one that is no number.
 void SetWindowEdge(App& app, std::string_view value, bool horizontal) {
   IScreen* screen = app.platform.screen;
   const auto real = ToReal(value);
   if (!screen || !real) return;
   const double twipsPerPixel = horizontal ? screen->TwipsPerPixelX() : screen->TwipsPerPixelY();
-  const double extent =
-      twipsPerPixel * (horizontal ? screen->WidthPixels() : screen->HeightPixels());
-  if (!(extent > 0)) return;
   constexpr double kFarthestPixel = 32767;
   if (std::fabs(*real) > kFarthestPixel * twipsPerPixel) return;
-  const float edge = static_cast<float>(std::fmod(std::floor(*real), extent));
+  const auto edge = static_cast<float>(std::floor(*real));
   Model& m = app.model;
   (horizontal ? m.WindowLeft : m.WindowTop) = edge;
   (horizontal ? m.hasWindowLeft : m.hasWindowTop) = true;

@@ -200,16 +200,19 @@ void Config::Apply_Click() {
   const int ty = TwipsY(app_);
   const int screenW = app_.platform.screen ? app_.platform.screen->WidthPixels() : 0;
   const int screenH = app_.platform.screen ? app_.platform.screen->HeightPixels() : 0;
-  // The place wraps round the screen; the remainder is taken in pixels first, so a number of
-  // any size typed into the box cannot overflow on its way to twips.
+  // The place is kept when the window lands on a monitor and wraps round the screen otherwise
+  // (the layout decides); a number beyond any screen is first taken round it in pixels, so that
+  // it cannot overflow on its way to twips.
+  const auto edge = [](int64_t pixels, int extent, int twips) {
+    if (pixels < -32767 || pixels > 32767) pixels %= extent;
+    return static_cast<float>(pixels * twips);
+  };
   if (auto x = WholePart(C("txtAppearance", 0).text); x && screenW > 0) {
-    m.WindowLeft =
-        static_cast<float>(WrapOnScreen(static_cast<float>((*x % screenW) * tx), screenW * tx));
+    m.WindowLeft = edge(*x, screenW, tx);
     m.hasWindowLeft = true;
   }
   if (auto y = WholePart(C("txtAppearance", 1).text); y && screenH > 0) {
-    m.WindowTop =
-        static_cast<float>(WrapOnScreen(static_cast<float>((*y % screenH) * ty), screenH * ty));
+    m.WindowTop = edge(*y, screenH, ty);
     m.hasWindowTop = true;
   }
   // The row holds 1 to 12 buttons, whatever is typed.

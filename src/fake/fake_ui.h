@@ -67,8 +67,12 @@ class FakeScreen : public IScreen {
   int HeightPixels() override { return height; }
   int TwipsPerPixelX() override { return 15; }
   int TwipsPerPixelY() override { return 15; }
+  std::vector<PixelRect> WorkAreas() override {
+    return workAreas.empty() ? IScreen::WorkAreas() : workAreas;
+  }
   int width = 1024;
   int height = 768;
+  std::vector<PixelRect> workAreas;  // none: the one screen
 };
 
 // The shelf list in memory. Keys compare ignoring ASCII case, as the list view's keys do.

@@ -1,5 +1,9 @@
 #pragma once
 // The screen the main window lives on.
+#include <vector>
+
+#include "platform/controls.h"
+
 namespace velmarin {
 
 class IScreen {
@@ -10,6 +14,9 @@ class IScreen {
   // Twips per pixel (15 on ordinary 96-dpi screens).
   virtual int TwipsPerPixelX() = 0;
   virtual int TwipsPerPixelY() = 0;
+  // Each monitor's work area (the part task bars leave free) in the pixels of the main window's
+  // place; a system that cannot tell has the one screen.
+  virtual std::vector<PixelRect> WorkAreas() { return {{0, 0, WidthPixels(), HeightPixels()}}; }
 };
 
 }  // namespace velmarin

@@ -88,20 +88,35 @@ void SetShelfState(App& app) {
   PaintPushButton(app, toggle);
 }
 
-// A window without a kept position takes the designed one; either way it is brought back onto
-// the screen.
+// Whether any of the window (the row, with the shelf closed) lies on a monitor's work area.
+bool OnAMonitor(App& app, IScreen& screen) {
+  const Model& m = app.model;
+  if (!(std::fabs(m.WindowLeft) < 2.0e9f && std::fabs(m.WindowTop) < 2.0e9f)) return false;
+  const PixelRect w = OuterRect(app, false);
+  for (const PixelRect& a : screen.WorkAreas()) {
+    if (w.left < a.left + a.width && a.left < w.left + w.width && w.top < a.top + a.height &&
+        a.top < w.top + w.height) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A window without a kept position takes the designed one. A place on one of the monitors is
+// kept as it is, so the window stays on a second monitor; one on none (a monitor unplugged
+// since, a hand-written number) wraps round the primary screen.
 void KeepOnScreen(App& app) {
   Model& m = app.model;
   if (!m.hasWindowLeft) m.WindowLeft = kDesignedLeft;
   if (!m.hasWindowTop) m.WindowTop = kDesignedTop;
-  if (IScreen* screen = app.platform.screen) {
-    m.WindowLeft =
-        static_cast<float>(WrapOnScreen(m.WindowLeft, screen->WidthPixels() * TwipsPerPixelX(app)));
-    m.WindowTop =
-        static_cast<float>(WrapOnScreen(m.WindowTop, screen->HeightPixels() * TwipsPerPixelY(app)));
-  }
   m.hasWindowLeft = true;
   m.hasWindowTop = true;
+  IScreen* screen = app.platform.screen;
+  if (!screen || OnAMonitor(app, *screen)) return;
+  m.WindowLeft =
+      static_cast<float>(WrapOnScreen(m.WindowLeft, screen->WidthPixels() * TwipsPerPixelX(app)));
+  m.WindowTop =
+      static_cast<float>(WrapOnScreen(m.WindowTop, screen->HeightPixels() * TwipsPerPixelY(app)));
 }
 
 // The window kept on the screen at its open-shelf size, and every control where the table puts

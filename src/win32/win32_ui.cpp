@@ -93,6 +93,35 @@ int Win32Screen::HeightPixels() {
   return scale_ ? scale_->ToLayout(height) : height;
 }
 
+std::vector<PixelRect> Win32Screen::WorkAreas() {
+  std::vector<RECT> found;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, LPRECT, LPARAM list) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoW(monitor, &info)) {
+          auto& areas = *reinterpret_cast<std::vector<RECT>*>(list);
+          // The primary monitor first, as the rest of the program expects.
+          if (info.dwFlags & MONITORINFOF_PRIMARY) {
+            areas.insert(areas.begin(), info.rcWork);
+          } else {
+            areas.push_back(info.rcWork);
+          }
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  if (found.empty()) return IScreen::WorkAreas();
+  const auto layout = [this](LONG v) { return scale_ ? scale_->ToLayout(v) : static_cast<int>(v); };
+  std::vector<PixelRect> areas;
+  for (const RECT& r : found) {
+    areas.push_back({layout(r.left), layout(r.top), layout(r.right - r.left),
+                     layout(r.bottom - r.top)});
+  }
+  return areas;
+}
+
 // A layout pixel is a 96th of an inch on every screen.
 int Win32Screen::TwipsPerPixelX() { return 1440 / kLayoutDpi; }
 int Win32Screen::TwipsPerPixelY() { return 1440 / kLayoutDpi; }

@@ -35,6 +35,7 @@ class Win32Screen : public IScreen {
   int HeightPixels() override;
   int TwipsPerPixelX() override;
   int TwipsPerPixelY() override;
+  std::vector<PixelRect> WorkAreas() override;
 
  private:
   const DpiScale* scale_ = nullptr;

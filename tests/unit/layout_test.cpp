@@ -169,6 +169,36 @@ TEST(PushButton, IndexBindsItsCellAndTheFaceFollowsPushed) {
   EXPECT_EQ(cell.drawn[0].detail, "C:\\velmarin\\velmarin.icl#9@1,1");
 }
 
+// A place on any monitor is kept, so the window stays on a second one; a place on none comes
+// back round the primary screen (1024 x 768), keeping its sign.
+TEST(Shape, APlaceOnAMonitorIsKeptAndOneOnNoneWrapsRoundThePrimaryScreen) {
+  const std::vector<PixelRect> rightOfIt = {{0, 0, 1024, 738}, {1024, 0, 1280, 1024}};
+  const std::vector<PixelRect> leftOfIt = {{0, 0, 1024, 738}, {-1280, -100, 1280, 1024}};
+  struct Case {
+    std::vector<PixelRect> monitors;
+    int left, top, wantLeft, wantTop;
+  } cases[] = {
+      {rightOfIt, 1224, 100, 1224, 100},    // on the second monitor
+      {rightOfIt, 2300, 900, 2300, 900},    // partly on its lower right corner
+      {rightOfIt, 3000, 100, 952, 100},     // beyond both
+      {rightOfIt, 1224, 1100, 200, 332},    // below both
+      {rightOfIt, 100, 740, 100, 740},      // under the first one's task bar: wraps onto itself
+      {{}, 1224, 100, 200, 100},            // the second monitor unplugged since
+      {{}, -500, 100, -500, 100},           // off the left edge, the sign kept
+      {leftOfIt, -500, -50, -500, -50},     // on a monitor left of the primary one
+  };
+  for (const Case& c : cases) {
+    Laid l;
+    l.fake.screen.workAreas = c.monitors;
+    l.app.model.hasWindowLeft = l.app.model.hasWindowTop = true;
+    l.app.model.WindowLeft = static_cast<float>(c.left * 15);
+    l.app.model.WindowTop = static_cast<float>(c.top * 15);
+    Shape(l.app, true);
+    EXPECT_EQ(l.fake.system.outer.left, c.wantLeft) << c.left << "," << c.top;
+    EXPECT_EQ(l.fake.system.outer.top, c.wantTop) << c.left << "," << c.top;
+  }
+}
+
 // On a screen of another DPI the window is laid out again where the system put it; what the user
 // chose (the open shelf, execute mode, the page) stays, unlike a Shape after the settings dialog.
 TEST(Shape, AgainOnAnotherScreenKeepsTheShelfTheModeAndThePlace) {

@@ -211,7 +211,7 @@ TEST_F(DialogsTest, SettingsPositionNumbersColoursAndHotKey) {
   EXPECT_EQ(fake.messageBox.shown[0].title, "エラー");
 }
 
-TEST_F(DialogsTest, SettingsHugePositionsWrapRoundTheScreen) {
+TEST_F(DialogsTest, SettingsPositionsOnNoMonitorWrapRoundTheScreenAndOnOneStay) {
   Settings([](IDialog& d) {
     UserTypes(d, "txtAppearance", 0, "999999999999999999");
     UserTypes(d, "txtAppearance", 1, "-999999999999999999");
@@ -219,6 +219,14 @@ TEST_F(DialogsTest, SettingsHugePositionsWrapRoundTheScreen) {
   });
   EXPECT_EQ(app.model.WindowLeft, 1023 * 15);
   EXPECT_EQ(app.model.WindowTop, -255 * 15);
+  fake.screen.workAreas = {{0, 0, 1024, 738}, {1024, 0, 1280, 1024}};
+  Settings([](IDialog& d) {
+    UserTypes(d, "txtAppearance", 0, "1500");
+    UserTypes(d, "txtAppearance", 1, "900");
+    UserClicks(d, "Apply");
+  });
+  EXPECT_EQ(app.model.WindowLeft, 1500 * 15) << "on the second monitor";
+  EXPECT_EQ(app.model.WindowTop, 900 * 15);
 }
 
 // Fewer cells would leave the buttons in the cells above out of the file: the user is asked with

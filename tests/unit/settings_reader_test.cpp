@@ -220,7 +220,7 @@ TEST(SettingsReader, NumbersAndTheWindowPosition) {
   EXPECT_EQ(s.flags.FlgAppearance, -1);
   EXPECT_EQ(s.colors.ColRunBack, 16777215);
   EXPECT_EQ(s.colors.ColRunFore, 0);
-  EXPECT_EQ(f.app.model.WindowLeft, 14640);  // 30000 modulo 1024 x 15 twips
+  EXPECT_EQ(f.app.model.WindowLeft, 30000);  // start-up brings it onto a screen
   EXPECT_EQ(f.app.model.WindowTop, -101);    // rounded down, keeps its sign
   EXPECT_TRUE(f.app.model.hasWindowLeft);
 
@@ -229,14 +229,13 @@ TEST(SettingsReader, NumbersAndTheWindowPosition) {
   g.Load(CrLf({"X=-100", "Y=20000", "X=abc", "X=+-7", "Y=1e400", "X=99999999999", "Y=-491506"}) +
          "\r\n");
   EXPECT_EQ(g.app.model.WindowLeft, -100);  // a sign after a sign is not a number
-  EXPECT_EQ(g.app.model.WindowTop, 2000);   // 20000 modulo 600 x 15 twips
-  // Farther out than 32767 pixels (491 505 twips) is passed over; that far is still taken
-  // modulo the screen.
+  EXPECT_EQ(g.app.model.WindowTop, 20000);
+  // Farther out than 32767 pixels (491 505 twips) is passed over; that far is still a place.
   SettingsFixture far;
   far.fake.screen.height = 600;
   far.Load(CrLf({"X=491505", "Y=-491505"}) + "\r\n");
-  EXPECT_EQ(far.app.model.WindowLeft, 15345);
-  EXPECT_EQ(far.app.model.WindowTop, -5505);
+  EXPECT_EQ(far.app.model.WindowLeft, 491505);
+  EXPECT_EQ(far.app.model.WindowTop, -491505);
 
   SettingsFixture none;
   none.Load(CrLf({"X=", "Y=nan", "X=+-100", "Y=-+100", "X=++1"}) + "\r\n");
