@@ -15,6 +15,7 @@ source "$e2e_root/scripts/wine-env"
 
 e2e_pids=()
 e2e_own_xvfb=""
+e2e_xorg_dir=""
 dir=""
 
 e2e_cleanup() {
@@ -35,6 +36,7 @@ e2e_cleanup() {
     kill "$e2e_own_xvfb" 2>/dev/null || true
     wait "$e2e_own_xvfb" 2>/dev/null || true
   fi
+  if [ -n "$e2e_xorg_dir" ]; then rm -rf "$e2e_xorg_dir"; fi
   if [ -n "$dir" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$dir"; fi
 }
 
@@ -70,7 +72,7 @@ e2e_init() {
   local exe=$1
   [ -f "$exe" ] || { echo "FAIL: no program at $exe" >&2; exit 1; }
   trap e2e_cleanup EXIT
-  if [ -n "${VELMARIN_E2E_WM:-}" ]; then unset DISPLAY; fi
+  if [ -n "${VELMARIN_E2E_WM:-}" ] && [ -z "$e2e_own_xvfb" ]; then unset DISPLAY; fi
   if [ -z "${DISPLAY:-}" ]; then
     velmarin_start_xvfb || exit 1
     e2e_own_xvfb=$VELMARIN_XVFB_PID
@@ -83,6 +85,36 @@ e2e_init() {
   icl="$(dirname "$exe")/velmarin.icl"
   if [ -f "$icl" ]; then cp "$icl" "$dir/"; fi
   e2e_exe=$exe
+}
+
+# Two monitors side by side, for a test that calls this before e2e_init: an X server of its own
+# (Xorg with the dummy video driver, tests/e2e/data/two-monitors.conf), whose 2048 x 768 screen
+# wine reports as two monitors of 1024 x 768, the primary at (0, 0) and one at (1024, 0); and a
+# wine prefix of its own, whose wine server is not bound to another display. The server ends
+# with the test. A display that does not start fails the test.
+e2e_two_monitors() {
+  local xorg=/usr/lib/xorg/Xorg i
+  trap e2e_cleanup EXIT
+  [ -x "$xorg" ] || e2e_fail "no Xorg at $xorg (scripts/setup installs xserver-xorg-core)"
+  e2e_xorg_dir=$(mktemp -d)
+  # -configdir: none of the system's configuration snippets; -displayfd: a free display number,
+  # written once the server accepts connections.
+  "$xorg" -displayfd 9 -config "$e2e_data/two-monitors.conf" -configdir "$e2e_xorg_dir" \
+    -logfile "$e2e_xorg_dir/Xorg.log" -noreset -nolisten tcp -novtswitch -sharevts \
+    9>"$e2e_xorg_dir/display" >/dev/null 2>&1 &
+  e2e_own_xvfb=$!
+  for ((i = 0; i < 100; i++)); do
+    [ -s "$e2e_xorg_dir/display" ] && break
+    kill -0 "$e2e_own_xvfb" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ ! -s "$e2e_xorg_dir/display" ]; then
+    grep -F '(EE)' "$e2e_xorg_dir/Xorg.log" >&2
+    e2e_fail "the two-monitor display (Xorg with the dummy driver) did not start"
+  fi
+  DISPLAY=":$(head -n1 "$e2e_xorg_dir/display" | tr -d '[:space:]')"
+  export DISPLAY
+  export WINEPREFIX="${VELMARIN_WINEPREFIX:-$e2e_root/build/wineprefix}-two-monitors"
 }
 
 # Puts the build's sample skin (made next to velmarin.exe) into the program folder.
