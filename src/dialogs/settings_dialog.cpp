@@ -110,8 +110,12 @@ void Config::Form_Load() {
       std::to_string(static_cast<int64_t>(app_.model.WindowLeft / TwipsX(app_)));
   C("txtAppearance", 1).text =
       std::to_string(static_cast<int64_t>(app_.model.WindowTop / TwipsY(app_)));
-  C("udAppearance", 0).upDownMax = std::max(1, screenW * TwipsX(app_));
-  C("udAppearance", 1).upDownMax = std::max(1, screenH * TwipsY(app_));
+  // A monitor left of or above the primary one has negative places.
+  for (int k = 0; k < 2; ++k) {
+    DialogControl& upDown = C("udAppearance", k);
+    upDown.upDownMax = std::max(1, (k == 0 ? screenW * TwipsX(app_) : screenH * TwipsY(app_)));
+    upDown.upDownMin = -upDown.upDownMax;
+  }
   C("txtAppearance", 2).text = std::to_string(s.MaxButton);
   C("txtBehavior").text = std::to_string(s.MaxMultiExecute);
   const auto colors = ColorSettings();

@@ -55,6 +55,7 @@ struct DialogControl {
   int16_t iconIndex = 0;
   bool iconLibrary = false;
   std::string buddy;  // UpDown: the text box it steps
+  int upDownMin = 0;
   int upDownMax = 100;
   bool isDefault = false;     // Enter presses it
   bool isCancel = false;      // Escape presses it

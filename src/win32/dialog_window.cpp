@@ -85,7 +85,7 @@ bool DialogWindow::Create() {
           SendMessageW(controls_[i], UDM_SETBUDDY, reinterpret_cast<WPARAM>(controls_[j]), 0);
         }
       }
-      SendMessageW(controls_[i], UDM_SETRANGE32, 0, c.upDownMax);
+      SendMessageW(controls_[i], UDM_SETRANGE32, c.upDownMin, c.upDownMax);
     }
     // Every control tells where the focus goes; lists, pictures and drop targets their mouse.
     if (controls_[i]) {
