@@ -4,6 +4,8 @@
 #include <bit>
 #include <limits>
 
+#include "core/kana_reading.h"
+
 namespace velmarin {
 
 namespace {
@@ -103,6 +105,16 @@ void ToolTipIndex::Build(const Model& model) {
     return order != 0 ? order < 0 : a < b;
   });
   matched_.assign((tips_.size() + 63) / 64, 0);
+  readMatched_.assign(matched_.size(), 0);
+  readings_.assign(tips_.size(), {});
+  byReading_.clear();
+  for (uint32_t n = 0; n < tips_.size(); ++n) {
+    if (KanaReading(tips_[n], readings_[n])) byReading_.push_back(n);
+  }
+  std::sort(byReading_.begin(), byReading_.end(), [&](uint32_t a, uint32_t b) {
+    const int order = readings_[a].compare(readings_[b]);
+    return order != 0 ? order < 0 : a < b;
+  });
   built_ = true;
   recheck_ = false;
   edits_ = model.edits;
@@ -143,8 +155,28 @@ bool ToolTipIndex::Same(std::string_view tipPart, std::string_view namePart,
   return answer;
 }
 
+void ToolTipIndex::MarkReadings(const std::string& kana, const std::vector<std::string>& then) {
+  const auto mark = [&](const std::string& beginning) {
+    const auto before = [&](uint32_t n, const std::string& b) { return readings_[n] < b; };
+    auto it = std::lower_bound(byReading_.begin(), byReading_.end(), beginning, before);
+    for (; it != byReading_.end() && readings_[*it].starts_with(beginning); ++it) {
+      const uint64_t bit = 1ULL << (*it % 64);
+      if (!(matched_[*it / 64] & bit)) readMatched_[*it / 64] |= bit;
+    }
+  };
+  if (then.empty()) {
+    mark(kana);
+    return;
+  }
+  for (const std::string& next : then) {
+    wanted_.assign(kana).append(next);
+    mark(wanted_);
+  }
+}
+
 void ToolTipIndex::ForEachMatch(const Model& model, std::string_view name,
-                                const SameBeginning& same, const Visit& visit) {
+                                const SameBeginning& same, const Visit& visit,
+                                const Visit* byReading) {
   if (name.empty()) return;
   if (!Current(model)) Build(model);
   struct Range {
@@ -179,19 +211,26 @@ void ToolTipIndex::ForEachMatch(const Model& model, std::string_view name,
       }
     }
     ranges.swap(next);
-    if (ranges.empty()) return;
+    if (ranges.empty()) break;
   }
   std::fill(matched_.begin(), matched_.end(), 0);
   for (const Range range : ranges) {
     for (size_t i = range.from; i < range.to; ++i)
       matched_[sorted_[i] / 64] |= 1ULL << (sorted_[i] % 64);
   }
-  for (size_t word = 0; word < matched_.size(); ++word) {
-    for (uint64_t bits = matched_[word]; bits != 0; bits &= bits - 1) {
-      const size_t n = word * 64 + static_cast<size_t>(std::countr_zero(bits));
-      if (!visit(tips_[n])) return;
+  // In page and slot order, until the visitor says stop.
+  const auto visitAll = [&](const std::vector<uint64_t>& marked, const Visit& to) {
+    for (size_t word = 0; word < marked.size(); ++word) {
+      for (uint64_t bits = marked[word]; bits != 0; bits &= bits - 1) {
+        if (!to(tips_[word * 64 + static_cast<size_t>(std::countr_zero(bits))])) return false;
+      }
     }
-  }
+    return true;
+  };
+  if (!visitAll(matched_, visit) || !byReading || !ReadRomaji(name, romaji_)) return;
+  std::fill(readMatched_.begin(), readMatched_.end(), 0);
+  MarkReadings(romaji_.kana, KanaBegunBy(romaji_.pending));
+  visitAll(readMatched_, *byReading);
 }
 
 }  // namespace velmarin

@@ -12,6 +12,9 @@
 // once for each distinct beginning (all the tips that begin "メモ" share one answer), and the
 // tips whose beginning already differs are not asked about longer ones. Where both sides are
 // ASCII the comparison is made here, ignoring the case of ASCII letters.
+//
+// Typed romaji also finds the tool tips whose reading (their own kana, core/kana_reading.h)
+// begins with its kana: they are kept sorted by reading, so each beginning is a binary search.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -20,6 +23,7 @@
 #include <vector>
 
 #include "core/model.h"
+#include "core/romaji.h"
 
 namespace velmarin {
 
@@ -32,9 +36,10 @@ class ToolTipIndex {
   using Visit = std::function<bool(const std::string& tip)>;
 
   // Every non-empty tool tip whose first characters, as many as name has, equal name ignoring
-  // case. name must not be empty.
+  // case. name must not be empty. Then, given byReading and when name is romaji, every other
+  // tool tip whose reading begins with its kana, to byReading, each once, in page and slot order.
   void ForEachMatch(const Model& model, std::string_view name, const SameBeginning& same,
-                    const Visit& visit);
+                    const Visit& visit, const Visit* byReading = nullptr);
 
   // Forgets the copy: the next search reads the model again.
   void Invalidate() { built_ = false; }
@@ -52,6 +57,9 @@ class ToolTipIndex {
   // Whether the tips' beginning equals the typed one: here for ASCII, else the platform's
   // answer, kept for the next keystroke.
   bool Same(std::string_view tipPart, std::string_view namePart, const SameBeginning& same);
+  // Marks in readMatched_ the tips not in matched_ whose reading begins with kana followed by
+  // one of then (or by anything when then is empty).
+  void MarkReadings(const std::string& kana, const std::vector<std::string>& then);
 
   bool built_ = false;
   bool recheck_ = false;
@@ -60,9 +68,14 @@ class ToolTipIndex {
   size_t pageTable_ = 0;
   int32_t pageCount_ = 0;
   int16_t maxButton_ = 0;
-  std::vector<std::string> tips_;  // every non-empty tool tip, in page and slot order
-  std::vector<uint32_t> sorted_;   // numbers of tips_ sorted by the tips' bytes
-  std::vector<uint64_t> matched_;  // one bit per tip, for the search under way
+  std::vector<std::string> tips_;      // every non-empty tool tip, in page and slot order
+  std::vector<uint32_t> sorted_;       // numbers of tips_ sorted by the tips' bytes
+  std::vector<uint64_t> matched_;      // one bit per tip, for the search under way
+  std::vector<std::string> readings_;  // each tip's reading, empty for none
+  std::vector<uint32_t> byReading_;    // numbers of the tips with a reading, sorted by it
+  std::vector<uint64_t> readMatched_;  // one bit per tip found by its reading
+  Romaji romaji_;                      // the typed text read as romaji, room kept
+  std::string wanted_;                 // a reading's beginning being looked for, room kept
   // The platform's answers, by tip beginning and typed beginning; kept until the copy changes.
   std::unordered_map<std::string, bool> answers_;
 };

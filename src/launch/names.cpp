@@ -61,6 +61,11 @@ std::string SearchToolTip(App& app, const std::string& name, bool comboFlg) {
   if (name.empty() || !app.platform.text) return {};
   IText& text = *app.platform.text;
   std::string first;
+  // Romaji also lists the tool tips it reads as, after the others; they never complete the box.
+  const ToolTipIndex::Visit listed = [&](const std::string& tip) {
+    if (list) list->Add(tip);
+    return true;
+  };
   app.toolTips.ForEachMatch(
       app.model, name,
       [&](std::string_view tipPart, std::string_view namePart) {
@@ -74,7 +79,8 @@ std::string SearchToolTip(App& app, const std::string& name, bool comboFlg) {
         }
         if (comboFlg && list) list->Add(tip);
         return true;
-      });
+      },
+      comboFlg ? &listed : nullptr);
   return first;
 }
 

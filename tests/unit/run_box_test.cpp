@@ -114,6 +114,35 @@ TEST(RunBox, NothingCompletesWhileAnInputMethodComposes) {
   EXPECT_EQ(f.Selected(), "帳");
 }
 
+// Romaji lists the tool tips whose kana it spells after the ordinary matches; only an ordinary
+// match completes the box, and Enter on the typed romaji runs nothing.
+TEST(RunBox, RomajiListsTheKanaToolTipsAfterTheOthersWithoutCompleting) {
+  RunBoxFixture f;
+  f.Tip(1, 0, "C:\\a\\memo.exe", "メモ帳");
+  f.Tip(0, 3, "C:\\a\\memo2.exe", "ﾒﾓﾘ ﾁｪｯｸ");
+  f.Tip(0, 5, "C:\\a\\calc.exe", "電卓");
+  f.Tip(2, 0, "C:\\a\\me.exe", "memory card");
+  f.Tip(2, 1, "C:\\a\\mail.exe", "めーる");
+  f.Type("ME");
+  EXPECT_EQ(f.box.text, "memory card") << "an ordinary match still completes";
+  EXPECT_EQ(f.box.items, (std::vector<std::string>{"memory card", "ﾒﾓﾘ ﾁｪｯｸ", "メモ帳", "めーる"}));
+  f.Type("\bM");
+  EXPECT_EQ(f.box.items, (std::vector<std::string>{"memory card", "ﾒﾓﾘ ﾁｪｯｸ", "メモ帳"}));
+  f.Type("\b\b\b\bme-");
+  EXPECT_EQ(f.box.text, "me-") << "romaji never completes the box";
+  EXPECT_EQ(f.box.selLength, 0);
+  EXPECT_EQ(f.box.items, (std::vector<std::string>{"めーる"}));
+  f.Type("\r");
+  EXPECT_TRUE(f.fake.shell.executions.empty());
+  // Chosen from the list, the tool tip is in the box and Enter runs its button.
+  f.Type("mem");
+  f.box.SetText(f.box.items.at(2));
+  Run_Change(f.app);
+  f.Type("\r");
+  ASSERT_EQ(f.fake.shell.executions.size(), 1u);
+  EXPECT_EQ(f.fake.shell.executions[0].file, "C:\\a\\memo.exe");
+}
+
 TEST(RunBox, EnterLaunchesAToolTipWithItsParametersOnlyWhenAsked) {
   RunBoxFixture f;
   f.Tip(1, 2, "C:\\Tools\\ed.exe", "Editor").Params = "-n";
