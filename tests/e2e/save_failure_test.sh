@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A save that fails says "File Save Error...", the program still ends with code 0, and the old
 # settings file stays as it was with nothing left beside it; the next save, once the cause is
-# gone, writes the file whole. Three causes: the file held open by another program, a read-only
-# folder, a full disk. Runs as root (it mounts file systems on the program folder).
+# gone, writes the file whole. Three causes: the file held open by another program (at the close,
+# or at the start, when the program could not read it), a read-only folder, a full disk. Runs as
+# root (it mounts file systems on the program folder).
 #   save_failure_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
@@ -52,7 +53,8 @@ saves() {
   cp "$old" "$dir/velmarin.ini"
 }
 
-# Another program holds the file open without sharing it while the program saves.
+# Another program holds the file open without sharing it: while the program saves, or while it
+# starts (then it runs on the defaults, which must not replace the file it could not read).
 hold() {
   (cd "$dir" && exec "$VELMARIN_WINE" "$probe" hold velmarin.ini) >"$dir.held" &
   holder=$!
@@ -60,9 +62,14 @@ hold() {
   e2e_until grep -q held "$dir.held" || e2e_fail "the probe could not hold the file"
   rm -f "$dir.held"
 }
-fails_to_save "held open" hold
-kill "$holder"
-e2e_wait_exit "$holder" || e2e_fail "the probe did not let go of the file"
+let_go() {
+  kill "$holder"
+  e2e_wait_exit "$holder" || e2e_fail "the probe did not let go of the file"
+}
+fails_to_save "held open at the close" hold
+let_go
+hold
+fails_to_save "held open at the start" let_go
 saves "after the file was let go"
 
 e2e_mount_folder ro
