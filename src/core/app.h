@@ -95,6 +95,9 @@ struct App {
   // The settings file held more text after the line where reading stopped; the next save keeps
   // the file as it was in velmarin.ini.bak before replacing it.
   bool settingsTextUnread = false;
+  // The settings file was there but could not be read at start (another program held it): the
+  // model holds the defaults, not the user's settings, so no save replaces the file.
+  bool settingsFileUnread = false;
 };
 
 }  // namespace velmarin

@@ -10,7 +10,7 @@ namespace velmarin {
 enum class LoadResult {
   Loaded,       // read (possibly stopping early at a line without "=")
   FileMissing,  // the missing-file message was shown; defaults stand
-  CannotOpen,   // the file exists but could not be read; defaults stand
+  CannotOpen,   // the file exists but could not be read; defaults stand, and no save replaces it
   Cancelled,    // the user cancelled after an error message: start-up ends without saving
 };
 
@@ -34,7 +34,8 @@ LoadResult LoadSettings(App& app, const SettingsItemSteps& items);
 // Acts on one key/value pair (both trimmed, UTF-8) with the load cursor in app.model.cursor.
 ParseResult ParseSettingLine(App& app, const SettingsItemSteps& items, std::string_view key,
                              std::string_view value);
-// Writes the whole model; false after the "File Save Error..." message (the old file is whole).
+// Writes the whole model; false after the "File Save Error..." message (the old file is whole),
+// also when the file could not be read at start.
 bool SaveSettings(App& app);
 
 }  // namespace velmarin

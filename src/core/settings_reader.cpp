@@ -223,6 +223,7 @@ LoadResult LoadSettings(App& app, const SettingsItemSteps& items) {
   ++app.model.edits;  // the pages and buttons are read anew
   app.model.cursor = RecordCursor{};
   app.settingsTextUnread = false;
+  app.settingsFileUnread = false;
   IFiles* files = app.platform.files;
   if (!files) return LoadResult::CannotOpen;
   const std::string path = SettingsPath(app);
@@ -232,7 +233,10 @@ LoadResult LoadSettings(App& app, const SettingsItemSteps& items) {
     return LoadResult::FileMissing;
   }
   const std::optional<std::string> bytes = files->ReadAll(path);
-  if (!bytes) return LoadResult::CannotOpen;
+  if (!bytes) {
+    app.settingsFileUnread = true;
+    return LoadResult::CannotOpen;
+  }
   const std::string_view text(*bytes);
   // A file with the UTF-8 mark is UTF-8, and so is any file for a program without a text
   // service; everything else is in the ANSI code page.

@@ -241,7 +241,8 @@ bool SaveSettings(App& app) {
   Settings packed = m.settings;
   PackAllFlags(packed);
   IFiles* files = app.platform.files;
-  if (!files) return ReportSaveError(app);
+  // Defaults written over a file that was never read would lose every page in it.
+  if (!files || app.settingsFileUnread) return ReportSaveError(app);
   const std::string bytes = BuildFile(app, packed);
   const std::string path = SettingsPath(app);
   // Reading stopped early with text after it: that text is in no model, so the file as it was

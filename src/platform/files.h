@@ -56,6 +56,7 @@ class IFiles {
   virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
   // Writes bytes to a temporary file in the same folder and renames it over `path`, so that a
   // failure half-way leaves the old file whole. False on any failure (no temporary file is left).
+  // The temporary files of an earlier replace whose program was killed are deleted first.
   virtual bool ReplaceAtomically(const std::string& path, const std::string& bytes) = 0;
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
   // Names (not full paths) of the entries matching a pattern such as "C:\dir\*.lnk".

@@ -16,6 +16,8 @@ source "$e2e_root/scripts/wine-env"
 e2e_pids=()
 e2e_own_xvfb=""
 e2e_xorg_dir=""
+e2e_mounted=""
+declare -A e2e_exit_codes=()
 dir=""
 
 e2e_cleanup() {
@@ -37,6 +39,8 @@ e2e_cleanup() {
     wait "$e2e_own_xvfb" 2>/dev/null || true
   fi
   if [ -n "$e2e_xorg_dir" ]; then rm -rf "$e2e_xorg_dir"; fi
+  # Lazily when something still holds it, so the folder never stays mounted.
+  if [ -n "$e2e_mounted" ]; then umount "$dir" 2>/dev/null || umount -l "$dir"; fi
   if [ -n "$dir" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$dir"; fi
 }
 
@@ -56,7 +60,7 @@ e2e_report() {
   for pid in "${e2e_pids[@]}"; do
     if kill -0 "$pid" 2>/dev/null; then echo "  started program $pid: running"; else
       wait "$pid" 2>/dev/null
-      echo "  started program $pid: ended ($?)"
+      echo "  started program $pid: ended (${e2e_exit_codes[$pid]:-$?})"
     fi
   done
   pgrep -a -f '\.exe' 2>/dev/null | grep -v ' bash ' | sed 's/^/  process /' || true
@@ -125,6 +129,58 @@ e2e_add_skin() {
   cp "$skin" "$dir/"
 }
 
+# Puts the program folder, with what it holds, on a file system of its own until the test ends:
+# "tmpfs SIZE", a memory file system of that size, or "ro", the folder itself read-only (a bind
+# mount: as root the files' modes would not stop a write). Needs the right to mount.
+e2e_mount_folder() {
+  local keep
+  case $1 in
+    tmpfs)
+      keep=$(mktemp -d "$dir.XXXXXX")
+      cp -a "$dir/." "$keep/"
+      if mount -t tmpfs -o "size=$2" tmpfs "$dir"; then e2e_mounted=1; fi
+      cp -a "$keep/." "$dir/"
+      rm -rf "$keep"
+      [ -n "$e2e_mounted" ] || e2e_fail "cannot mount a tmpfs on $dir"
+      ;;
+    ro)
+      mount --bind "$dir" "$dir" || e2e_fail "cannot bind-mount $dir"
+      e2e_mounted=1
+      mount -o remount,bind,ro "$dir" || e2e_fail "cannot make $dir read-only"
+      ;;
+  esac
+}
+
+# Lets go of the program folder's own file system (what a tmpfs held goes with it).
+e2e_unmount_folder() {
+  umount "$dir" || e2e_fail "cannot unmount $dir"
+  e2e_mounted=""
+}
+
+# Writes a settings file of $1 pages of ten buttons (each with a tool tip and two drawer items)
+# to $2 as written by hand, and to $3 as the program saves it. The header of the saved form is
+# that of expected.ini.
+e2e_many_pages() {
+  awk -v pages="$1" -v old="$2" -v new="$3" '
+    /^G=/ { exit }
+    { if ($0 ~ /^MaxPage=/) $0 = "MaxPage=" pages "\r"
+      print > new }
+    END {
+      printf "MaxButton=10\r\nMaxDrawer=2\r\nMaxPage=%d\r\nX=1500\r\nY=1200\r\n", pages > old
+      for (g = 0; g < pages; g++) {
+        line = "G=" g "\r\nC=page " g "\r"
+        for (b = 0; b < 10; b++) {
+          line = line "\nP=C:\\tools\\page" g "\\program" b ".exe\r\nT=program " b " of page " g "\r"
+          line = line "\nM=C:\\tools\\page" g "\\readme" b ".txt\r\nM=C:\\tools\\page" g "\\notes" b ".txt\r"
+        }
+        print line > old
+        print line > new
+      }
+      print "\r" > old
+      print "\r" > new
+    }' "$e2e_data/expected.ini"
+}
+
 # Writes a settings file to the program folder: the given file (written by hand or by the
 # program, code page 932, CR LF), with the values of some keys replaced, as KEY=VALUE arguments
 # (plain values: no "|" and no backslash).
@@ -151,12 +207,12 @@ e2e_start() {
   e2e_pids+=("$started")
 }
 
-# Polls until a visible window with exactly this title shows (and prints its id). Optional
-# second argument: seconds to wait (default 30).
+# Polls until a visible window with exactly this title shows (and prints its id). Optional: the
+# seconds to wait (default 30), and a window passed over (a box titled as the main window).
 e2e_wait_window() {
-  local name=$1 limit=${2:-30} w i
+  local name=$1 limit=${2:-30} other=${3:-none} w i
   for ((i = 0; i < limit * 10; i++)); do
-    w=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n1 || true)
+    w=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | grep -vx "$other" | head -n1 || true)
     if [ -n "$w" ]; then
       echo "$w"
       return 0
@@ -352,11 +408,17 @@ e2e_wait_file() {
   return 1
 }
 
-# Polls until the program with this pid has ended (default 30 s).
+# Polls until the program with this pid has ended (default 30 s); its exit code is then in
+# $exit_code.
 e2e_wait_exit() {
   local pid=$1 limit=${2:-30} i
   for ((i = 0; i < limit * 10; i++)); do
-    if ! kill -0 "$pid" 2>/dev/null; then return 0; fi
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid" 2>/dev/null
+      exit_code=$?
+      e2e_exit_codes[$pid]=$exit_code
+      return 0
+    fi
     sleep 0.1
   done
   return 1

@@ -159,6 +159,17 @@ TEST(SettingsWriter, FailedSaveKeepsTheOldFile) {
   EXPECT_EQ(f.shown()[0].title, "");
   EXPECT_EQ(f.shown()[0].buttons, MbButtons::Ok);
   EXPECT_EQ(f.Saved(), "old");
+
+  // A file that could not be read at start is never replaced by the defaults that stood in.
+  SettingsFixture unread;
+  unread.fake.files.AddFolder(kIniPath);  // there, but not to be read as a file
+  EXPECT_EQ(LoadSettings(unread.app), LoadResult::CannotOpen);
+  unread.fake.files.Remove(kIniPath);
+  unread.fake.files.AddFile(kIniPath, "G=0\r\nP=a.exe\r\n");  // readable again at the save
+  EXPECT_FALSE(SaveSettings(unread.app));
+  EXPECT_EQ(unread.Saved(), "G=0\r\nP=a.exe\r\n");
+  ASSERT_EQ(unread.shown().size(), 1u);
+  EXPECT_EQ(unread.shown()[0].text, "File Save Error...");
 }
 
 // A file whose reading stopped early with text after it is kept once as velmarin.ini.bak

@@ -137,6 +137,21 @@ TEST_F(Win32FilesTest, ReplaceAtomicallyLeavesNoTemporaryFile) {
   EXPECT_EQ(files.ReadAll(ini), "");
   EXPECT_EQ(files.List(temp / "*"), std::vector<std::string>{"velmarin.ini"});
 
+  // What a replace killed before its rename left goes with the next one; another program's file
+  // of a like name stays, and so does a temporary file its writer still holds.
+  ASSERT_TRUE(TempFolder::MakeFile(temp / "velmarin.ini.4321-7.tmp", "half"));
+  ASSERT_TRUE(TempFolder::MakeFile(temp / "velmarin.ini.4322-1.tmp", "writing"));
+  ASSERT_TRUE(TempFolder::MakeFile(temp / "velmarin.ini.notes.tmp", "mine"));
+  HANDLE writing = CreateFileW(Widen(temp / "velmarin.ini.4322-1.tmp").c_str(), GENERIC_WRITE, 0,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(writing, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(files.ReplaceAtomically(ini, "third\r\n"));
+  CloseHandle(writing);
+  EXPECT_EQ(files.ReadAll(ini), "third\r\n");
+  EXPECT_EQ(Sorted(files.List(temp / "*")),
+            (std::vector<std::string>{"velmarin.ini", "velmarin.ini.4322-1.tmp",
+                                      "velmarin.ini.notes.tmp"}));
+
   // Japanese names survive the trip through the wide calls.
   const std::string japanese = temp / "設定 ファイル.ini";
   ASSERT_TRUE(files.ReplaceAtomically(japanese, "G=ツール\r\n"));

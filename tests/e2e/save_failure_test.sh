@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# A save that fails says "File Save Error...", the program still ends with code 0, and the old
+# settings file stays as it was with nothing left beside it; the next save, once the cause is
+# gone, writes the file whole. Three causes: the file held open by another program (at the close,
+# or at the start, when the program could not read it), a read-only folder, a full disk. Runs as
+# root (it mounts file systems on the program folder).
+#   save_failure_test.sh PATH/TO/velmarin.exe
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1"
+probe=${VELMARIN_SAVE_PROBE:-$(dirname "$1")/tests/save_probe.exe}
+probe=$(realpath -e "$probe") || e2e_fail "no save probe"
+# Big enough (some 120 KB) that a save does not fit in what the full disk has left.
+old="$dir.old.ini"
+new="$dir.new.ini"
+trap 'e2e_cleanup; rm -f "$old" "$new"' EXIT
+e2e_many_pages 100 "$old" "$new"
+cp "$old" "$dir/velmarin.ini"
+
+# Starts the program, closes it with the close cell, and checks what a failed save leaves.
+fails_to_save() {
+  local cause=$1 w box text
+  e2e_start
+  program=$started
+  w=$(e2e_main_window) || e2e_fail "$cause: the main window did not show"
+  if [ -n "${2:-}" ]; then "$2"; fi
+  e2e_click_close "$w" 1
+  box=$(e2e_wait_window velmarin 15 "$w") || e2e_fail "$cause: no message after the close cell"
+  text=$("$VELMARIN_WINE" "$probe" text velmarin) || e2e_fail "$cause: the probe found no box"
+  [ "$text" = "File Save Error..." ] || e2e_fail "$cause: the message says \"$text\""
+  e2e_answer "$box" Return || e2e_fail "$cause: the message did not take OK"
+  e2e_wait_exit "$program" || e2e_fail "$cause: the program did not end after the message"
+  [ "$exit_code" = 0 ] || e2e_fail "$cause: the program ended with code $exit_code"
+  e2e_same_file "$dir/velmarin.ini" "$old" "$cause: the old settings file"
+  only_our_files "$cause"
+}
+
+# Fails when the program folder holds anything but the program's files (and the filler).
+only_our_files() {
+  local stray
+  stray=$(ls -A "$dir" | grep -vx -e velmarin.exe -e velmarin.icl -e velmarin.ini -e filler)
+  [ -z "$stray" ] || e2e_fail "$1: left in the folder: $stray"
+}
+
+# Starts the program and closes it: the save now goes through.
+saves() {
+  e2e_start
+  program=$started
+  w=$(e2e_main_window) || e2e_fail "$1: the main window did not show"
+  e2e_click_close "$w" 1
+  e2e_wait_exit "$program" || e2e_fail "$1: the program did not end"
+  e2e_same_file "$dir/velmarin.ini" "$new" "$1: the file saved afterwards"
+  only_our_files "$1"
+  cp "$old" "$dir/velmarin.ini"
+}
+
+# Another program holds the file open without sharing it: while the program saves, or while it
+# starts (then it runs on the defaults, which must not replace the file it could not read).
+hold() {
+  (cd "$dir" && exec "$VELMARIN_WINE" "$probe" hold velmarin.ini) >"$dir.held" &
+  holder=$!
+  e2e_pids+=("$holder")
+  e2e_until grep -q held "$dir.held" || e2e_fail "the probe could not hold the file"
+  rm -f "$dir.held"
+}
+let_go() {
+  kill "$holder"
+  e2e_wait_exit "$holder" || e2e_fail "the probe did not let go of the file"
+}
+fails_to_save "held open at the close" hold
+let_go
+hold
+fails_to_save "held open at the start" let_go
+saves "after the file was let go"
+
+e2e_mount_folder ro
+fails_to_save "read-only folder"
+e2e_unmount_folder
+saves "once the folder was writable"
+
+# Nothing but the last 16 KB left free on the folder's disk.
+e2e_mount_folder tmpfs 4m
+free=$(df --output=avail -B1 "$dir" | tail -n1)
+head -c $((free - 16384)) /dev/zero >"$dir/filler" || e2e_fail "cannot fill the disk"
+fails_to_save "full disk"
+rm "$dir/filler"
+saves "once the disk had room"
+echo "PASS"
