@@ -6,6 +6,9 @@
 # drops pays), is the floor for memory. Targets: time at most 1.2 x the bare window, memory at
 # most 1.1 x the bare window with its drop target.
 #   bench/startup.sh [RUNS]      (builds the win32 preset first)
+#   VELMARIN_BENCH_EXE=build/win32-release/velmarin.exe bench/startup.sh
+#                                measures that velmarin.exe (and the velmarin.icl beside it)
+#                                instead of the win32 preset's, against the same bare windows
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -20,8 +23,11 @@ source "$root/bench/wine-bench"
 bench_wine_start bench
 folder=$bench_folder
 
-cp build/win32/velmarin.exe build/win32/bare_window.exe build/win32/bare_drop_window.exe "$folder/"
-if [ -f build/win32/velmarin.icl ]; then cp build/win32/velmarin.icl "$folder/"; fi
+exe=${VELMARIN_BENCH_EXE:-build/win32/velmarin.exe}
+[ -f "$exe" ] || { echo "bench: no program at $exe" >&2; exit 1; }
+echo "velmarin.exe measured: $exe ($(stat -c %s "$exe") bytes)"
+cp "$exe" build/win32/bare_window.exe build/win32/bare_drop_window.exe "$folder/"
+if [ -f "$(dirname "$exe")/velmarin.icl" ]; then cp "$(dirname "$exe")/velmarin.icl" "$folder/"; fi
 cp resources/sample/velmarin.ini "$folder/velmarin.ini.sample"
 
 now_ms() { date +%s%3N; }

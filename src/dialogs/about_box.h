@@ -2,11 +2,12 @@
 // The About box: the program's title and version, in a small window of its own.
 #include "core/app.h"
 #include "dialogs/dialog_form.h"
+#include "version.h"
 
 namespace velmarin {
 
 inline constexpr const char* kAppTitle = "velmarin";
-inline constexpr const char* kAppVersion = "1.01";
+inline constexpr const char* kAppVersion = VELMARIN_VERSION;
 
 class frmAbout final : public FormDialog {
  public:
