@@ -40,7 +40,7 @@ e2e_cleanup() {
   fi
   if [ -n "$e2e_xorg_dir" ]; then rm -rf "$e2e_xorg_dir"; fi
   # Lazily when something still holds it, so the folder never stays mounted.
-  if [ -n "$e2e_mounted" ]; then umount "$dir" 2>/dev/null || umount -l "$dir"; fi
+  if [ -n "$e2e_mounted" ]; then umount "$e2e_mounted" 2>/dev/null || umount -l "$e2e_mounted"; fi
   if [ -n "$dir" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$dir"; fi
 }
 
@@ -130,31 +130,46 @@ e2e_add_skin() {
 }
 
 # Puts the program folder, with what it holds, on a file system of its own until the test ends:
-# "tmpfs SIZE", a memory file system of that size, or "ro", the folder itself read-only (a bind
-# mount: as root the files' modes would not stop a write). Needs the right to mount.
+# "tmpfs SIZE", a memory file system of that size, or "ro [FOLDER]", the folder (or another one)
+# read-only (a bind mount: as root the files' modes would not stop a write). Needs the right to
+# mount.
 e2e_mount_folder() {
   local keep
   case $1 in
     tmpfs)
       keep=$(mktemp -d "$dir.XXXXXX")
       cp -a "$dir/." "$keep/"
-      if mount -t tmpfs -o "size=$2" tmpfs "$dir"; then e2e_mounted=1; fi
+      if mount -t tmpfs -o "size=$2" tmpfs "$dir"; then e2e_mounted=$dir; fi
       cp -a "$keep/." "$dir/"
       rm -rf "$keep"
       [ -n "$e2e_mounted" ] || e2e_fail "cannot mount a tmpfs on $dir"
       ;;
     ro)
-      mount --bind "$dir" "$dir" || e2e_fail "cannot bind-mount $dir"
-      e2e_mounted=1
-      mount -o remount,bind,ro "$dir" || e2e_fail "cannot make $dir read-only"
+      local folder=${2:-$dir}
+      mount --bind "$folder" "$folder" || e2e_fail "cannot bind-mount $folder"
+      e2e_mounted=$folder
+      mount -o remount,bind,ro "$folder" || e2e_fail "cannot make $folder read-only"
       ;;
   esac
 }
 
 # Lets go of the program folder's own file system (what a tmpfs held goes with it).
 e2e_unmount_folder() {
-  umount "$dir" || e2e_fail "cannot unmount $dir"
+  umount "$e2e_mounted" || e2e_fail "cannot unmount $e2e_mounted"
   e2e_mounted=""
+}
+
+# After a close that cannot save: waits for the program's message beside main window $1, reads
+# its text with the save probe (the box's title is the main window's), and answers OK. $2 names
+# the case for a failure.
+e2e_save_failure_shown() {
+  local probe box text
+  probe=${VELMARIN_SAVE_PROBE:-$(dirname "$e2e_exe")/tests/save_probe.exe}
+  [ -f "$probe" ] || e2e_fail "no save probe at $probe"
+  box=$(e2e_wait_window velmarin 15 "$1") || e2e_fail "$2: no message after the close cell"
+  text=$("$VELMARIN_WINE" "$probe" text velmarin) || e2e_fail "$2: the probe found no box"
+  [ "$text" = "File Save Error..." ] || e2e_fail "$2: the message says \"$text\""
+  e2e_answer "$box" Return || e2e_fail "$2: the message did not take OK"
 }
 
 # Writes a settings file of $1 pages of ten buttons (each with a tool tip and two drawer items)
