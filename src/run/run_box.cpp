@@ -87,7 +87,8 @@ void Run_Change(App& app) {
   RunBoxState& run = app.form.run;
   const Options& options = app.model.settings.options;
   std::string text = box->Text();
-  if (text.empty() && box->Count() > 0) {
+  const bool emptied = text.empty() && box->Count() > 0;
+  if (emptied) {
     Guarded([&] {
       for (int i = box->Count() - 1; i >= 0; --i) box->RemoveAt(i);
     });
@@ -97,15 +98,17 @@ void Run_Change(App& app) {
       box->Focus();
       box->ShowDropDown(false);
     });
-  } else if (box->Count() >= 2 && options.RunAutoDropDown && !run.RunDropInProgress) {
+  }
+  // What an input method is still composing is not the user's text yet: the list does not
+  // open and the box does not complete.
+  if (run.composing) return;
+  if (!emptied && box->Count() >= 2 && options.RunAutoDropDown && !run.RunDropInProgress) {
     Guarded([&] { box->ShowDropDown(true); });
   }
   if (run.SuppressCompletion) {
     run.SuppressCompletion = false;
     return;
   }
-  // What an input method is still composing is not the user's text yet.
-  if (run.composing) return;
   const int len = EditLength(text);
   if (text != run.LastTypedText && !run.BackspacePressed) {
     const std::string match = SearchToolTip(app, text, true);

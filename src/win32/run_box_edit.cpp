@@ -10,11 +10,20 @@ namespace {
 constexpr wchar_t kOldProc[] = L"velmarinRunEditProc";
 constexpr wchar_t kApp[] = L"velmarinRunEditApp";
 
+UINT CompositionWrittenMessage() {
+  static const UINT message = RegisterWindowMessageW(L"velmarinRunCompositionWritten");
+  return message;
+}
+
 LRESULT CALLBACK EditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto old = reinterpret_cast<WNDPROC>(GetPropW(edit, kOldProc));
   auto* app = static_cast<App*>(GetPropW(edit, kApp));
   if (!old) return DefWindowProcW(edit, msg, wParam, lParam);
   if (!app) return CallWindowProcW(old, edit, msg, wParam, lParam);
+  if (msg != 0 && msg == CompositionWrittenMessage()) {
+    Run_CompositionEnd(*app);
+    return 0;
+  }
   switch (msg) {
     case WM_CHAR: {
       // Enter may end the program and destroy the box: a swallowed key touches nothing after.
@@ -42,7 +51,11 @@ LRESULT CALLBACK EditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_IME_ENDCOMPOSITION: {
       const LRESULT result = CallWindowProcW(old, edit, msg, wParam, lParam);
-      Run_CompositionEnd(*app);
+      // The written text may still be on its way as characters posted to the field: the
+      // composition ends for the box behind them, so that they are not typed over a completion
+      // or an opened list, and what was written completes once.
+      const UINT written = CompositionWrittenMessage();
+      if (!written || !PostMessageW(edit, written, 0, 0)) Run_CompositionEnd(*app);
       return result;
     }
     case WM_NCDESTROY:

@@ -101,17 +101,34 @@ TEST(RunBox, CompletionCountsCharactersAsTheFieldDoes) {
 
 TEST(RunBox, NothingCompletesWhileAnInputMethodComposes) {
   RunBoxFixture f;
+  f.app.model.settings.options.RunAutoDropDown = true;
   f.Tip(0, 0, "C:\\a\\memo.exe", "メモ帳");
+  f.Tip(0, 1, "C:\\a\\memory.exe", "メモリ");
+  const auto compose = [&](const std::string& text) {
+    f.box.SetText(text);
+    Run_Change(f.app);
+  };
   Run_CompositionStart(f.app);
-  f.box.SetText("メ");
-  Run_Change(f.app);
-  f.box.SetText("メモ");
-  Run_Change(f.app);
+  compose("メ");
+  compose("メモ");
   EXPECT_EQ(f.box.text, "メモ");
   EXPECT_TRUE(f.box.items.empty());
   Run_CompositionEnd(f.app);
   EXPECT_EQ(f.box.text, "メモ帳");
   EXPECT_EQ(f.Selected(), "帳");
+  EXPECT_TRUE(f.box.droppedDown);
+  // The list closed, the next composition neither opens it again nor fills it.
+  f.box.droppedDown = false;
+  Run_CompositionStart(f.app);
+  compose("メモリ");
+  EXPECT_FALSE(f.box.droppedDown);
+  EXPECT_EQ(f.box.items.size(), 2u);
+  // Taken back whole, it empties the list as any emptied text does.
+  compose("");
+  EXPECT_TRUE(f.box.items.empty());
+  Run_CompositionEnd(f.app);
+  EXPECT_EQ(f.box.text, "");
+  EXPECT_TRUE(f.fake.shell.executions.empty());
 }
 
 // Romaji lists the tool tips whose kana it spells after the ordinary matches; only an ordinary

@@ -4,13 +4,17 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h.
+#include <imm.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resource_ids.h"
 #include "win32/wide.h"
 #include "win32/win32_system.h"
+#include "win32/win32_text.h"
 
 namespace velmarin::win32 {
 namespace {
@@ -357,6 +361,79 @@ TEST(MainWindow, RunBoxMadeWhenNeededBeforeThePaint) {
     PumpMessages();
     EXPECT_EQ(w.window.RunList().Count(), 1) << "not made a second time";
   }
+}
+
+// A composition through the system's input context, as an input method makes it: the field
+// shows what is being composed and tells of each change, but nothing completes, fills or opens
+// the list until it is written.
+TEST(MainWindow, TheRunBoxLeavesAnInputMethodsCompositionAlone) {
+  Window w;
+  Win32Text text;
+  w.app.platform.text = &text;
+  w.app.platform.runList = &w.window.RunList();
+  w.app.model.PageCount = 1;
+  w.app.model.settings.MaxButton = 10;
+  w.app.model.settings.options.RunAutoDropDown = true;
+  ClampLimits(w.app.model);
+  w.app.model.Pages[0].Buttons[0].ToolTip = "メモ帳";
+  w.app.model.Pages[0].Buttons[0].Path = "C:\\a\\notepad.exe";
+  w.app.model.Pages[0].Buttons[1].ToolTip = "メモリ";
+  w.app.model.Pages[0].Buttons[1].Path = "C:\\a\\memory.exe";
+  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+  w.window.Place({ControlKind::Run, 0}, {150, -1, 113, 21});
+  ShowWindow(w.window.Handle(), SW_SHOW);
+  SetForegroundWindow(w.window.Handle());
+  PumpMessages();
+  HWND box = w.window.RunBox();
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetComboBoxInfo(box, &info) && info.hwndItem);
+  SetFocus(info.hwndItem);
+  HIMC context = ImmGetContext(info.hwndItem);
+  ASSERT_NE(context, nullptr);
+  ASSERT_TRUE(ImmSetOpenStatus(context, TRUE));
+  IRunList& list = w.window.RunList();
+  const auto compose = [&](std::wstring composing) {
+    ASSERT_TRUE(ImmSetCompositionStringW(context, SCS_SETSTR, composing.data(),
+                                         static_cast<DWORD>(composing.size() * sizeof(wchar_t)),
+                                         nullptr, 0));
+    PumpMessages();
+  };
+  const auto commit = [&] {
+    ASSERT_TRUE(ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0));
+    PumpMessages();
+  };
+  const auto selected = [&] {
+    int start = 0, length = 0;
+    list.GetSelection(start, length);
+    return std::pair{start, length};
+  };
+  const auto droppedDown = [&] { return SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) != 0; };
+
+  compose(L"メモ");
+  EXPECT_EQ(list.Text(), "メモ") << "only what is composed";
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_FALSE(droppedDown());
+  commit();
+  EXPECT_EQ(list.Text(), "メモ帳") << "written, it completes as typed text does";
+  EXPECT_EQ(selected(), std::pair(2, 1));
+  EXPECT_EQ(list.Count(), 2);
+  EXPECT_TRUE(droppedDown());
+
+  // The list closed, a composition over the completed tail leaves it closed and its entries as
+  // they were.
+  SendMessageW(box, CB_SHOWDROPDOWN, FALSE, 0);
+  compose(L"リ");
+  EXPECT_EQ(list.Text(), "メモリ") << "in place of the completed tail";
+  EXPECT_FALSE(droppedDown());
+  EXPECT_EQ(list.Count(), 2);
+  commit();
+  // The written text comes after the composition's end; it is not typed over a list opened
+  // before it came (which selects the whole field), and Enter's launch (which empties the box)
+  // did not run.
+  EXPECT_EQ(list.Text(), "メモリ");
+  EXPECT_EQ(list.Count(), 1);
+  ImmReleaseContext(info.hwndItem, context);
 }
 
 }  // namespace
