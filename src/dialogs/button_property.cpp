@@ -5,6 +5,7 @@
 #include "core/number.h"
 #include "core/strings.h"
 #include "launch/names.h"
+#include "launch/path_argument.h"
 #include "panel/button_paint.h"
 #include "panel/draw_icon.h"
 #include "shell/dialog_open.h"
@@ -218,7 +219,7 @@ void IPropertyWindow::Text_OLEDragDrop(int index, const std::vector<std::string>
     for (const std::string& file : files) {
       const std::string path = OneLine(file);
       if (!box.text.empty()) box.text += " ";
-      box.text += path.find(' ') != std::string::npos ? AddDQs(path) : path;
+      box.text += PathArgument(path);
     }
   } else if (index == 2) {
     if (!box.text.empty()) box.text += " ";

@@ -8,6 +8,7 @@
 #include "core/strings.h"
 #include "launch/cpl_list.h"
 #include "launch/names.h"
+#include "launch/path_argument.h"
 #include "launch/shelf_paths.h"
 #include "launch/shelf_register.h"
 
@@ -107,8 +108,12 @@ void StoreCommand(App& app, const std::string& path) {
   AddToShelf(app, std::string(item));
 }
 
-void VelmExecInChain(App& app, const std::string& cmd, const std::string& path, SlotChain& chain) {
+void VelmExecInChain(App& app, const std::string& cmd, const std::string& argument,
+                     SlotChain& chain) {
   if (cmd.empty() || cmd[0] != ',') return;
+  // A path handed over by a gesture, a menu or the Run box may come with a space before it and
+  // in quotes, as a program's argument would: the command takes the path itself.
+  const std::string path = CommandArgument(argument);
   const std::string rest = cmd.substr(1);
   const std::string word = UpperAscii(rest);
   ICommands& commands = app.Commands();

@@ -37,7 +37,7 @@ void OpenWithButton(App& app, const Button& button, const std::vector<std::strin
   const Button copy = button;
   for (size_t i = 0; i < files.size(); ++i) {
     if (i > 0 && app.platform.system) app.platform.system->LetPendingEventsRun();
-    LaunchButton(app, copy, copy.Params + " " + QuotedWhenSpaced(files[i]));
+    LaunchButtonWithPath(app, copy, files[i]);
   }
 }
 
@@ -71,13 +71,10 @@ void RightDrop(App& app, int16_t index, const std::vector<std::string>& files) {
       app.platform.controls->SetToolTip({ControlKind::Picture1, index}, button->ToolTip);
     }
   } else if (result == "DDRAssocDDItemExecute") {
-    LaunchButton(app, *button, button->Params + " " + QuotedWhenSpaced(first));
+    LaunchButtonWithPath(app, *button, first);
   } else if (result == "DDRAssocButtonExecute") {
-    std::string verb = "open";
-    int16_t showCmd = 1;
-    // The button's item is one argument, however many spaces its path holds.
-    ExecuteItem(app, first, GetFileName(first), GetExt(GetFileName(first)), verb, showCmd,
-                QuotedWhenSpaced(button->Path));
+    // The button's item is one argument, whatever its path holds.
+    LaunchStringWithPath(app, first, button->Path, Show::kNormal);
   } else if (result == "DDRPutMiniDrawer") {
     PutIntoDrawer(app, index, *button, files);
   }

@@ -62,10 +62,10 @@ void ShelfDrag(App& app, Button& source) {
     // The rest opens items with the selected entry.
   } else if (result == "DrawerExecute") {
     if (const std::string* item = ChosenSlot(app, source)) {
-      LaunchString(app, selected, AddDQs(*item));
+      LaunchStringWithPath(app, selected, *item);
     }
   } else if (result == "DDItemExecute") {
-    LaunchString(app, selected, AddDQs(source.Path));
+    LaunchStringWithPath(app, selected, source.Path);
   } else if (result == "DrawerExecuteAll") {
     std::vector<std::string> items;
     for (int k = 0; k < slots; ++k) {
@@ -75,7 +75,7 @@ void ShelfDrag(App& app, Button& source) {
     }
     if (!ConfirmMultiLaunch(app, static_cast<int>(items.size()))) return;
     for (const std::string& item : items) {
-      LaunchString(app, selected, AddDQs(item));
+      LaunchStringWithPath(app, selected, item);
       if (app.platform.system) app.platform.system->LetPendingEventsRun();
     }
   }
@@ -132,7 +132,7 @@ void ContextMenu(App& app, int index) {
   const int chosen = app.form.MenuResultIndex;
   if (result == "DrawerWithButton") {
     if (const std::string* item = ChosenSlot(app, *button); item && !item->empty()) {
-      LaunchButton(app, *button, button->Params + " " + AddDQs(*item));
+      LaunchButtonWithPath(app, *button, *item);
     }
   } else if (result == "GroupItem") {
     PageChange(app, chosen, false, false);
@@ -154,10 +154,10 @@ void CellDrag(App& app, Button& source, int targetIndex) {
   Guarded([&] { ShowMenu(app, Menus(app).PReplaceMoveCopyCancel); });
   const std::string& result = Result(app);
   if (result == "Button") {
-    LaunchButton(app, *target, target->Params + " " + AddDQs(source.Path));
+    LaunchButtonWithPath(app, *target, source.Path);
   } else if (result == "DrawerItem") {
     if (const std::string* item = ChosenSlot(app, source); item && !item->empty()) {
-      LaunchButton(app, *target, target->Params + " " + AddDQs(*item));
+      LaunchButtonWithPath(app, *target, *item);
     }
   } else if (result == "Replace") {
     SwapButtons(app, *target, source);
@@ -184,9 +184,9 @@ void ShelfEntryDrop(App& app, int16_t index) {
   if (result == "DDRRegister") {
     AssignItem(app, index, entry);
   } else if (result == "DDRAssocDDItemExecute") {
-    LaunchButton(app, *button, button->Params + " " + AddDQs(entry));
+    LaunchButtonWithPath(app, *button, entry);
   } else if (result == "DDRAssocButtonExecute") {
-    LaunchString(app, entry, QuotedWhenSpaced(button->Path), Show::kNormal);
+    LaunchStringWithPath(app, entry, button->Path, Show::kNormal);
   } else if (result == "DDRPutMiniDrawer") {
     PutSelectedShelfEntriesIntoDrawer(app, *button, index);
   }

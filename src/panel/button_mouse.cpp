@@ -47,7 +47,7 @@ void OntoShelf(App& app, const Button& source, Modifier modifier) {
   if (modifier == Modifier::None) {
     if (app.model.DropMode && app.model.settings.options.StorageExecuteDropped) {
       const std::string selected = SelectedShelfKey(app);
-      if (!selected.empty()) LaunchString(app, selected, AddDQs(source.Path));
+      if (!selected.empty()) LaunchStringWithPath(app, selected, source.Path);
       return;
     }
     AddToShelf(app, source.Path);
@@ -78,7 +78,7 @@ void OntoCell(App& app, Button& source, int16_t targetIndex, Modifier modifier) 
       break;
     case Modifier::None:
       if (!target->Path.empty() && app.model.DropMode) {
-        LaunchButton(app, *target, target->Params + " " + AddDQs(source.Path));
+        LaunchButtonWithPath(app, *target, source.Path);
       } else {
         InsertButton(app, *page, sourceIndex, targetIndex);
       }
@@ -127,7 +127,7 @@ void ShelfEntryOntoCell(App& app, int16_t index, int shift) {
   const std::string selected = SelectedShelfKey(app);
   if (selected.empty()) return;
   if (modifier == Modifier::None && app.model.DropMode) {
-    LaunchButton(app, *target, target->Params + " " + AddDQs(selected));
+    LaunchButtonWithPath(app, *target, selected);
   } else {
     AssignItem(app, index, selected);
   }

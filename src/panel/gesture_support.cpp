@@ -2,6 +2,7 @@
 
 #include "launch/execute.h"
 #include "launch/names.h"
+#include "launch/path_argument.h"
 #include "panel/button_edit.h"
 #include "panel/button_paint.h"
 #include "panel/draw_icon.h"
@@ -33,6 +34,15 @@ void LaunchString(App& app, const std::string& item, const std::string& params, 
   SetPathParts(app, parts);
   std::string verb = "open";
   ExecuteItem(app, item, parts.FileName, parts.Extension, verb, showCmd, params);
+}
+
+void LaunchButtonWithPath(App& app, const Button& button, const std::string& path) {
+  LaunchButton(app, button, ParamsWithPath(app, button.Path, button.Params, path));
+}
+
+void LaunchStringWithPath(App& app, const std::string& item, const std::string& path,
+                          int16_t showCmd) {
+  LaunchString(app, item, ParamsWithPath(app, item, "", path), showCmd);
 }
 
 std::string SelectedShelfKey(App& app) {

@@ -23,6 +23,11 @@ void LaunchButton(App& app, const Button& button, const std::string& params);
 // Launches an item string in a normal window with the parameter string.
 void LaunchString(App& app, const std::string& item, const std::string& params,
                   int16_t showCmd = 0);
+// The same with a path handed to the item: after the button's parameters, as one argument; an
+// internal command gets the path itself.
+void LaunchButtonWithPath(App& app, const Button& button, const std::string& path);
+void LaunchStringWithPath(App& app, const std::string& item, const std::string& path,
+                          int16_t showCmd = 0);
 
 // The shelf's selected entry: the focused one when it is selected, else the first selected;
 // "" when nothing is selected.

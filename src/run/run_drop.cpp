@@ -3,6 +3,7 @@
 #include "core/guarded.h"
 #include "core/menu.h"
 #include "launch/names.h"
+#include "launch/path_argument.h"
 #include "launch/shelf_paths.h"
 #include "run/run_box.h"
 
@@ -46,14 +47,18 @@ void Run_OLEDragDrop(App& app, const std::vector<std::string>& files, int shift)
       return;
     }
   }
-  if (p.find(' ') != std::string::npos) p = AddDQs(p);
   IRunList* box = app.platform.runList;
   if (!box) return;
   RunBoxState& run = app.form.run;
   run.RunDropInProgress = true;
   Guarded([&] {
+    // Into an empty box the path goes as the item to open; after a command, as its argument.
     const std::string old = box->Text();
-    SetRunText(app, old.empty() ? p : old + " " + p);
+    if (old.empty()) {
+      SetRunText(app, p.find(' ') != std::string::npos ? AddDQs(p) : p);
+    } else {
+      SetRunText(app, old + " " + PathArgument(p));
+    }
   });
   run.RunDropInProgress = false;
   Guarded([&] { box->Focus(); });

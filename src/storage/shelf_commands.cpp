@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "launch/names.h"
+#include "launch/path_argument.h"
 #include "launch/shelf_paths.h"
 #include "launch/shelf_register.h"
 #include "storage/bin_clipboard.h"
@@ -56,7 +57,8 @@ void SendTo(App& app, int index) {
   const int count = shelf->Count();
   for (int i = 0; i < count; ++i) {
     if (!shelf->Selected(i)) continue;
-    LaunchShelfItem(app, list[static_cast<size_t>(index)], "open", AddDQs(shelf->Key(i)));
+    const std::string& program = list[static_cast<size_t>(index)];
+    LaunchShelfItem(app, program, "open", ParamsWithPath(app, program, "", shelf->Key(i)));
     RunPendingEvents(app);
   }
 }

@@ -3,6 +3,7 @@
 #include "core/menu.h"
 #include "launch/execute.h"
 #include "launch/names.h"
+#include "launch/path_argument.h"
 #include "launch/shelf_register.h"
 #include "panel/drag_out.h"
 #include "storage/shelf.h"
@@ -11,15 +12,12 @@ namespace velmarin {
 
 namespace {
 
-// A path handed over as a parameter reaches the program as one argument.
-std::string AsParameter(const std::string& path) {
-  return path.find(' ') == std::string::npos ? path : AddDQs(path);
-}
-
-void Launch(App& app, const Button& program, const std::string& params) {
+// The program opens the path, handed to it as one argument.
+void Launch(App& app, const Button& program, const std::string& path) {
   std::string verb;
   int16_t show = 0;
-  ExecuteItem(app, program.Path, program.FileName, program.Extension, verb, show, params);
+  ExecuteItem(app, program.Path, program.FileName, program.Extension, verb, show,
+              ParamsWithPath(app, program.Path, "", path));
 }
 
 Button ProgramRecord(App& app, const std::string& path) {
@@ -34,7 +32,7 @@ void OpenDroppedWithEntry(App& app, const std::vector<std::string>& files) {
   if (!ConfirmLaunchOf(app, static_cast<int>(files.size()))) return;
   const Button program = ProgramRecord(app, FocusedKey(app));
   for (const std::string& file : files) {
-    Launch(app, program, AsParameter(file));
+    Launch(app, program, file);
     RunPendingEvents(app);
   }
 }
@@ -53,7 +51,7 @@ void OpenEntriesWithDropped(App& app, const std::vector<std::string>& files) {
   IShelfList* shelf = app.platform.shelf;
   if (!app.model.settings.options.StorageMultiExecute) {
     const std::string key = FocusedKey(app);
-    if (!key.empty() && !isVelmName(app, key)) Launch(app, program, AsParameter(key));
+    if (!key.empty() && !isVelmName(app, key)) Launch(app, program, key);
     return;
   }
   if (!ConfirmLaunchOf(app, CountSelected(app))) return;
@@ -62,7 +60,7 @@ void OpenEntriesWithDropped(App& app, const std::vector<std::string>& files) {
     if (!shelf->Selected(i)) continue;
     const std::string key = shelf->Key(i);
     if (isVelmName(app, key)) continue;
-    Launch(app, program, AsParameter(key));
+    Launch(app, program, key);
     RunPendingEvents(app);
   }
 }

@@ -217,7 +217,7 @@ TEST(LeftRelease, OntoTheOpenShelf) {
   p.fake.shelf.entries[0].selected = true;
   p.Gesture(0, kOverShelf);
   ASSERT_EQ(p.Launched().size(), 1u);
-  EXPECT_EQ(p.Launched()[0].params, "\"C:\\x.exe\"");
+  EXPECT_EQ(p.Launched()[0].params, "C:\\x.exe");
   // The shelf closed: the same place is no target.
   p.app.model.StorageIsOpen = false;
   p.Gesture(0, kOverShelf, kShift);
@@ -301,7 +301,7 @@ TEST(ShelfEntryDraggedOntoACell, ShiftAssignsCtrlFillsTheDrawer) {
   p.app.model.DropMode = true;
   release(0);
   ASSERT_EQ(p.Launched().size(), 1u);
-  EXPECT_EQ(p.Launched()[0].params, "-p \"C:\\one.txt\"");
+  EXPECT_EQ(p.Launched()[0].params, "-p C:\\one.txt");
   release(kShift);
   EXPECT_EQ(p.At(2).Path, "C:\\one.txt");
   EXPECT_EQ(p.At(2).Params, "-p") << "the parameters stay";
@@ -324,7 +324,7 @@ TEST(RightDragBetweenCells, TheMenuSwapsInsertsMovesCopiesOrOpens) {
   p.Gesture(4, OverCell(1), 0, MouseButton::Right, "DrawerItem");
   ASSERT_EQ(p.Launched().size(), 1u);
   EXPECT_EQ(p.Launched()[0].file, "C:\\tools\\edit.exe");
-  EXPECT_EQ(p.Launched()[0].params, "-e \"C:\\docs\\b.txt\"");
+  EXPECT_EQ(p.Launched()[0].params, "-e C:\\docs\\b.txt");
 
   p.Gesture(4, OverCell(6), 0, MouseButton::Right, "Copy");
   EXPECT_EQ(p.At(6).Path, "C:\\docs\\memo.txt");
@@ -365,7 +365,7 @@ TEST(RightClickOnACell, PagesDrawerItemsFolderAndProperties) {
 
   p.Gesture(5, OverCell(5), 0, MouseButton::Right, "DrawerWithButton");
   ASSERT_EQ(p.Launched().size(), 1u);
-  EXPECT_EQ(p.Launched()[0].params, "-e \"C:\\docs\\b.txt\"");
+  EXPECT_EQ(p.Launched()[0].params, "-e C:\\docs\\b.txt");
   p.Gesture(5, OverCell(5), 0, MouseButton::Right, "ParentFolder");
   ASSERT_EQ(p.Launched().size(), 2u);
   EXPECT_EQ(p.Launched()[1].file, "C:\\tools");
@@ -419,7 +419,7 @@ TEST(RightDragOntoTheShelf, DrawerItemsOpenedWithTheSelectedEntryAskFirst) {
   EXPECT_EQ(p.fake.messageBox.shown.size(), 1u) << "three may go without asking";
   ASSERT_EQ(p.Launched().size(), 3u);
   EXPECT_EQ(p.Launched()[2].file, "C:\\viewer.exe");
-  EXPECT_EQ(p.Launched()[2].params, "\"C:\\c.txt\"");
+  EXPECT_EQ(p.Launched()[2].params, "C:\\c.txt");
   EXPECT_GE(p.fake.system.pendingEventRuns, 2);
 
   p.Gesture(0, kOverShelf, 0, MouseButton::Right, "Register");

