@@ -53,6 +53,16 @@ std::optional<int64_t> WholePart(std::string_view text) {
   return negative ? -value : value;
 }
 
+// The runner is named by its place in the system folder: a program of the same name lying
+// beside velmarin.exe is not started instead of it. Without the system folder nothing starts.
+std::string AppletCommandLine(const App& app, const std::string& applet) {
+  std::string folder = app.platform.files ? app.platform.files->SystemFolder() : std::string();
+  while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  if (folder.empty()) return {};
+  return PathArgument(folder + "\\" + kAppletRunnerProgram) + " " + kAppletRunnerEntry +
+         PathArgument(applet);
+}
+
 int MaxButtons(const App& app) { return std::clamp<int>(app.model.settings.MaxButton, 1, 12); }
 
 void ExecuteInChain(App& app, const std::string& path, const std::string& fileName,
@@ -156,9 +166,11 @@ void ExecuteInChain(App& app, const std::string& path, const std::string& fileNa
   if (path.empty()) return;
   IShell* shell = app.platform.shell;
   if (UpperAscii(extension) == "CPL") {
-    // Applets open by file name through the control-panel runner; unknown ones not at all.
+    // Only the applets the program knows open, and then the very file the item names, through
+    // the system's own runner.
     if (CplListSearch(app, fileName) == -1) return;
-    if (shell) shell->StartCommandLine(kAppletRunner + fileName, Show::kMinimized);
+    const std::string commandLine = AppletCommandLine(app, path);
+    if (shell && !commandLine.empty()) shell->StartCommandLine(commandLine, Show::kMinimized);
     return;
   }
   if (verb != "explore" && verb != "print") verb.clear();

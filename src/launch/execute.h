@@ -10,8 +10,10 @@ namespace velmarin {
 
 // The working folder every launched item starts in.
 inline constexpr const char* kLaunchFolder = "c:\\";
-// The control-panel runner; the applet's file name follows it.
-inline constexpr const char* kAppletRunner = "RUNDLL32.EXE SHELL32.DLL,Control_RunDLL ";
+// The control-panel runner, a program of the system folder, and what it is told to run; the
+// applet's path follows.
+inline constexpr const char* kAppletRunnerProgram = "RUNDLL32.EXE";
+inline constexpr const char* kAppletRunnerEntry = "SHELL32.DLL,Control_RunDLL ";
 
 // Launches an item string. fileName is its last component and extension its extension without
 // the dot (any case). verb is kept only when it is "explore" or "print"; otherwise the item's

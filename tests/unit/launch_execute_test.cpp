@@ -71,12 +71,13 @@ TEST(ExecuteItem, ShortPathExecuteUsesTheShortFormExceptForDriveRoots) {
   EXPECT_EQ(f.fake.shell.executions[3].file, "C:\\missing\\thing.exe");
 }
 
-TEST(ExecuteItem, AppletsRunByFileNameOnlyWhenListed) {
+TEST(ExecuteItem, ListedAppletsRunTheirOwnFileThroughTheSystemsRunner) {
   LaunchFixture f;
   Launch(f, "C:\\Windows\\System\\main.cpl", "open", 3, "ignored");
   ASSERT_EQ(f.fake.shell.commandLines.size(), 1u);
   EXPECT_EQ(f.fake.shell.commandLines[0].commandLine,
-            "RUNDLL32.EXE SHELL32.DLL,Control_RunDLL main.cpl");
+            "C:\\Windows\\System32\\RUNDLL32.EXE SHELL32.DLL,Control_RunDLL "
+            "C:\\Windows\\System\\main.cpl");
   EXPECT_EQ(f.fake.shell.commandLines[0].windowStyle, 2);
   EXPECT_TRUE(f.fake.shell.executions.empty());
 
@@ -84,7 +85,14 @@ TEST(ExecuteItem, AppletsRunByFileNameOnlyWhenListed) {
   Launch(g, "C:\\WINDOWS\\SYSTEM\\TIMEDATE.CPL", "", 0);
   ASSERT_EQ(g.fake.shell.commandLines.size(), 1u) << "extension and name in any case";
   EXPECT_EQ(g.fake.shell.commandLines[0].commandLine,
-            "RUNDLL32.EXE SHELL32.DLL,Control_RunDLL TIMEDATE.CPL");
+            "C:\\Windows\\System32\\RUNDLL32.EXE SHELL32.DLL,Control_RunDLL "
+            "C:\\WINDOWS\\SYSTEM\\TIMEDATE.CPL");
+  // A listed name in another folder opens that file, not the system's applet of that name.
+  Launch(g, "D:\\my tools\\main.cpl", "", 0);
+  ASSERT_EQ(g.fake.shell.commandLines.size(), 2u);
+  EXPECT_EQ(g.fake.shell.commandLines[1].commandLine,
+            "C:\\Windows\\System32\\RUNDLL32.EXE SHELL32.DLL,Control_RunDLL "
+            "\"D:\\my tools\\main.cpl\"");
 
   LaunchFixture h;
   Launch(h, "C:\\tools\\some.cpl", "open", 1);
@@ -223,7 +231,8 @@ TEST(VelmExec, SlotNumbersWrapAtMaxButtonAndOpenNormally) {
   VelmExec(f.app, ",11", "");
   ASSERT_EQ(f.fake.shell.commandLines.size(), 1u);
   EXPECT_EQ(f.fake.shell.commandLines[0].commandLine,
-            "RUNDLL32.EXE SHELL32.DLL,Control_RunDLL desk.cpl");
+            "C:\\Windows\\System32\\RUNDLL32.EXE SHELL32.DLL,Control_RunDLL "
+            "C:\\Windows\\System\\desk.cpl");
   VelmExec(f.app, ",5", "");  // an empty slot
   EXPECT_EQ(f.fake.shell.executions.size(), 2u);
   EXPECT_EQ(f.fake.shell.beeps, 0);
