@@ -13,20 +13,25 @@ namespace velmarin {
 class FakeClipboard : public IClipboard {
  public:
   bool Clear() override {
+    if (heldByAnother) return false;
     ++clears;
     fileList.reset();
     named.clear();
     return true;
   }
   bool PutFileList(const std::string& block) override {
+    if (heldByAnother) return false;
     fileList = block;
     return true;
   }
   bool PutNamed(const std::string& formatName, const std::string& bytes) override {
+    if (heldByAnother) return false;
     named[formatName] = bytes;
     return true;
   }
 
+  // Another program has the clipboard open: every call fails.
+  bool heldByAnother = false;
   int clears = 0;
   std::optional<std::string> fileList;
   std::map<std::string, std::string> named;

@@ -113,14 +113,15 @@ void ClearClipboard(App& app) {
   if (app.platform.clipboard) app.platform.clipboard->Clear();
 }
 
-void CopyFilesToClipboard(App& app, const std::vector<std::string>& files, int32_t effect) {
-  ClearClipboard(app);
+bool CopyFilesToClipboard(App& app, const std::vector<std::string>& files, int32_t effect) {
   IClipboard* clipboard = app.platform.clipboard;
-  if (!clipboard) return;
-  clipboard->PutFileList(FileDropBlock(app, files));
+  if (!clipboard) return false;
+  if (!clipboard->Clear()) return false;
+  if (!clipboard->PutFileList(FileDropBlock(app, files))) return false;
   std::string bytes;
   PutLittleEndian(bytes, static_cast<uint32_t>(effect));
   clipboard->PutNamed(kPreferredDropEffect, bytes);
+  return true;
 }
 
 }  // namespace velmarin

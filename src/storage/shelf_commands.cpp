@@ -63,18 +63,26 @@ void SendTo(App& app, int index) {
   }
 }
 
-// The selected files that exist, last entry first; a cut takes them off the shelf.
+// The selected files that exist, last entry first. A cut takes them off the shelf once the
+// clipboard holds them: while another program keeps the clipboard, the shelf stays as it was
+// (a paste would otherwise move the files of an earlier list).
 void CutOrCopy(App& app, bool cut) {
   IShelfList* shelf = app.platform.shelf;
   std::vector<std::string> files;
+  std::vector<int> rows;
   for (int i = shelf->Count() - 1; i >= 0; --i) {
     if (!shelf->Selected(i)) continue;
     const std::string key = shelf->Key(i);
     if (!FileExist(app, key)) continue;
     files.push_back(key);
-    if (cut) shelf->RemoveAt(i);
+    rows.push_back(i);
   }
-  CopyFilesToClipboard(app, files, cut ? kDropEffectMove : kDropEffectCopy);
+  if (!CopyFilesToClipboard(app, files, cut ? kDropEffectMove : kDropEffectCopy)) {
+    if (cut) Beep(app);
+    return;
+  }
+  if (!cut) return;
+  for (int row : rows) shelf->RemoveAt(row);  // from the last row up: the others keep their place
 }
 
 // The name a shortcut to an item is given: the item's own name without its extension; a root,

@@ -241,6 +241,13 @@ TEST(ShelfCommands, CopyAndCutWriteTheFileListLastEntryFirst) {
   f.fake.files.AddFile("E:\\c");
   f.Put("E:\\gone", true);
   f.Put("E:\\c", true);
+  // Another program holds the clipboard: a beep, and the shelf and the old list stay.
+  f.fake.clipboard.heldByAnother = true;
+  RunShelfCommand(f.app, "Cut", 0);
+  EXPECT_EQ(f.fake.shell.beeps, 1);
+  EXPECT_EQ(f.Keys(), (std::vector<std::string>{"E:\\a", "E:\\b", "E:\\gone", "E:\\c"}));
+  EXPECT_EQ(*f.fake.clipboard.fileList, expected);
+  f.fake.clipboard.heldByAnother = false;
   RunShelfCommand(f.app, "Cut", 0);
   EXPECT_EQ(*f.fake.clipboard.fileList,
             "\x14\0\0\0"s + std::string(16, '\0') + "E:\\c\0E:\\b\0E:\\a\0\0\0"s);
