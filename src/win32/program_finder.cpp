@@ -1,6 +1,6 @@
 // A command typed without a path, found as the system's run dialog finds it: environment names
-// expanded, then the registered application paths, then the search path with the executable
-// extensions.
+// expanded, then the registered application paths, then the system's folders and those of PATH,
+// each with the executable extensions.
 #include <vector>
 
 #include "win32/wide.h"
@@ -66,18 +66,49 @@ std::optional<std::wstring> RegisteredPath(HKEY root, const std::wstring& name) 
   return path;
 }
 
-std::optional<std::wstring> OnSearchPath(const std::wstring& name, const wchar_t* extension) {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (int tries = 0; tries < 2; ++tries) {
-    const DWORD length = SearchPathW(nullptr, name.c_str(), extension,
-                                     static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (length == 0) return std::nullopt;
-    if (length < buffer.size()) {
-      std::wstring found(buffer.data(), length);
-      if (!IsFile(found)) return std::nullopt;
-      return found;
+std::wstring FolderFrom(UINT (*get)(wchar_t*, UINT)) {
+  wchar_t buffer[MAX_PATH + 1] = {};
+  const UINT length = get(buffer, MAX_PATH + 1);
+  return length == 0 || length > MAX_PATH ? std::wstring() : std::wstring(buffer, length);
+}
+
+UINT SystemFolder(wchar_t* buffer, UINT size) { return GetSystemDirectoryW(buffer, size); }
+UINT WindowsFolder(wchar_t* buffer, UINT size) { return GetWindowsDirectoryW(buffer, size); }
+
+// Where a typed name is looked for, in order: the system folder, the Windows folder, then the
+// folders of PATH one by one. The program's own folder and the current folder are not among
+// them unless PATH names them: a file lying beside velmarin.exe does not stand for a program of
+// the system.
+std::vector<std::wstring> SearchFolders() {
+  std::vector<std::wstring> folders;
+  for (const std::wstring& folder : {FolderFrom(SystemFolder), FolderFrom(WindowsFolder)}) {
+    if (!folder.empty()) folders.push_back(folder);
+  }
+  const DWORD needed = GetEnvironmentVariableW(L"PATH", nullptr, 0);
+  std::wstring path(needed, L'\0');
+  const DWORD length = needed ? GetEnvironmentVariableW(L"PATH", path.data(), needed) : 0;
+  path.resize(length < needed ? length : 0);
+  size_t start = 0;
+  while (start < path.size()) {
+    size_t end = path.find(L';', start);
+    if (end == std::wstring::npos) end = path.size();
+    std::wstring folder = Expanded(Unquoted(path.substr(start, end - start)));
+    if (!folder.empty()) folders.push_back(std::move(folder));
+    start = end + 1;
+  }
+  return folders;
+}
+
+// The first folder that holds the name with one of the extensions; every extension is tried in
+// a folder before the next folder.
+std::optional<std::wstring> InFolders(const std::wstring& name,
+                                      const std::vector<std::wstring>& extensions) {
+  for (std::wstring folder : SearchFolders()) {
+    if (folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
+    for (const std::wstring& extension : extensions) {
+      const std::wstring candidate = folder + name + extension;
+      if (candidate.size() < 32767 && IsFile(candidate)) return candidate;
     }
-    buffer.resize(length + 1);
   }
   return std::nullopt;
 }
@@ -104,11 +135,8 @@ std::optional<std::wstring> FindBareName(const std::wstring& name) {
   }
   // A name with an extension of its own is taken as it is; a name without one gets each
   // executable extension in turn, never none (a file called just "cmd" is no program).
-  if (HasExtension(name)) return OnSearchPath(name, nullptr);
-  for (const std::wstring& extension : ExecutableExtensions()) {
-    if (auto path = OnSearchPath(name, extension.c_str())) return path;
-  }
-  return std::nullopt;
+  if (HasExtension(name)) return InFolders(name, {std::wstring()});
+  return InFolders(name, ExecutableExtensions());
 }
 
 }  // namespace

@@ -148,8 +148,21 @@ TEST(LaunchShell, ProgramsAreFoundByNameAsTheRunDialogFindsThem) {
   EXPECT_EQ(found("velmplain"), "");
   EXPECT_EQ(found("velmdoc"), "");
   EXPECT_TRUE(SameNoCase(found("velmdoc.txt"), scratch / "velmdoc.txt"));
+  // Folder by folder, each with every extension: the first folder's batch file before the
+  // second folder's program, though ".EXE" comes before ".BAT".
+  const std::string second = scratch / "second";
+  ASSERT_TRUE(TempFolder::MakeFolder(second));
+  ASSERT_TRUE(TempFolder::MakeFile(second + "\\velmtool.exe", "MZ"));
+  SetEnvironmentVariableW(L"PATH", (Widen(scratch.path() + ";" + second) + L";" + oldPath).c_str());
+  EXPECT_TRUE(SameNoCase(found("velmtool"), scratch / "velmtool.bat")) << found("velmtool");
   SetEnvironmentVariableW(L"PATH", oldPath);
   EXPECT_EQ(found("velmtool"), "") << "no longer on the path";
+
+  // A program lying beside this one is not taken for a program of the system.
+  const std::string beside = ProgramFolder() + "velmbeside.exe";
+  ASSERT_TRUE(TempFolder::MakeFile(beside, "MZ"));
+  EXPECT_EQ(found("velmbeside"), "");
+  DeleteFileW(Widen(beside).c_str());
 
   // The registered application paths come first; a quoted value; a registered file that is gone.
   ASSERT_TRUE(TempFolder::MakeFile(scratch / "real tool.exe", "MZ"));
