@@ -6,7 +6,9 @@
 #include <shellapi.h>
 // clang-format on
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "core/app.h"
 #include "storage/bin_clipboard.h"
@@ -65,6 +67,25 @@ TEST(ShelfClipboard, CopyPutsBothBlocksAsLaidOut) {
   CopyFilesToClipboard(app, {"E:\\\xc3\xa9t\xc3\xa9"}, kDropEffectMove);
   EXPECT_EQ(DroppedFile(0), L"E:\\\u00e9t\u00e9");
   EXPECT_EQ(ClipboardBytes(effect).substr(0, 4), "\x02\0\0\0"s);
+
+  // Another thread holds the clipboard open, as another program would: the list is not put
+  // there, the caller hears of it, and the earlier list stays.
+  std::atomic<int> holding{0};
+  std::atomic<bool> release{false};
+  std::thread holder([&] {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  nullptr, nullptr);
+    holding = window && OpenClipboard(window) ? 1 : -1;
+    while (holding == 1 && !release) Sleep(10);
+    if (holding == 1) CloseClipboard();
+    if (window) DestroyWindow(window);
+  });
+  while (holding == 0) Sleep(10);
+  ASSERT_EQ(holding, 1);
+  EXPECT_FALSE(CopyFilesToClipboard(app, {"E:\\c"}, kDropEffectMove));
+  release = true;
+  holder.join();
+  EXPECT_EQ(DroppedFile(0), L"E:\\\u00e9t\u00e9");
 }
 
 TEST(ShelfShortcut, ShellLinkWritesAShortcutToTheTarget) {
