@@ -73,8 +73,8 @@ TEST(ShelfClipboard, CopyPutsBothBlocksAsLaidOut) {
   std::atomic<int> holding{0};
   std::atomic<bool> release{false};
   std::thread holder([&] {
-    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  nullptr, nullptr);
+    HWND window =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     holding = window && OpenClipboard(window) ? 1 : -1;
     while (holding == 1 && !release) Sleep(10);
     if (holding == 1) CloseClipboard();
