@@ -5,6 +5,8 @@
 //   access_probe.exe press NAME OUT  the default action of the first child named NAME (UTF-8),
 //                                    then, for two seconds, the events the window raises:
 //                                    "pressed HRESULT" and lines "name ID", "state ID", "reorder"
+//   access_probe.exe focus OUT       the object of the window that has the program's keyboard,
+//                                    as one line of `list`
 // Ends with 0 when the window's object was read (and the child pressed), 1 otherwise.
 #include <windows.h>
 #include <oleacc.h>
@@ -46,6 +48,7 @@ std::string RoleName(LONG role) {
   switch (role) {
     case ROLE_SYSTEM_PUSHBUTTON: return "button";
     case ROLE_SYSTEM_STATICTEXT: return "text";
+    case ROLE_SYSTEM_TEXT: return "edit";
     case ROLE_SYSTEM_COMBOBOX: return "combobox";
     case ROLE_SYSTEM_LIST: return "list";
     case ROLE_SYSTEM_CLIENT: return "client";
@@ -124,11 +127,31 @@ bool Write(const wchar_t* path, const std::string& text) {
   return std::fclose(file) == 0 && ok;
 }
 
+// The object of the window with the keyboard in the main window's thread, as a reader hears it
+// when the focus moves there.
+int ReadFocus(HWND window, const wchar_t* path) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) {
+    return 1;
+  }
+  IAccessible* focus = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(info.hwndFocus, static_cast<DWORD>(OBJID_CLIENT),
+                                        kIidAccessible, reinterpret_cast<void**>(&focus))) ||
+      !focus) {
+    return 1;
+  }
+  const std::string line = Line(focus, 0, focus);
+  focus->Release();
+  return Write(path, line) ? 0 : 1;
+}
+
 int Run(int argc, wchar_t** argv) {
   if (argc < 3) return 1;
   const std::wstring mode = argv[1];
   HWND window = FindWindowW(L"velmarinMForm", nullptr);
   if (!window) return 1;
+  if (mode == L"focus") return ReadFocus(window, argv[2]);
   IAccessible* client = nullptr;
   if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
                                         reinterpret_cast<void**>(&client))) ||
