@@ -41,8 +41,13 @@ CellAccess Arrow(const App& app, int cell) {
 
 CellAccess Caption(const App& app) {
   const Page* page = PageAt(app.model, app.model.CurrentPage);
-  return {{ControlKind::TitleBar, kCaptionCell}, page ? page->Caption : "", CellRole::StaticText,
-          false, false, "", ""};
+  return {{ControlKind::TitleBar, kCaptionCell},
+          page ? page->Caption : "",
+          CellRole::StaticText,
+          false,
+          false,
+          "",
+          ""};
 }
 
 CellAccess ButtonCell(const App& app, int index) {
@@ -65,10 +70,20 @@ std::vector<CellAccess> TopRow(const App& app) {
       Arrow(app, kBackCell),
       Arrow(app, kForwardCell),
       Caption(app),
-      {{ControlKind::StorageOpen, 0}, open ? "物置きを閉じる" : "物置きを開く",
-       CellRole::PushButton, false, open, "", open ? "閉じる" : "開く"},
-      {{ControlKind::DDExecute, 0}, execute ? "実行モード" : "登録モード", CellRole::PushButton,
-       false, execute, "", execute ? "登録モードにする" : "実行モードにする"},
+      {{ControlKind::StorageOpen, 0},
+       open ? "物置きを閉じる" : "物置きを開く",
+       CellRole::PushButton,
+       false,
+       open,
+       "",
+       open ? "閉じる" : "開く"},
+      {{ControlKind::DDExecute, 0},
+       execute ? "実行モード" : "登録モード",
+       CellRole::PushButton,
+       false,
+       execute,
+       "",
+       execute ? "登録モードにする" : "実行モードにする"},
       {{ControlKind::TClose, 0}, "閉じる", CellRole::PushButton, false, false, "", "終了"},
   };
 }

@@ -20,10 +20,10 @@ struct CellAccess {
   ControlId id;
   std::string name;
   CellRole role = CellRole::PushButton;
-  bool unavailable = false;  // a greyed arrow: there is nowhere to go
-  bool pressed = false;      // a cell that stays down: execute mode, the shelf open
-  std::string description;   // a button cell's item
-  std::string defaultAction; // empty: a press does nothing
+  bool unavailable = false;   // a greyed arrow: there is nowhere to go
+  bool pressed = false;       // a cell that stays down: execute mode, the shelf open
+  std::string description;    // a button cell's item
+  std::string defaultAction;  // empty: a press does nothing
   friend bool operator==(const CellAccess&, const CellAccess&) = default;
 };
 

@@ -4,8 +4,8 @@
 // clang-format on
 
 #include "run/run_box.h"
-#include "shell/drag_events.h"
 #include "shell/cell_access.h"
+#include "shell/drag_events.h"
 #include "shell/main_form.h"
 #include "shell/title_bar.h"
 #include "shell/window_events.h"

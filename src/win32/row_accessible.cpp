@@ -139,10 +139,14 @@ HRESULT RowAccessible::get_accRole(VARIANT child, VARIANT* role) {
   if (!Read()) return kGone;
   const LONG id = ChildIdOf(child);
   const Child c = At(id);
-  if (id == CHILDID_SELF) *role = IntVariant(ROLE_SYSTEM_CLIENT);
-  else if (c.cell) *role = IntVariant(RoleOf(c.cell->role));
-  else if (c.window) *role = IntVariant(c.windowRole);
-  else return E_INVALIDARG;
+  if (id == CHILDID_SELF)
+    *role = IntVariant(ROLE_SYSTEM_CLIENT);
+  else if (c.cell)
+    *role = IntVariant(RoleOf(c.cell->role));
+  else if (c.window)
+    *role = IntVariant(c.windowRole);
+  else
+    return E_INVALIDARG;
   return S_OK;
 }
 
@@ -206,9 +210,7 @@ HRESULT RowAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
   return c.cell ? ReaderText(c.cell->defaultAction, action) : S_FALSE;
 }
 
-HRESULT RowAccessible::accSelect(LONG, VARIANT) {
-  return window_ ? DISP_E_MEMBERNOTFOUND : kGone;
-}
+HRESULT RowAccessible::accSelect(LONG, VARIANT) { return window_ ? DISP_E_MEMBERNOTFOUND : kGone; }
 
 HRESULT RowAccessible::accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                    VARIANT child) {

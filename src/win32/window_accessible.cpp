@@ -46,7 +46,8 @@ class WindowAccessible final : public AccessibleBase {
     // The Run box's value is what it holds.
     if (*value) SysFreeString(*value);
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
     return ReaderText(Narrow(text), value);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {

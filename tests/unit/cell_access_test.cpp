@@ -50,8 +50,8 @@ struct AccessTest : PagesFixture {
 
 TEST(CellAccess, CellsReadInScreenOrderWithTheirOwnWords) {
   AccessTest f;
-  std::vector<std::string> expected{"戻る", "進む", "P0", "物置きを開く", "登録モード", "閉じる",
-                                    "メモ帳"};
+  std::vector<std::string> expected{"戻る",       "進む",   "P0",    "物置きを開く",
+                                    "登録モード", "閉じる", "メモ帳"};
   for (int k = 1; k < 10; ++k) expected.push_back("空き");
   expected.insert(expected.end(), {"前のページ", "次のページ"});
   EXPECT_EQ(f.Names(), expected);
@@ -159,7 +159,10 @@ TEST(CellAccess, ChangesToldAfterAPageTurnAModeChangeAndFewerButtons) {
       // Back (0) lights up; the caption (2) and the first button (6) read anew.
       {"a page turn", [](AccessTest& f) { PressCell(f.app, kNext); }, {2, 6}, {0}, false},
       {"the mode changed", [](AccessTest& f) { PressCell(f.app, kMode); }, {4}, {4}, false},
-      {"fewer buttons", [](AccessTest& f) { f.app.model.settings.MaxButton = 9; }, {15, 16}, {},
+      {"fewer buttons",
+       [](AccessTest& f) { f.app.model.settings.MaxButton = 9; },
+       {15, 16},
+       {},
        true},
       {"nothing", [](AccessTest&) {}, {}, {}, false},
   };

@@ -8,8 +8,8 @@
 //   access_probe.exe focus OUT       the object of the window that has the program's keyboard,
 //                                    as one line of `list`
 // Ends with 0 when the window's object was read (and the child pressed), 1 otherwise.
-#include <windows.h>
 #include <oleacc.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <string>
@@ -46,13 +46,20 @@ std::string Text(IAccessible* acc, LONG id, Get get) {
 
 std::string RoleName(LONG role) {
   switch (role) {
-    case ROLE_SYSTEM_PUSHBUTTON: return "button";
-    case ROLE_SYSTEM_STATICTEXT: return "text";
-    case ROLE_SYSTEM_TEXT: return "edit";
-    case ROLE_SYSTEM_COMBOBOX: return "combobox";
-    case ROLE_SYSTEM_LIST: return "list";
-    case ROLE_SYSTEM_CLIENT: return "client";
-    default: return std::to_string(role);
+    case ROLE_SYSTEM_PUSHBUTTON:
+      return "button";
+    case ROLE_SYSTEM_STATICTEXT:
+      return "text";
+    case ROLE_SYSTEM_TEXT:
+      return "edit";
+    case ROLE_SYSTEM_COMBOBOX:
+      return "combobox";
+    case ROLE_SYSTEM_LIST:
+      return "list";
+    case ROLE_SYSTEM_CLIENT:
+      return "client";
+    default:
+      return std::to_string(role);
   }
 }
 
@@ -114,9 +121,12 @@ void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG c
                       DWORD) {
   if (hwnd != events.window || object != OBJID_CLIENT) return;
   char line[40];
-  if (event == EVENT_OBJECT_NAMECHANGE) std::snprintf(line, sizeof line, "name %ld\n", child);
-  else if (event == EVENT_OBJECT_STATECHANGE) std::snprintf(line, sizeof line, "state %ld\n", child);
-  else std::snprintf(line, sizeof line, "reorder\n");
+  if (event == EVENT_OBJECT_NAMECHANGE)
+    std::snprintf(line, sizeof line, "name %ld\n", child);
+  else if (event == EVENT_OBJECT_STATECHANGE)
+    std::snprintf(line, sizeof line, "state %ld\n", child);
+  else
+    std::snprintf(line, sizeof line, "reorder\n");
   events.lines += line;
 }
 
