@@ -3,8 +3,9 @@
 # (access_probe.exe, beside the launch probe): every cell of the sample's first page by name,
 # role and state, in screen order, then the Run box; a page turned by the reader's press on the
 # next-page cell, which renames the cells and lights the back arrow, with the events a reader
-# hears; a button cell pressed, which launches its item; nothing pressed while a dialog is
-# open; and the close cell pressed, which saves and quits.
+# hears; the mode cell pressed into execute mode; a button cell pressed, which launches its
+# item; the Run box named where the keyboard lands, a name typed and Enter; nothing pressed
+# while a dialog is open; and the close cell pressed, which saves and quits.
 #   screen_reader_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
@@ -111,6 +112,13 @@ expect_row "the second page" <<'EOF'
 前のページ|button|normal
 次のページ|button|normal
 EOF
+
+# The mode cell (5), pressed, reads as execute mode, held down.
+press 登録モード || e2e_fail "the mode cell could not be pressed"
+grep -qx 'state 5' "$dir/press.txt" || e2e_fail "no state change of the mode cell: $(cat "$dir/press.txt")"
+read_row || e2e_fail "the reader could not read the window after the mode change"
+grep -qx '実行モード|button|pressed' "$dir/row.txt" || e2e_fail "the mode cell does not read as execute mode"
+press 実行モード || e2e_fail "the mode cell could not be pressed back"
 
 # Back to the first page, and the probe's cell launches it.
 press 戻る || e2e_fail "the back cell could not be pressed"
