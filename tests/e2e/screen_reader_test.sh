@@ -120,6 +120,13 @@ read_row || e2e_fail "the reader could not read the window after the mode change
 grep -qx '実行モード|button|pressed' "$dir/row.txt" || e2e_fail "the mode cell does not read as execute mode"
 press 実行モード || e2e_fail "the mode cell could not be pressed back"
 
+# The shelf toggle (4) opens the shelf: the list joins the reader's children after the Run box.
+press 物置きを開く || e2e_fail "the shelf toggle could not be pressed"
+grep -qx 'reorder' "$dir/press.txt" || e2e_fail "no reorder when the shelf opened: $(cat "$dir/press.txt")"
+read_row || e2e_fail "the reader could not read the window with the shelf open"
+tail -n1 "$dir/row.txt" | grep -q '^物置き|list|' || e2e_fail "the open shelf is not the last child"
+press 物置きを閉じる || e2e_fail "the shelf toggle could not be pressed again"
+
 # Back to the first page, and the probe's cell launches it.
 press 戻る || e2e_fail "the back cell could not be pressed"
 # The launch probe, started with no argument, writes down each start beside itself.
