@@ -27,7 +27,11 @@ std::string SignedText(int n) {
 IPagePropertyWindow::IPagePropertyWindow(App& app) : app_(app) {
   form_.caption = "ページのプロパティ";
   form_.rect = PlaceOneThirdToCentre(app, kDialogWidth, kDialogHeight);
+  // The list and the name box have no label on the dialog; a screen reader names each by the
+  // label just before it, so each has one that is not shown.
+  AddControl(form_, "Label", 0, K::Label, {10, 10, 180, 16}, "ページ").visible = false;
   AddControl(form_, "PageList", 0, K::ListBox, {10, 10, 180, 200});
+  AddControl(form_, "Label", 1, K::Label, {10, 216, 180, 16}, "ページ名").visible = false;
   AddControl(form_, "Text", 0, K::TextBox, {10, 216, 180, 22}).selectAllOnFocus = true;
   AddControl(form_, "New", 0, K::Button, {202, 10, 88, 25}, "新規(&w)");
   AddControl(form_, "Delete", 0, K::Button, {202, 42, 88, 25}, "削除(&D)");

@@ -36,8 +36,10 @@ void DDExecute_MouseUp(App& app) {
     Guarded([&] { PaintPushButton(app, mode); });
     return;
   }
-  SetDropModeShown(app, mode.Value() == 0);
+  DDExecute_Click(app);
 }
+
+void DDExecute_Click(App& app) { SetDropModeShown(app, ModeButton(app).Value() == 0); }
 
 void DDExecute_PressCancelled(App& app) {
   PushButton& mode = ModeButton(app);

@@ -13,6 +13,8 @@ void SetDropModeShown(App& app, bool execute);
 // leaves the mode as it was.
 void DDExecute_MouseDown(App& app);
 void DDExecute_MouseUp(App& app);
+// A click on the mode cell: execute mode becomes register mode and back.
+void DDExecute_Click(App& app);
 // The press on the mode cell was taken away before its release: the cell shows the mode again.
 void DDExecute_PressCancelled(App& app);
 

@@ -117,6 +117,10 @@ void TitleBar_MouseUp(App& app, int index, MouseButton button) {
   Guarded([&] { TurnPage(app, index); });
 }
 
+void TitleBar_Click(App& app, int index) {
+  if (IsArrowCell(index)) TurnPage(app, index);
+}
+
 void TitleBar_Paint(App& app, int index) {
   if (!IsTitleCell(index)) return;
   if (app.model.settings.options.PaintRunBox) app.Commands().SkinBltRun();

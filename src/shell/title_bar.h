@@ -17,6 +17,10 @@ void TitleBar_Paint(App& app, int index);
 // where it is, the arrow cell comes up, and no page turns.
 void TitleBar_PressCancelled(App& app, int index);
 
+// What a click on title cell `index` does besides the press: an arrow cell (3 to 6) turns the
+// page; the caption cells do nothing.
+void TitleBar_Click(App& app, int index);
+
 // An arrow cell (3 to 6) back in its up face with the icon for where the history stands; other
 // indexes do nothing.
 void RestoreTurnCell(App& app, int index);

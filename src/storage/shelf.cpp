@@ -123,7 +123,11 @@ void StorageOpen_MouseUp(App& app) {
     PaintPushButton(app, toggle);
     return;
   }
-  if (toggle.Value() == 0) {
+  StorageOpen_Click(app);
+}
+
+void StorageOpen_Click(App& app) {
+  if (Toggle(app).Value() == 0) {
     OpenShelf(app);
   } else {
     CloseShelf(app);

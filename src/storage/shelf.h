@@ -33,6 +33,8 @@ void CloseShelf(App& app);
 
 void StorageOpen_MouseDown(App& app);
 void StorageOpen_MouseUp(App& app);
+// A click on the shelf toggle: the shelf opens when it is closed and closes when it is open.
+void StorageOpen_Click(App& app);
 // The press on the shelf toggle was taken away before its release: the toggle shows the shelf's
 // state again and the shelf stays as it was.
 void StorageOpen_PressCancelled(App& app);

@@ -4,6 +4,7 @@
 // clang-format on
 
 #include "run/run_box.h"
+#include "shell/cell_access.h"
 #include "shell/drag_events.h"
 #include "shell/main_form.h"
 #include "shell/title_bar.h"
@@ -20,11 +21,14 @@ constexpr wchar_t kMainClass[] = L"velmarinMForm";
 constexpr wchar_t kMainTitle[] = L"velmarin";
 // Posted by the first paint: make the Run box and set the window's icon.
 constexpr UINT kMsgFinishStart = WM_APP + 1;
+// Posted after a change of the cells, to tell a screen reader what it changed.
+constexpr UINT kMsgAccessCheck = WM_APP + 4;
 
 }  // namespace
 
 MainWindow::~MainWindow() {
   RevokeDropTarget();
+  ForgetAccess();
   for (HICON icon : icons_) {
     if (icon) ::DestroyIcon(icon);
   }
@@ -145,6 +149,32 @@ LRESULT MainWindow::OnShelfNotify(const NMHDR& header) {
   return Storage_AfterLabelEdit(app_, Narrow(info.item.pszText)) ? TRUE : FALSE;
 }
 
+LRESULT MainWindow::OnGetObject(WPARAM wParam) {
+  if (!access_) {
+    // The object crosses to the reader's process through COM, which the drop target may not
+    // have started yet.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (FAILED(com) && com != RPC_E_CHANGED_MODE) return 0;
+    access_ = new RowAccessible(*this, app_);
+  }
+  const LRESULT result = LresultFromObject(kIidAccessible, wParam, access_);
+  return result < 0 ? 0 : result;
+}
+
+void MainWindow::AccessMayChange() {
+  if (!access_ || accessCheckPosted_ || !hwnd_) return;
+  accessCheckPosted_ = PostMessageW(hwnd_, kMsgAccessCheck, 0, 0) != FALSE;
+}
+
+void MainWindow::ForgetAccess() {
+  if (!access_) return;
+  access_->Detach();
+  // Readers still holding it get an error from now on, not a window that is gone.
+  CoDisconnectObject(access_, 0);
+  access_->Release();
+  access_ = nullptr;
+}
+
 LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
@@ -205,6 +235,16 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kMsgFinishStart:
       MakeDeferredParts();
       return 0;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) return OnGetObject(wParam);
+      break;
+    case kMsgAccessPress:
+      PressCell(app_, DecodeCell(wParam));
+      return 0;
+    case kMsgAccessCheck:
+      accessCheckPosted_ = false;
+      if (access_) access_->Announce();
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
@@ -225,6 +265,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       if (desktop_) desktop_->Detach();
       RevokeDropTarget();
+      ForgetAccess();
       SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       PostQuitMessage(0);
       return 0;

@@ -21,6 +21,7 @@
 #include "win32/cell_host.h"
 #include "win32/cell_tool_tips.h"
 #include "win32/drop_target.h"
+#include "win32/row_accessible.h"
 #include "win32/run_box.h"
 #include "win32/skin_picture.h"
 #include "win32/win32_desktop.h"
@@ -137,6 +138,13 @@ class MainWindow : public IControls {
   std::optional<DropPlace> DropPlaceAt(POINT screen);
   // The Run box's colours for its field and list; nullopt leaves the default.
   std::optional<LRESULT> OnControlColor(HDC dc, HWND control);
+  // A screen reader asked for the window's client (WM_GETOBJECT): the row's object, made on the
+  // first request, handed over by the system's rules.
+  LRESULT OnGetObject(WPARAM wParam);
+  // A cell or control may have changed how it reads: once the change is done, the reader is told
+  // (only when one ever asked).
+  void AccessMayChange();
+  void ForgetAccess();
   // The shelf's colours and background, given again to a list made after they were set.
   void ApplyStorageLook();
   // A paint reached the title cells in `painted` (client pixels): each one's paint handler runs,
@@ -165,6 +173,8 @@ class MainWindow : public IControls {
   bool storagePlaced_ = false;
   bool storageAcceptsDrops_ = false;
   DropTarget* dropTarget_ = nullptr;  // one reference held here
+  RowAccessible* access_ = nullptr;   // one reference held here; made for the first reader
+  bool accessCheckPosted_ = false;
   bool dropRegistered_ = false;
   int imageList1First_ = 0;
   int imageList2First_ = 0;

@@ -42,6 +42,7 @@ void MainWindow::Place(ControlId id, const PixelRect& layoutRect) {
 }
 
 void MainWindow::SetVisible(ControlId id, bool visible) {
+  AccessMayChange();
   if (CellSurface* cell = cells_.Cell(id)) {
     if (cell->Visible() == visible) return;
     cell->SetVisible(visible);
@@ -91,6 +92,7 @@ void MainWindow::DrawLine(ControlId id, int x1, int y1, int x2, int y2) {
 }
 
 void MainWindow::Refresh(ControlId id) {
+  AccessMayChange();
   if (const CellSurface* cell = cells_.Cell(id); cell && cell->Visible()) InvalidateCell(id);
 }
 

@@ -1,7 +1,9 @@
 #include "win32/run_box_edit.h"
 
 #include "run/run_box.h"
+#include "shell/cell_access.h"
 #include "win32/stale_capture.h"
+#include "win32/window_accessible.h"
 
 namespace velmarin::win32 {
 
@@ -58,6 +60,16 @@ LRESULT CALLBACK EditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (!written || !PostMessageW(edit, written, 0, 0)) Run_CompositionEnd(*app);
       return result;
     }
+    case WM_GETOBJECT:
+      // The hot key puts the keyboard here: a screen reader names the field as the Run box.
+      if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
+        if (IAccessible* named = MakeWindowAccessible(edit, kRunBoxAccessName, ROLE_SYSTEM_TEXT)) {
+          const LRESULT result = LresultFromObject(kIidAccessible, wParam, named);
+          named->Release();
+          if (result > 0) return result;
+        }
+      }
+      break;
     case WM_NCDESTROY:
       SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
       RemovePropW(edit, kOldProc);

@@ -67,5 +67,33 @@ TEST(DialogLayout, CaptionsFitTheirControlsInEveryDialog) {
   ExpectCaptionsFit(about);
 }
 
+// A screen reader names a box by the label just before it in the tab order: the form's order,
+// frames apart (the window makes them first, under what they hold).
+TEST(DialogLayout, EveryTextBoxHasItsLabelJustBeforeIt) {
+  App app;
+  FakePlatform fake;
+  fake.Wire(app);
+  app.model.PageCount = 1;
+  ClampLimits(app.model);
+  IPropertyWindow button(app, 0);
+  IPagePropertyWindow pages(app);
+  Config settings(app);
+  for (IDialog* dialog : std::initializer_list<IDialog*>{&button, &pages, &settings}) {
+    const auto& controls = dialog->Form().controls;
+    int boxes = 0;
+    for (size_t k = 0; k < controls.size(); ++k) {
+      if (controls[k].kind != DialogControlKind::TextBox) continue;
+      ++boxes;
+      SCOPED_TRACE(dialog->Form().caption + ": " + controls[k].name);
+      size_t before = k;
+      while (before > 0 && controls[before - 1].kind == DialogControlKind::Frame) --before;
+      ASSERT_GT(before, 0u);
+      EXPECT_EQ(controls[before - 1].kind, DialogControlKind::Label);
+      EXPECT_FALSE(controls[before - 1].caption.empty());
+    }
+    EXPECT_GT(boxes, 0);
+  }
+}
+
 }  // namespace
 }  // namespace velmarin
