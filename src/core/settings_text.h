@@ -54,8 +54,8 @@ class SettingsLineReader {
   size_t pos_ = 0;
 };
 
-// The keys and values of a code page 932 file in UTF-8. Every byte the line rules look at (LF, CR, "=",
-// space) is below 0x40 and so never the second byte of a double-byte character: the pairs are
+// The keys and values of a code page 932 file in UTF-8. Every byte the line rules look at (LF, CR,
+// "=", space) is below 0x40 and so never the second byte of a double-byte character: the pairs are
 // cut in the raw bytes, and only keys and values with bytes outside ASCII are converted, all of
 // them in one call before reading starts.
 class Cp932PairDecoder {

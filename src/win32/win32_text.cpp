@@ -53,10 +53,12 @@ std::optional<std::string> Win32Text::Cp932ToUtf8(const std::string& bytes) {
   if (bytes.empty()) return std::string();
   if (!FitsInt(bytes.size())) return std::nullopt;
   const int count = static_cast<int>(bytes.size());
-  const int n = MultiByteToWideChar(kJapanese, MB_ERR_INVALID_CHARS, bytes.data(), count, nullptr, 0);
+  const int n =
+      MultiByteToWideChar(kJapanese, MB_ERR_INVALID_CHARS, bytes.data(), count, nullptr, 0);
   if (n <= 0) return std::nullopt;
   std::wstring wide(static_cast<size_t>(n), L'\0');
-  if (MultiByteToWideChar(kJapanese, MB_ERR_INVALID_CHARS, bytes.data(), count, wide.data(), n) != n)
+  if (MultiByteToWideChar(kJapanese, MB_ERR_INVALID_CHARS, bytes.data(), count, wide.data(), n) !=
+      n)
     return std::nullopt;
   return Narrow(wide);
 }
