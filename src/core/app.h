@@ -95,9 +95,15 @@ struct App {
   // The settings file held more text after the line where reading stopped; the next save keeps
   // the file as it was in velmarin.ini.bak before replacing it.
   bool settingsTextUnread = false;
-  // The settings file was there but could not be read at start (another program held it): the
-  // model holds the defaults, not the user's settings, so no save replaces the file.
+  // Reading passed over part of what the settings file holds (records before their limits,
+  // bytes that are no character): the next save keeps the file as it was in velmarin.ini.bak.
+  bool settingsBackupDue = false;
+  // The settings file was there but could not be read at start (another program held it, or
+  // asking whether it is there failed): the model holds the defaults, not the user's settings,
+  // so no save replaces the file.
   bool settingsFileUnread = false;
+  // The settings file was UTF-8 with its mark; the save keeps it so.
+  bool settingsFileUtf8 = false;
 };
 
 }  // namespace velmarin

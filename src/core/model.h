@@ -128,6 +128,9 @@ struct RecordCursor {
   int32_t icons = 0;       // I= lines taken on the current page
   int32_t drawerSlot = 0;  // next drawer slot of the most recent button
   int32_t captions = 0;    // C= lines read so far; never reset
+  // A record came before the limit that admits it (P= before MaxButton=, M= before MaxDrawer=,
+  // pages before MaxPage=) and was passed over.
+  bool passedOver = false;
 };
 
 struct Model {

@@ -73,6 +73,10 @@ void SetMaxPage(Model& m, std::string_view value) {
     return;
   }
   // Pages read so far are discarded.
+  for (const Page& page : m.Pages) {
+    if (!page.Caption.empty()) m.cursor.passedOver = true;
+    for (const Button& b : page.Buttons) m.cursor.passedOver |= !b.Path.empty();
+  }
   m.Pages.clear();
   m.Pages.resize(static_cast<size_t>(m.PageCount));
 }
@@ -99,7 +103,10 @@ void SetCaption(Model& m, std::string_view value) {
 void StoreButton(App& app, const SettingsItemSteps& items, std::string_view value) {
   Model& m = app.model;
   RecordCursor& c = m.cursor;
-  if (c.buttons >= m.settings.MaxButton) return;
+  if (c.buttons >= m.settings.MaxButton) {
+    if (m.settings.MaxButton < 1) c.passedOver = true;  // before its limit was read
+    return;
+  }
   // A page outside the table, or a slot beyond the twelve a page has, still counts the button,
   // so that its T=, R=, S=, I= and M= lines find no slot rather than a neighbour's.
   Page* page = PageAt(m, c.page);
@@ -163,9 +170,11 @@ void StoreRecord(Model& m, char key, std::string_view value) {
     }
     case kKeyDrawer.front(): {
       Button* b = RecentButton(m);
-      if (!b || b->Path.empty() || c.drawerSlot >= m.settings.MaxDrawer ||
-          c.drawerSlot >= kDrawerSlots)
+      if (!b || b->Path.empty()) break;
+      if (c.drawerSlot >= m.settings.MaxDrawer || c.drawerSlot >= kDrawerSlots) {
+        if (m.settings.MaxDrawer < 1) c.passedOver = true;  // before its limit was read
         break;
+      }
       b->Drawer[static_cast<size_t>(c.drawerSlot)].assign(value);
       ++c.drawerSlot;
       break;
@@ -195,9 +204,10 @@ bool SetNamedField(Model& m, std::string_view key, std::string_view value) {
   return found;
 }
 
-LoadResult ReadPairs(App& app, const SettingsItemSteps& items, std::string_view text, IText* ansi) {
-  std::optional<AnsiPairDecoder> decoder;
-  if (ansi && HasHighByte(text)) decoder.emplace(text, *ansi);
+LoadResult ReadPairs(App& app, const SettingsItemSteps& items, std::string_view text,
+                     IText* cp932) {
+  std::optional<Cp932PairDecoder> decoder;
+  if (cp932 && HasHighByte(text)) decoder.emplace(text, *cp932);
   SettingsLineReader reader(text);
   SettingsLine line;
   while (reader.Next(line)) {
@@ -207,7 +217,17 @@ LoadResult ReadPairs(App& app, const SettingsItemSteps& items, std::string_view 
       return LoadResult::Cancelled;
   }
   app.settingsTextUnread = reader.TextLeftUnread();
+  if (app.model.cursor.passedOver || (decoder && decoder->escaped())) app.settingsBackupDue = true;
   return LoadResult::Loaded;
+}
+
+// Text that is UTF-8, its bytes that are no character kept as they are.
+LoadResult ReadUtf8Pairs(App& app, const SettingsItemSteps& items, std::string_view text) {
+  if (!HasHighByte(text)) return ReadPairs(app, items, text, nullptr);
+  bool escaped = false;
+  const std::string repaired = EscapeBadUtf8(text, escaped);
+  if (escaped) app.settingsBackupDue = true;
+  return ReadPairs(app, items, repaired, nullptr);
 }
 
 }  // namespace
@@ -223,11 +243,20 @@ LoadResult LoadSettings(App& app, const SettingsItemSteps& items) {
   ++app.model.edits;  // the pages and buttons are read anew
   app.model.cursor = RecordCursor{};
   app.settingsTextUnread = false;
+  app.settingsBackupDue = false;
   app.settingsFileUnread = false;
+  app.settingsFileUtf8 = false;
   IFiles* files = app.platform.files;
   if (!files) return LoadResult::CannotOpen;
   const std::string path = SettingsPath(app);
-  if (!files->MatchExists(path, true).value_or(false)) {
+  const std::optional<bool> exists = files->MatchExists(path, true);
+  if (!exists) {
+    // Whether the file is there could not be asked (a folder we may not read, a share that
+    // does not answer): it may well be, so it is treated as a file that could not be read.
+    app.settingsFileUnread = true;
+    return LoadResult::CannotOpen;
+  }
+  if (!*exists) {
     Ask(app, files->ProgramFolder() + "\\velmarin.ini がみつかりません",
         "設定ファイルがみつかりません", MbButtons::Ok);
     return LoadResult::FileMissing;
@@ -239,13 +268,12 @@ LoadResult LoadSettings(App& app, const SettingsItemSteps& items) {
   }
   const std::string_view text(*bytes);
   // A file with the UTF-8 mark is UTF-8, and so is any file for a program without a text
-  // service; everything else is in the ANSI code page.
+  // service; everything else is code page 932, whatever the system's code page.
   if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-    const std::string_view body = text.substr(kUtf8Bom.size());
-    if (!HasHighByte(body)) return ReadPairs(app, items, body, nullptr);
-    return ReadPairs(app, items, RepairUtf8(body), nullptr);
+    app.settingsFileUtf8 = true;
+    return ReadUtf8Pairs(app, items, text.substr(kUtf8Bom.size()));
   }
-  if (!app.platform.text) return ReadPairs(app, items, RepairUtf8(text), nullptr);
+  if (!app.platform.text) return ReadUtf8Pairs(app, items, text);
   return ReadPairs(app, items, text, app.platform.text);
 }
 

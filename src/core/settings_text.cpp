@@ -53,14 +53,45 @@ size_t ValidSequenceAt(std::string_view s, size_t i) {
 
 }  // namespace
 
-std::string RepairUtf8(std::string_view s) {
+namespace {
+
+// A kept byte (80 to FF) is U+F700 + the byte: EF, then 9E or 9F, then 80 to BF in UTF-8.
+void AppendKeptByte(std::string& out, unsigned char byte) {
+  out.push_back('\xEF');
+  out.push_back(static_cast<char>(0x9E + ((byte >> 6) & 1)));
+  out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+}
+
+// The byte that the character at s[i] keeps, or -1 when it is no kept byte.
+int KeptByteAt(std::string_view s, size_t i) {
+  if (i + 3 > s.size() || s[i] != '\xEF') return -1;
+  const auto second = static_cast<unsigned char>(s[i + 1]);
+  const auto third = static_cast<unsigned char>(s[i + 2]);
+  if ((second != 0x9E && second != 0x9F) || (third & 0xC0) != 0x80) return -1;
+  return 0x80 | ((second & 1) << 6) | (third & 0x3F);
+}
+
+bool HasKeptByte(std::string_view s) {
+  for (size_t i = s.find('\xEF'); i != std::string_view::npos; i = s.find('\xEF', i + 1)) {
+    if (KeptByteAt(s, i) >= 0) return true;
+  }
+  return false;
+}
+
+// A byte that starts a two-byte character in code page 932.
+bool IsCp932Lead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+}  // namespace
+
+std::string EscapeBadUtf8(std::string_view s, bool& escaped) {
   std::string out;
   out.reserve(s.size());
   size_t i = 0;
   while (i < s.size()) {
     const size_t length = ValidSequenceAt(s, i);
     if (length == 0) {
-      out.append("\xEF\xBF\xBD");
+      AppendKeptByte(out, static_cast<unsigned char>(s[i]));
+      escaped = true;
       ++i;
     } else {
       out.append(s.substr(i, length));
@@ -70,7 +101,78 @@ std::string RepairUtf8(std::string_view s) {
   return out;
 }
 
-AnsiPairDecoder::AnsiPairDecoder(std::string_view text, IText& converter) : converter_(converter) {
+std::string DecodeCp932(IText& text, std::string_view bytes, bool& escaped) {
+  if (auto whole = text.Cp932ToUtf8(std::string(bytes))) return std::move(*whole);
+  // Character by character: a byte that starts no character is kept. A lead byte with a bad
+  // trail spends a trail outside ASCII with it, as the code page's own decoder does (so that the
+  // bytes after it are read the same way when the file is read again); an ASCII byte after it
+  // is read afresh (such as the "\" after a broken lead byte).
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  size_t i = 0;
+  while (i < bytes.size()) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80) {
+      out.push_back(static_cast<char>(b));
+      ++i;
+      continue;
+    }
+    const size_t length = IsCp932Lead(b) && i + 1 < bytes.size() ? 2 : 1;
+    if (auto one = text.Cp932ToUtf8(std::string(bytes.substr(i, length)))) {
+      out.append(*one);
+      i += length;
+    } else {
+      AppendKeptByte(out, b);
+      escaped = true;
+      ++i;
+      if (length == 2 && static_cast<unsigned char>(bytes[i]) >= 0x80) {
+        AppendKeptByte(out, static_cast<unsigned char>(bytes[i]));
+        ++i;
+      }
+    }
+  }
+  return out;
+}
+
+std::optional<std::string> EncodeCp932(IText& text, std::string_view utf8) {
+  if (!HasKeptByte(utf8)) return text.Utf8ToCp932(std::string(utf8));
+  std::string out;
+  size_t from = 0;
+  const auto flush = [&](size_t to) {
+    if (to == from) return true;
+    auto piece = text.Utf8ToCp932(std::string(utf8.substr(from, to - from)));
+    if (piece) out.append(*piece);
+    return piece.has_value();
+  };
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const int kept = KeptByteAt(utf8, i);
+    if (kept < 0) continue;
+    if (!flush(i)) return std::nullopt;
+    out.push_back(static_cast<char>(kept));
+    i += 2;
+    from = i + 1;
+  }
+  if (!flush(utf8.size())) return std::nullopt;
+  return out;
+}
+
+std::string UnescapeBytes(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const int kept = KeptByteAt(utf8, i);
+    if (kept < 0) {
+      out.push_back(utf8[i]);
+    } else {
+      out.push_back(static_cast<char>(kept));
+      i += 2;
+    }
+  }
+  return out;
+}
+
+Cp932PairDecoder::Cp932PairDecoder(std::string_view text, IText& converter)
+    : converter_(converter) {
   std::string batch;
   size_t pieces = 0;
   const auto add = [&](std::string_view piece) {
@@ -93,13 +195,14 @@ AnsiPairDecoder::AnsiPairDecoder(std::string_view text, IText& converter) : conv
     high = end == std::string_view::npos ? end : FindHighByte(text, end + 1);
   }
   if (pieces == 0) return;
-  converted_ = converter_.AnsiToUtf8(batch);
+  // A byte that is no character fails the whole batch: the pieces are then taken one by one.
+  if (auto converted = converter_.Cp932ToUtf8(batch)) converted_ = std::move(*converted);
   size_t lineFeeds = 0;
   for (char c : converted_) lineFeeds += c == '\n';
   batched_ = lineFeeds == pieces;
 }
 
-std::string_view AnsiPairDecoder::Take(std::string_view raw, std::string& scratch) {
+std::string_view Cp932PairDecoder::Take(std::string_view raw, std::string& scratch) {
   if (!HasHighByte(raw)) return raw;
   if (batched_) {
     const size_t end = converted_.find('\n', next_);
@@ -107,11 +210,11 @@ std::string_view AnsiPairDecoder::Take(std::string_view raw, std::string& scratc
     next_ = end + 1;
     return piece;
   }
-  scratch = converter_.AnsiToUtf8(std::string(raw));
+  scratch = DecodeCp932(converter_, raw, escaped_);
   return scratch;
 }
 
-void AnsiPairDecoder::Decode(SettingsLine& line) {
+void Cp932PairDecoder::Decode(SettingsLine& line) {
   if (nextLine_ >= lineStarts_.size() || lineStarts_[nextLine_] != line.lineStart) return;
   ++nextLine_;
   line.key = Take(line.key, keyScratch_);

@@ -72,7 +72,7 @@ void AppendOnOneLine(std::string& out, std::string_view value, bool lineBreak) {
 }
 
 // First walk: the file's length, what each value holds, and the values that are not plain
-// ASCII joined by LF, so that they reach the ANSI code page in one conversion.
+// ASCII joined by LF, so that they reach code page 932 in one conversion.
 class MeasureSink {
  public:
   void Number(std::string_view key, int64_t) { size_ += key.size() + 14; }
@@ -101,10 +101,10 @@ class MeasureSink {
 };
 
 // Second walk: the lines themselves. Values that are not ASCII come from the converted batch
-// in the same order, or, for a UTF-8 file, as they are.
+// in the same order.
 class EmitSink {
  public:
-  EmitSink(std::string& out, const std::vector<uint8_t>& flags, const std::string* converted)
+  EmitSink(std::string& out, const std::vector<uint8_t>& flags, const std::string& converted)
       : out_(out), flags_(flags), converted_(converted) {}
   void Number(std::string_view key, int64_t value) {
     char buffer[24];
@@ -121,9 +121,9 @@ class EmitSink {
   void Text(std::string_view key, std::string_view value, std::string_view suffix = {}) {
     const uint8_t flags = flags_[line_++];
     Key(key);
-    if (converted_ && (flags & kHigh)) {
-      const size_t end = converted_->find('\n', next_);
-      out_.append(*converted_, next_, end - next_);
+    if (flags & kHigh) {
+      const size_t end = converted_.find('\n', next_);
+      out_.append(converted_, next_, end - next_);
       next_ = end + 1;
     } else {
       AppendOnOneLine(out_, value, flags & kLineBreak);
@@ -140,7 +140,7 @@ class EmitSink {
 
   std::string& out_;
   const std::vector<uint8_t>& flags_;
-  const std::string* converted_;
+  const std::string& converted_;
   size_t line_ = 0;
   size_t next_ = 0;
 };
@@ -208,26 +208,27 @@ bool ReportSaveError(App& app) {
   return false;
 }
 
-// The file's bytes: ANSI code page when every string has a form there, otherwise UTF-8 with a
-// byte-order mark so that nothing turns into "?".
+// The file's bytes: code page 932 when every string has a form there, otherwise UTF-8 with a
+// byte-order mark so that nothing turns into "?"; a file that was UTF-8 with its mark stays so.
+// Bytes that reading kept because they were no character go back as they were.
 std::string BuildFile(App& app, const Settings& packed) {
   MeasureSink measure;
   WriteLines(app, packed, measure);
   IText* text = app.platform.text;
-  std::string converted;
-  bool ansi = false;  // values outside ASCII come converted from the batch
-  bool withBom = false;
-  if (text && measure.count() > 0) {
-    if (auto result = text->Utf8ToAnsi(measure.batch())) converted = std::move(*result);
-    size_t lineFeeds = 0;
-    for (char ch : converted) lineFeeds += ch == '\n';
-    ansi = lineFeeds == measure.count();
-    withBom = !ansi;
+  std::optional<std::string> converted;
+  if (measure.count() > 0 && text && !app.settingsFileUtf8)
+    converted = EncodeCp932(*text, measure.batch());
+  size_t lineFeeds = 0;
+  if (converted) {
+    for (char ch : *converted) lineFeeds += ch == '\n';
   }
+  const bool cp932 = converted && lineFeeds == measure.count();
+  if (!cp932) converted = UnescapeBytes(measure.batch());
+  const bool withBom = app.settingsFileUtf8 || (text && !cp932 && measure.count() > 0);
   std::string bytes;
-  bytes.reserve(measure.size() + kUtf8Bom.size() + 2 + converted.size());
+  bytes.reserve(measure.size() + kUtf8Bom.size() + 2 + converted->size());
   if (withBom) bytes.append(kUtf8Bom);
-  EmitSink emit(bytes, measure.flags(), ansi ? &converted : nullptr);
+  EmitSink emit(bytes, measure.flags(), *converted);
   WriteLines(app, packed, emit);
   bytes.append("\r\n");  // the closing empty line, where the reader stops
   return bytes;
@@ -245,15 +246,16 @@ bool SaveSettings(App& app) {
   if (!files || app.settingsFileUnread) return ReportSaveError(app);
   const std::string bytes = BuildFile(app, packed);
   const std::string path = SettingsPath(app);
-  // Reading stopped early with text after it: that text is in no model, so the file as it was
-  // goes to velmarin.ini.bak before it is replaced.
-  if (app.settingsTextUnread) {
+  // Reading stopped early with text after it, or passed over records or bytes: those are in no
+  // model, so the file as it was goes to velmarin.ini.bak before it is replaced.
+  if (app.settingsTextUnread || app.settingsBackupDue) {
     if (const auto old = files->ReadAll(path)) {
       if (!files->ReplaceAtomically(SettingsBackupPath(app), *old)) return ReportSaveError(app);
     }
   }
   if (!files->ReplaceAtomically(path, bytes)) return ReportSaveError(app);
   app.settingsTextUnread = false;
+  app.settingsBackupDue = false;
   return true;
 }
 

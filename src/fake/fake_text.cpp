@@ -143,39 +143,34 @@ uint32_t NextCodePoint(const std::string& s, size_t& i) {
 
 }  // namespace
 
-std::string FakeText::AnsiToUtf8(const std::string& ansi) {
-  if (codePage_ != 932) return ansi;
+std::optional<std::string> FakeText::Utf8ToAnsi(const std::string& utf8) {
+  if (codePage_ != 932) return utf8;
+  return Utf8ToCp932(utf8);
+}
+
+std::optional<std::string> FakeText::Cp932ToUtf8(const std::string& bytes) {
+  if (codePage_ == 0) return bytes;
   const Cp932Tables& t = Tables();
   std::string out;
-  out.reserve(ansi.size() + ansi.size() / 2);
-  for (size_t i = 0; i < ansi.size();) {
-    const unsigned char b = static_cast<unsigned char>(ansi[i]);
-    const uint32_t single = t.single[b];
-    if (single != kInvalid && single != kLeadByte) {
-      AppendUtf8(out, single);
-      ++i;
-      continue;
+  out.reserve(bytes.size() + bytes.size() / 2);
+  for (size_t i = 0; i < bytes.size();) {
+    const unsigned char b = static_cast<unsigned char>(bytes[i]);
+    uint32_t cp = t.single[b];
+    size_t length = 1;
+    if (cp == kLeadByte) {
+      if (i + 1 >= bytes.size()) return std::nullopt;
+      cp = t.pairs[static_cast<size_t>(b << 8 | static_cast<unsigned char>(bytes[i + 1]))];
+      length = 2;
     }
-    if (single == kLeadByte && i + 1 < ansi.size()) {
-      const uint32_t cp =
-          t.pairs[static_cast<size_t>(b << 8 | static_cast<unsigned char>(ansi[i + 1]))];
-      if (cp != kInvalid) {
-        AppendUtf8(out, cp);
-        i += 2;
-        continue;
-      }
-    }
-    // A byte that does not decode becomes U+FFFD; a byte from the lead range takes the next
-    // byte with it.
-    out.append("\xEF\xBF\xBD");
-    const bool leadRange = (b >= 0x81 && b <= 0x9F) || b >= 0xE0;
-    i += (leadRange && i + 1 < ansi.size()) ? 2 : 1;
+    if (cp == kInvalid) return std::nullopt;
+    AppendUtf8(out, cp);
+    i += length;
   }
   return out;
 }
 
-std::optional<std::string> FakeText::Utf8ToAnsi(const std::string& utf8) {
-  if (codePage_ != 932) return utf8;
+std::optional<std::string> FakeText::Utf8ToCp932(const std::string& utf8) {
+  if (codePage_ == 0) return utf8;
   const Cp932Tables& t = Tables();
   std::string out;
   out.reserve(utf8.size());

@@ -9,10 +9,13 @@ namespace velmarin {
 
 class FakeText : public IText {
  public:
-  // codePage 932 converts like a Japanese system; 0 passes bytes through unchanged.
+  // codePage is the system's ANSI code page: 932 converts like a Japanese system; any other
+  // passes ANSI bytes through unchanged but still knows code page 932, as every Windows does;
+  // 0 passes every conversion through unchanged.
   explicit FakeText(int codePage = 932) : codePage_(codePage) {}
-  std::string AnsiToUtf8(const std::string& ansi) override;
   std::optional<std::string> Utf8ToAnsi(const std::string& utf8) override;
+  std::optional<std::string> Cp932ToUtf8(const std::string& bytes) override;
+  std::optional<std::string> Utf8ToCp932(const std::string& utf8) override;
   bool EqualsNoCase(const std::string& a, const std::string& b) override;
   bool StartsWithNoCase(const std::string& text, const std::string& prefix) override;
   // By the bytes with ASCII letters upper-cased.

@@ -1,5 +1,5 @@
 #pragma once
-// Text services: the system's ANSI code page and the locale's comparison rules.
+// Text services: the system's ANSI code page, code page 932, and the locale's comparison rules.
 #include <optional>
 #include <string>
 
@@ -8,10 +8,13 @@ namespace velmarin {
 class IText {
  public:
   virtual ~IText() = default;
-  // ANSI code page bytes to UTF-8. Bytes that do not decode become U+FFFD; never fails.
-  virtual std::string AnsiToUtf8(const std::string& ansi) = 0;
   // UTF-8 to the ANSI code page; std::nullopt when a character has no form in that code page.
   virtual std::optional<std::string> Utf8ToAnsi(const std::string& utf8) = 0;
+  // Code page 932, the settings file's own whatever the system's code page is, to UTF-8;
+  // std::nullopt when any byte sequence is no character there.
+  virtual std::optional<std::string> Cp932ToUtf8(const std::string& bytes) = 0;
+  // UTF-8 to code page 932; std::nullopt when a character has no form there.
+  virtual std::optional<std::string> Utf8ToCp932(const std::string& utf8) = 0;
   // Locale-aware comparisons that ignore case.
   virtual bool EqualsNoCase(const std::string& a, const std::string& b) = 0;
   // Whether text's first characters, as many UTF-16 units as prefix has, equal prefix ignoring

@@ -11,41 +11,7 @@ namespace velmarin::win32 {
 namespace {
 
 constexpr wchar_t kReplacement = 0xFFFD;
-
-// Decodes a piece of ANSI text strictly; false when any byte sequence in it is invalid.
-bool DecodeStrict(const char* bytes, int count, std::wstring& out) {
-  const int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, count, nullptr, 0);
-  if (n <= 0) return false;
-  const size_t start = out.size();
-  out.resize(start + static_cast<size_t>(n));
-  return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, count, out.data() + start, n) ==
-         n;
-}
-
-// Character by character, so that one bad byte costs one U+FFFD and not the whole text.
-std::wstring DecodeLenient(const std::string& ansi) {
-  std::wstring out;
-  size_t i = 0;
-  while (i < ansi.size()) {
-    const auto lead = static_cast<BYTE>(ansi[i]);
-    const bool pair = IsDBCSLeadByteEx(CP_ACP, lead) && i + 1 < ansi.size();
-    const size_t before = out.size();
-    if (pair && DecodeStrict(ansi.data() + i, 2, out)) {
-      i += 2;
-      continue;
-    }
-    out.resize(before);
-    if (!pair && DecodeStrict(ansi.data() + i, 1, out)) {
-      i += 1;
-      continue;
-    }
-    out.resize(before);
-    out.push_back(kReplacement);
-    // A lead byte with a bad trail byte spends both, as the code page's own decoder does.
-    i += pair ? 2 : 1;
-  }
-  return out;
-}
+constexpr UINT kJapanese = 932;
 
 bool FitsInt(size_t size) { return size <= static_cast<size_t>(INT_MAX); }
 
@@ -54,14 +20,23 @@ int Compare(const std::wstring& a, size_t aLength, const std::wstring& b) {
                         b.data(), static_cast<int>(b.size()));
 }
 
-}  // namespace
-
-std::string Win32Text::AnsiToUtf8(const std::string& ansi) {
-  if (ansi.empty() || !FitsInt(ansi.size())) return {};
-  std::wstring wide;
-  if (!DecodeStrict(ansi.data(), static_cast<int>(ansi.size()), wide)) wide = DecodeLenient(ansi);
-  return Narrow(wide);
+// UTF-16 to a code page without best-fit look-alikes; std::nullopt when a character has no form.
+std::optional<std::string> Encode(UINT codePage, const std::wstring& wide) {
+  const int wideLength = static_cast<int>(wide.size());
+  BOOL usedDefault = FALSE;
+  const int n = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength,
+                                    nullptr, 0, nullptr, &usedDefault);
+  if (n <= 0 || usedDefault) return std::nullopt;
+  std::string out(static_cast<size_t>(n), '\0');
+  if (WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, out.data(), n,
+                          nullptr, &usedDefault) != n ||
+      usedDefault) {
+    return std::nullopt;
+  }
+  return out;
 }
+
+}  // namespace
 
 std::optional<std::string> Win32Text::Utf8ToAnsi(const std::string& utf8) {
   if (utf8.empty()) return std::string();
@@ -71,18 +46,30 @@ std::optional<std::string> Win32Text::Utf8ToAnsi(const std::string& utf8) {
   if (GetACP() == CP_UTF8) {
     return wide.find(kReplacement) == std::wstring::npos ? std::optional(utf8) : std::nullopt;
   }
-  const int wideLength = static_cast<int>(wide.size());
-  BOOL usedDefault = FALSE;
-  const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, nullptr,
-                                    0, nullptr, &usedDefault);
-  if (n <= 0 || usedDefault) return std::nullopt;
-  std::string out(static_cast<size_t>(n), '\0');
-  if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, out.data(), n,
-                          nullptr, &usedDefault) != n ||
-      usedDefault) {
+  return Encode(CP_ACP, wide);
+}
+
+std::optional<std::string> Win32Text::Cp932ToUtf8(const std::string& bytes) {
+  if (bytes.empty()) return std::string();
+  if (!FitsInt(bytes.size())) return std::nullopt;
+  const int count = static_cast<int>(bytes.size());
+  const int n =
+      MultiByteToWideChar(kJapanese, MB_ERR_INVALID_CHARS, bytes.data(), count, nullptr, 0);
+  if (n <= 0) return std::nullopt;
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  if (MultiByteToWideChar(kJapanese, MB_ERR_INVALID_CHARS, bytes.data(), count, wide.data(), n) !=
+      n)
     return std::nullopt;
-  }
-  return out;
+  return Narrow(wide);
+}
+
+std::optional<std::string> Win32Text::Utf8ToCp932(const std::string& utf8) {
+  if (utf8.empty()) return std::string();
+  if (!FitsInt(utf8.size())) return std::nullopt;
+  const std::wstring wide = Widen(utf8);
+  // Invalid UTF-8 came through as U+FFFD, which code page 932 does not hold.
+  if (wide.find(kReplacement) != std::wstring::npos) return std::nullopt;
+  return Encode(kJapanese, wide);
 }
 
 bool Win32Text::EqualsNoCase(const std::string& a, const std::string& b) {

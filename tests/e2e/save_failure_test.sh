@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A save that fails says "File Save Error...", the program still ends with code 0, and the old
 # settings file stays as it was with nothing left beside it; the next save, once the cause is
-# gone, writes the file whole. Three causes: the file held open by another program (at the close,
-# or at the start, when the program could not read it), a read-only folder, a full disk. Runs as
-# root (it mounts file systems on the program folder).
+# gone, writes the file whole. The causes: the file held open by another program (at the close,
+# or at the start, when the program could not read it), a file in a folder that may not be read
+# (so that whether it is there cannot be asked), a read-only folder, a full disk. Runs as root
+# (it mounts file systems on the program folder).
 #   save_failure_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
@@ -19,7 +20,7 @@ cp "$old" "$dir/velmarin.ini"
 # Starts the program, closes it with the close cell, and checks what a failed save leaves.
 fails_to_save() {
   local cause=$1 w
-  e2e_start
+  ${starter:-e2e_start}
   program=$started
   w=$(e2e_main_window) || e2e_fail "$cause: the main window did not show"
   if [ -n "${2:-}" ]; then "$2"; fi
@@ -68,6 +69,24 @@ let_go
 hold
 fails_to_save "held open at the start" let_go
 saves "after the file was let go"
+
+# The file is a link into a folder the program may not read: root's right to pass over
+# permissions is taken from it, so asking whether the file is there fails. The file is not
+# called missing, and the defaults do not replace it.
+locked="$dir.locked"
+trap 'chmod 700 "$locked" 2>/dev/null; rm -rf "$locked"; e2e_cleanup; rm -f "$old" "$new"' EXIT
+mkdir "$locked" && mv "$dir/velmarin.ini" "$locked/" && chmod 000 "$locked" &&
+  ln -s "$locked/velmarin.ini" "$dir/velmarin.ini" || e2e_fail "cannot lock the file away"
+start_unprivileged() {
+  (cd "$dir" && exec setpriv --bounding-set -dac_override,-dac_read_search --inh-caps -all \
+    "$VELMARIN_WINE" velmarin.exe) &
+  started=$!
+  e2e_pids+=("$started")
+}
+starter=start_unprivileged fails_to_save "in a folder that may not be read"
+[ -L "$dir/velmarin.ini" ] || e2e_fail "the link to the file was replaced"
+chmod 700 "$locked" && rm "$dir/velmarin.ini" && mv "$locked/velmarin.ini" "$dir/"
+saves "once the file could be read"
 
 e2e_mount_folder ro
 fails_to_save "read-only folder"

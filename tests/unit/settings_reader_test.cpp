@@ -281,8 +281,7 @@ TEST(SettingsReader, ShelfItems) {
   EXPECT_EQ(f.fake.shelf.Key(1), ",BEEP");
 }
 
-// Text is in the ANSI code page (932 here); a file starting with a UTF-8 byte-order mark is
-// UTF-8, with bad sequences shown as U+FFFD.
+// Text is in code page 932; a file starting with a UTF-8 byte-order mark is UTF-8.
 TEST(SettingsReader, Encodings) {
   SettingsFixture f;
   f.Load(f.Cp932(
@@ -293,17 +292,19 @@ TEST(SettingsReader, Encodings) {
   EXPECT_EQ(f.At(0, 0).ToolTip, "ソ");
   EXPECT_EQ(f.At(0, 0).Drawer[0], "C:\\ツール");
   EXPECT_EQ(f.At(0, 0).Params, "ascii");
+  EXPECT_FALSE(f.app.settingsBackupDue);
 
   SettingsFixture u;
   u.Load("\xEF\xBB\xBF" + IniWithLimits({"G=0", "C=한국어 表", "P=C:\\\xFF.exe"}));
   EXPECT_EQ(u.app.model.Pages[0].Caption, "한국어 表");
-  EXPECT_EQ(u.At(0, 0).Path, "C:\\\uFFFD.exe");
+  EXPECT_TRUE(u.app.settingsBackupDue);
 
-  // A byte that is not a character becomes U+FFFD and does not swallow the line end.
+  // A byte that is no character costs nothing around it and does not swallow the line end.
   SettingsFixture bad;
-  bad.Load(IniWithLimits({"G=0", "C=\x83", "P=x.exe"}));
-  EXPECT_EQ(bad.app.model.Pages[0].Caption, "\uFFFD");
+  bad.Load(IniWithLimits({"G=0", "C=\x83", "P=x.exe", "T=\x85!" + f.Cp932("メモ")}));
   EXPECT_EQ(bad.At(0, 0).Path, "x.exe");
+  EXPECT_EQ(bad.At(0, 0).ToolTip.substr(3), "!メモ");
+  EXPECT_TRUE(bad.app.settingsBackupDue);
 }
 
 }  // namespace

@@ -101,6 +101,44 @@ TEST(SettingsRoundTrip, GoldenFileReadsBackAndWritesTheSameBytes) {
   EXPECT_EQ(f.Saved(), kGoldenFile);
 }
 
+// A start and a close with no edit leave the file byte for byte as it was, whatever the
+// system's code page: a file without the UTF-8 mark is code page 932 text, a file with it stays
+// UTF-8, and a byte that is no character goes back where it was, with a copy of the file kept.
+TEST(SettingsRoundTrip, StartAndCloseKeepTheFileOnAnySystem) {
+  FakeText japanese(932);
+  const std::string golden(kGoldenFile);
+  const std::string utf8 = "\xEF\xBB\xBF" + japanese.Cp932ToUtf8(golden).value();
+  const auto broken = [](std::string file, std::string_view bytes) {
+    return file.insert(file.find("\r\nT=") + 4, bytes);
+  };
+  const struct {
+    const char* name;
+    int systemCodePage;
+    std::string file;
+    bool backup;
+  } rows[] = {
+      {"Japanese system", 932, golden, false},
+      {"Korean system", 949, golden, false},
+      {"Western system", 1252, golden, false},
+      {"UTF-8 system", 65001, golden, false},
+      {"bytes that are no character", 949, broken(golden, "\x85!\x81"), true},
+      {"byte no code page 932 character starts", 1252, broken(golden, "a\xFD\xFE"), true},
+      {"UTF-8 file with its mark", 949, utf8, false},
+      {"UTF-8 file with a broken byte", 932, broken(utf8, "\xFF\xE3\x83"), true},
+  };
+  for (const auto& row : rows) {
+    SettingsFixture f;
+    FakeText system(row.systemCodePage);
+    f.app.platform.text = &system;
+    ASSERT_EQ(f.LoadAndStart(row.file), LoadResult::Loaded) << row.name;
+    f.app.model.DropMode = f.app.model.settings.options.SavedDropMode;
+    EXPECT_EQ(f.app.model.Pages[0].Caption, "ツール") << row.name;
+    ASSERT_TRUE(SaveSettings(f.app)) << row.name;
+    EXPECT_EQ(f.Saved(), row.file) << row.name;
+    EXPECT_EQ(f.fake.files.Contents(kBakPath), row.backup ? row.file : "") << row.name;
+  }
+}
+
 class RandomModel {
  public:
   explicit RandomModel(uint32_t start) : rng_(start) {}

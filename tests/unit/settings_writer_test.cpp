@@ -160,32 +160,56 @@ TEST(SettingsWriter, FailedSaveKeepsTheOldFile) {
   EXPECT_EQ(f.shown()[0].buttons, MbButtons::Ok);
   EXPECT_EQ(f.Saved(), "old");
 
-  // A file that could not be read at start is never replaced by the defaults that stood in.
-  SettingsFixture unread;
-  unread.fake.files.AddFolder(kIniPath);  // there, but not to be read as a file
-  EXPECT_EQ(LoadSettings(unread.app), LoadResult::CannotOpen);
-  unread.fake.files.Remove(kIniPath);
-  unread.fake.files.AddFile(kIniPath, "G=0\r\nP=a.exe\r\n");  // readable again at the save
-  EXPECT_FALSE(SaveSettings(unread.app));
-  EXPECT_EQ(unread.Saved(), "G=0\r\nP=a.exe\r\n");
-  ASSERT_EQ(unread.shown().size(), 1u);
-  EXPECT_EQ(unread.shown()[0].text, "File Save Error...");
+  // A file that could not be read at start is never replaced by the defaults that stood in,
+  // nor one whose presence could not be asked: neither is called missing.
+  const struct {
+    const char* name;
+    void (*atStart)(FakeFiles& files);
+  } unreadable[] = {
+      {"there, but not to be read as a file", [](FakeFiles& files) { files.AddFolder(kIniPath); }},
+      {"the question whether it is there fails",
+       [](FakeFiles& files) {
+         files.AddFile(kIniPath);
+         files.SetDriveUnreadable('C', true);
+       }},
+  };
+  for (const auto& row : unreadable) {
+    SettingsFixture unread;
+    row.atStart(unread.fake.files);
+    EXPECT_EQ(LoadSettings(unread.app), LoadResult::CannotOpen) << row.name;
+    EXPECT_TRUE(unread.shown().empty()) << row.name;
+    unread.fake.files.SetDriveUnreadable('C', false);
+    unread.fake.files.Remove(kIniPath);
+    unread.fake.files.AddFile(kIniPath, "G=0\r\nP=a.exe\r\n");  // readable again at the save
+    EXPECT_FALSE(SaveSettings(unread.app)) << row.name;
+    EXPECT_EQ(unread.Saved(), "G=0\r\nP=a.exe\r\n") << row.name;
+    ASSERT_EQ(unread.shown().size(), 1u) << row.name;
+    EXPECT_EQ(unread.shown()[0].text, "File Save Error...") << row.name;
+  }
 }
 
-// A file whose reading stopped early with text after it is kept once as velmarin.ini.bak
-// before it is replaced; an ordinary file gets no backup.
+// A file whose reading stopped early with text after it, or passed over records that came
+// before their limits, is kept once as velmarin.ini.bak before it is replaced; an ordinary file
+// gets no backup.
 TEST(SettingsWriter, BackupOfTextTheReaderSkipped) {
-  SettingsFixture f;
   const std::string original = IniWithLimits({"G=0", "P=a.exe"}) + "P=hand-edited.exe\r\n";
-  f.LoadAndStart(original);
-  ASSERT_TRUE(f.app.settingsTextUnread);
-  ASSERT_TRUE(SaveSettings(f.app));
-  EXPECT_EQ(f.fake.files.Contents(kBakPath), original);
-  EXPECT_NE(f.Saved(), original);
-  // Only once: the next save leaves the backup alone.
-  f.fake.files.AddFile(kBakPath, "kept");
-  ASSERT_TRUE(SaveSettings(f.app));
-  EXPECT_EQ(f.fake.files.Contents(kBakPath), "kept");
+  const std::string skipped[] = {
+      original,
+      CrLf({"G=0", "P=early.exe", "MaxButton=2", "MaxDrawer=1", "P=a.exe"}) + "\r\n",
+      CrLf({"MaxButton=2", "G=0", "P=a.exe", "M=early.txt", "MaxDrawer=1"}) + "\r\n",
+      CrLf({"MaxButton=1", "G=0", "P=gone.exe", "MaxPage=2", "G=0", "P=a.exe"}) + "\r\n",
+  };
+  for (const std::string& file : skipped) {
+    SettingsFixture f;
+    f.LoadAndStart(file);
+    ASSERT_TRUE(SaveSettings(f.app)) << file;
+    EXPECT_EQ(f.fake.files.Contents(kBakPath), file);
+    EXPECT_NE(f.Saved(), file);
+    // Only once: the next save leaves the backup alone.
+    f.fake.files.AddFile(kBakPath, "kept");
+    ASSERT_TRUE(SaveSettings(f.app));
+    EXPECT_EQ(f.fake.files.Contents(kBakPath), "kept") << file;
+  }
 
   SettingsFixture clean;
   clean.LoadAndStart(IniWithLimits({"G=0", "P=a.exe"}));

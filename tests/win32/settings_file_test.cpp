@@ -102,21 +102,27 @@ TEST(Win32Settings, TextOutsideTheCodePageIsKeptAsUtf8) {
   EXPECT_EQ(again.app.model.Pages[0].Caption, "ツール");
 }
 
-// A file whose end the reader skipped is kept as velmarin.ini.bak before it is replaced.
+// A file whose end the reader skipped, or whose buttons came before their limit, is kept as
+// velmarin.ini.bak before it is replaced.
 TEST(Win32Settings, SkippedTextIsBackedUp) {
-  TempFolder temp;
-  ASSERT_TRUE(temp.ok());
-  const std::string folder = ProgramFolder(temp);
-  const std::string original = "MaxButton=2\r\nG=0\r\nP=a.exe\r\n\r\nP=\x95\x5C.exe\r\n";
-  ASSERT_TRUE(TempFolder::MakeFile(folder + "\\velmarin.ini", original));
-  Wired w(folder);
-  ASSERT_EQ(LoadSettings(w.app), LoadResult::Loaded);
-  ClampLimits(w.app.model);
-  ASSERT_TRUE(SaveSettings(w.app));
-  EXPECT_EQ(w.files.ReadAll(folder + "\\velmarin.ini.bak"), original);
-  EXPECT_NE(w.Saved(), original);
-  // No temporary file is left beside them.
-  EXPECT_EQ(w.files.List(folder + "\\*").size(), 2u);
+  const std::string files[] = {
+      "MaxButton=2\r\nG=0\r\nP=a.exe\r\n\r\nP=\x95\x5C.exe\r\n",
+      "G=0\r\nP=\x95\x5C.exe\r\nMaxButton=2\r\n\r\n",
+  };
+  for (const std::string& original : files) {
+    TempFolder temp;
+    ASSERT_TRUE(temp.ok());
+    const std::string folder = ProgramFolder(temp);
+    ASSERT_TRUE(TempFolder::MakeFile(folder + "\\velmarin.ini", original));
+    Wired w(folder);
+    ASSERT_EQ(LoadSettings(w.app), LoadResult::Loaded);
+    ClampLimits(w.app.model);
+    ASSERT_TRUE(SaveSettings(w.app));
+    EXPECT_EQ(w.files.ReadAll(folder + "\\velmarin.ini.bak"), original);
+    EXPECT_NE(w.Saved(), original);
+    // No temporary file is left beside them.
+    EXPECT_EQ(w.files.List(folder + "\\*").size(), 2u);
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/app.h"
+#include "core/settings_text.h"
 #include "launch/shelf_paths.h"
 #include "win32/win32_text.h"
 
@@ -20,12 +21,13 @@ TEST(Win32Text, JapaneseTextRoundTripsThroughCodePage932) {
   EXPECT_EQ(ansi->substr(0, 2), "\x83\x81");
   EXPECT_NE(ansi->find('\xB6'), std::string::npos);
   EXPECT_NE(ansi->find("\x95\x5C"), std::string::npos);
-  EXPECT_EQ(text.AnsiToUtf8(*ansi), utf8);
+  EXPECT_EQ(text.Cp932ToUtf8(*ansi), utf8);
+  EXPECT_EQ(text.Utf8ToCp932(utf8), ansi);
 
   // Plain ASCII and empty text pass unchanged both ways.
   EXPECT_EQ(text.Utf8ToAnsi("C:\\Tools\\ed.exe"), "C:\\Tools\\ed.exe");
   EXPECT_EQ(text.Utf8ToAnsi(""), "");
-  EXPECT_EQ(text.AnsiToUtf8(""), "");
+  EXPECT_EQ(text.Cp932ToUtf8(""), "");
 }
 
 TEST(Win32Text, CharacterOutsideCodePageHasNoForm) {
@@ -35,13 +37,20 @@ TEST(Win32Text, CharacterOutsideCodePageHasNoForm) {
   EXPECT_EQ(text.Utf8ToAnsi("broken \xFF utf-8"), std::nullopt);
 }
 
-TEST(Win32Text, UndecodableBytesBecomeReplacementCharacters) {
+// Bytes that are no character in code page 932: the strict call refuses them, and the settings
+// file's decoder keeps each such byte and gives it back unchanged.
+TEST(Win32Text, BytesThatAreNoCharacterComeBackUnchanged) {
   Win32Text text;
-  // A lone lead byte at the end, and a byte that is no character in 932.
-  EXPECT_EQ(text.AnsiToUtf8("ab\x83"), "ab\xEF\xBF\xBD");
-  const std::string decoded = text.AnsiToUtf8(std::string("x\xA0y\x83\x81", 5));
-  EXPECT_EQ(decoded.substr(decoded.size() - 3), "\xE3\x83\xA1");  // メ still decodes
-  EXPECT_EQ(decoded.front(), 'x');
+  EXPECT_EQ(text.Cp932ToUtf8("ab\x83"), std::nullopt);  // a lead byte at the end
+  const std::string rows[] = {"ab\x83", "\x85!\x83\x81", "x\x83\x5C\xEB\x40y", "\x81"};
+  for (const std::string& bytes : rows) {
+    bool kept = false;
+    const std::string decoded = DecodeCp932(text, bytes, kept);
+    EXPECT_TRUE(kept) << bytes;
+    EXPECT_EQ(EncodeCp932(text, decoded), bytes) << bytes;
+  }
+  bool kept = false;
+  EXPECT_EQ(DecodeCp932(text, "\x85!\x83\x81", kept).substr(3), "!\xE3\x83\xA1");  // !メ
 }
 
 TEST(Win32Text, ComparisonsIgnoreCaseThroughTheLocale) {

@@ -2,6 +2,7 @@
 //   save_probe.exe hold PATH    opens PATH for reading and writing without sharing it, writes
 //                               "held" to its output and keeps the file open until it is ended
 //   save_probe.exe text TITLE   writes the texts of the message box titled TITLE, one a line
+//   save_probe.exe codepage -   writes the system's ANSI code page the save is made under
 // Ends with 1 when the file could not be opened or no such box is shown, 2 on bad arguments.
 #include <windows.h>
 
@@ -79,6 +80,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
     if (!search.box) return 1;
     EnumChildWindows(search.box, PrintStatic, 0);
+    return 0;
+  }
+  if (what == L"codepage") {
+    Print(std::to_wstring(GetACP()));
     return 0;
   }
   return 2;
