@@ -36,7 +36,8 @@ std::string Fixed(Wide n, int d) {
   std::string digits;
   AppendDecimal(n, digits);
   if (d == 0) return digits;
-  if (digits.size() <= static_cast<size_t>(d)) digits.insert(0, static_cast<size_t>(d) + 1 - digits.size(), '0');
+  if (digits.size() <= static_cast<size_t>(d))
+    digits.insert(0, static_cast<size_t>(d) + 1 - digits.size(), '0');
   digits.insert(digits.size() - static_cast<size_t>(d), 1, '.');
   return digits;
 }
@@ -139,7 +140,8 @@ std::optional<double> ParseReal(std::string_view text) {
                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
   double value = static_cast<double>(mantissa);
   if (mantissa != 0) {
-    for (long e = exponent; e > 0 && std::isfinite(value); e -= 22) value *= kPowers[std::min(e, 22L)];
+    for (long e = exponent; e > 0 && std::isfinite(value); e -= 22)
+      value *= kPowers[std::min(e, 22L)];
     for (long e = -exponent; e > 0 && value != 0; e -= 22) value /= kPowers[std::min(e, 22L)];
   }
   // Too large or too small for a double: no number a settings file means.
