@@ -21,7 +21,6 @@ class Wide {
     return a.hi_ != b.hi_ ? a.hi_ < b.hi_ : a.lo_ < b.lo_;
   }
   friend bool operator>=(const Wide& a, const Wide& b) { return !(a < b); }
-  friend bool operator<=(const Wide& a, const Wide& b) { return !(b < a); }
   friend Wide operator+(Wide a, const Wide& b) {
     a.lo_ += b.lo_;
     a.hi_ += b.hi_ + (a.lo_ < b.lo_ ? 1 : 0);
