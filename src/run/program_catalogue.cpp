@@ -23,7 +23,8 @@ int CompareFolded(std::string_view a, std::string_view b) {
 }
 
 bool BeginsFolded(std::string_view s, std::string_view beginning) {
-  return s.size() >= beginning.size() && CompareFolded(s.substr(0, beginning.size()), beginning) == 0;
+  return s.size() >= beginning.size() &&
+         CompareFolded(s.substr(0, beginning.size()), beginning) == 0;
 }
 
 std::string Folded(std::string_view s) {
@@ -64,7 +65,15 @@ uint32_t ProgramCatalogue::Keep(std::string_view s) {
 bool ProgramCatalogue::Add(std::string_view name, std::string_view fileName, std::string_view link,
                            std::string_view target, std::string_view args) {
   if (name.empty() || link.empty() || entries_.size() >= kNone / 2) return false;
-  std::string key = target.empty() ? "\1" + Folded(name) : Folded(target) + '\0' + std::string(args);
+  // The target with its arguments; the name for a shortcut that names no target.
+  std::string key;
+  if (target.empty()) {
+    key.push_back('\1');
+    key.append(Folded(name));
+  } else {
+    key.append(Folded(target)).push_back('\0');
+    key.append(args);
+  }
   if (!added_.insert(std::move(key)).second) return false;
   Entry e{};
   e.name = Keep(name);
@@ -110,9 +119,8 @@ std::pair<size_t, size_t> ProgramCatalogue::Beginning(std::string_view typed) co
     const Entry& e = entries_[k / 2];
     return At(k % 2 ? e.fileName : e.name);
   };
-  const auto from = std::partition_point(names_.begin(), names_.end(), [&](uint32_t k) {
-    return CompareFolded(key(k), typed) < 0;
-  });
+  const auto from = std::partition_point(
+      names_.begin(), names_.end(), [&](uint32_t k) { return CompareFolded(key(k), typed) < 0; });
   const auto to = std::partition_point(from, names_.end(),
                                        [&](uint32_t k) { return BeginsFolded(key(k), typed); });
   return {static_cast<size_t>(from - names_.begin()), static_cast<size_t>(to - names_.begin())};
@@ -130,9 +138,8 @@ void ProgramCatalogue::Find(std::string_view typed, const Found& found) const {
   if (!ReadRomaji(typed, romaji) && !KanaReading(typed, romaji.kana)) return;
   Marks byReading(entries_.size());
   const auto mark = [&](const std::string& beginning) {
-    auto it = std::partition_point(byReading_.begin(), byReading_.end(), [&](uint32_t n) {
-      return At(entries_[n].reading) < beginning;
-    });
+    auto it = std::partition_point(byReading_.begin(), byReading_.end(),
+                                   [&](uint32_t n) { return At(entries_[n].reading) < beginning; });
     for (; it != byReading_.end() && At(entries_[*it].reading).starts_with(beginning); ++it) {
       if (!byName.Has(*it)) byReading.Set(*it);
     }

@@ -60,11 +60,11 @@ class ProgramCatalogue {
   // The names that begin with typed: a range of names_.
   std::pair<size_t, size_t> Beginning(std::string_view typed) const;
 
-  std::string text_;             // every string, each followed by a NUL
-  std::vector<Entry> entries_;   // in the order of their names once finished
-  std::vector<uint32_t> names_;  // program number * 2 (+1 for the file name), by the name
-  std::vector<uint32_t> byReading_;         // programs with a reading, by the reading
-  std::unordered_set<std::string> added_;   // what tells programs apart, while adding
+  std::string text_;                       // every string, each followed by a NUL
+  std::vector<Entry> entries_;             // in the order of their names once finished
+  std::vector<uint32_t> names_;            // program number * 2 (+1 for the file name), by the name
+  std::vector<uint32_t> byReading_;        // programs with a reading, by the reading
+  std::unordered_set<std::string> added_;  // what tells programs apart, while adding
 };
 
 }  // namespace velmarin

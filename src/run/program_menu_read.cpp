@@ -16,9 +16,9 @@ constexpr size_t kDeepest = 32;
 bool SamePath(std::string_view a, std::string_view b) {
   while (!a.empty() && (a.back() == '\\' || a.back() == '/')) a.remove_suffix(1);
   while (!b.empty() && (b.back() == '\\' || b.back() == '/')) b.remove_suffix(1);
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return FoldAscii(x) == FoldAscii(y);
+         });
 }
 
 // The shortcut's file name without its folder and its ".lnk".
@@ -59,8 +59,8 @@ ProgramCatalogue ReadProgramMenu(IProgramMenu& menu, const std::atomic<bool>* st
         info = {};
         if (!menu.Describe(link, info)) continue;
         const std::string_view own = OwnName(link);
-        catalogue.Add(info.name.empty() ? own : std::string_view(info.name), own, link,
-                      info.target, info.args);
+        catalogue.Add(info.name.empty() ? own : std::string_view(info.name), own, link, info.target,
+                      info.args);
       }
       if (at.depth >= kDeepest) continue;
       // The first sub-folder is read first.

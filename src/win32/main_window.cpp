@@ -3,6 +3,7 @@
 #include <commctrl.h>
 // clang-format on
 
+#include "run/program_search.h"
 #include "run/run_box.h"
 #include "shell/drag_events.h"
 #include "shell/main_form.h"
@@ -20,6 +21,8 @@ constexpr wchar_t kMainClass[] = L"velmarinMForm";
 constexpr wchar_t kMainTitle[] = L"velmarin";
 // Posted by the first paint: make the Run box and set the window's icon.
 constexpr UINT kMsgFinishStart = WM_APP + 1;
+// Posted by the Start menu's reader with a catalogue of its programs.
+constexpr UINT kMsgProgramsRead = WM_APP + 3;
 
 }  // namespace
 
@@ -79,6 +82,7 @@ void MainWindow::MakeDeferredParts() {
   }
   InvalidateCell({ControlKind::TitleBar, 1});  // its paint handler reaches the new Run box
   RegisterDropTarget();
+  if (watchPrograms_) programs_.Start(hwnd_, kMsgProgramsRead);
   if (iconId_ > 0 && !icons_[0]) {
     const int sizes[2][2] = {{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
                              {GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}};
@@ -204,6 +208,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case kMsgFinishStart:
       MakeDeferredParts();
+      return 0;
+    case kMsgProgramsRead:
+      if (auto catalogue = ProgramWatch::Take(lParam)) ProgramsRead(app_, std::move(*catalogue));
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {

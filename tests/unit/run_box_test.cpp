@@ -291,16 +291,16 @@ TEST(RunBoxPrograms, TheListShowsEachProgramOnceAfterTheToolTips) {
     const char* typed;
     L listed;
   } rows[] = {
-      {"ペ", {"ペイント"}},                    // in both menus, once
-      {"pe", {"ペイント"}},                    // by its reading
-      {"ぺい", {"ペイント"}},                  // kana typed through the input method
-      {"CALC", {"電卓"}},                      // by its file name, in any case
-      {"w", {"Word", "Word Safe"}},            // same target, other arguments: two programs
-      {"me", {"memo pad", "メモ帳"}},          // the tool tips come first
-      {"edi", {"Editor"}},                     // on a button: the tool tip alone
-      {"sync", {}},                            // started at log-on: not a program to list
-      {"そり", {"ソリティア"}},                // no target, the same name twice: once
-      {"bro", {}},                             // could not be read
+      {"ペ", {"ペイント"}},            // in both menus, once
+      {"pe", {"ペイント"}},            // by its reading
+      {"ぺい", {"ペイント"}},          // kana typed through the input method
+      {"CALC", {"電卓"}},              // by its file name, in any case
+      {"w", {"Word", "Word Safe"}},    // same target, other arguments: two programs
+      {"me", {"memo pad", "メモ帳"}},  // the tool tips come first
+      {"edi", {"Editor"}},             // on a button: the tool tip alone
+      {"sync", {}},                    // started at log-on: not a program to list
+      {"そり", {"ソリティア"}},        // no target, the same name twice: once
+      {"bro", {}},                     // could not be read
       {"x", {}},
   };
   for (const auto& row : rows) EXPECT_EQ(f.Listed(row.typed), row.listed) << row.typed;
@@ -318,8 +318,8 @@ TEST(RunBoxPrograms, EnterOnAProgramsNameOpensItsShortcut) {
       {"電卓", c + "Accessories\\Calculator.lnk"},
       {"Word Safe", c + "Office\\Word Safe.lnk"},  // a name with a space, whole
       {"calculator", c + "Accessories\\Calculator.lnk"},
-      {"Editor", "C:\\Tools\\ed.exe"},              // the tool tip's button comes first
-      {"ペイン", "C:\\elsewhere\\found.exe"},       // not a whole name: the program finder
+      {"Editor", "C:\\Tools\\ed.exe"},         // the tool tip's button comes first
+      {"ペイン", "C:\\elsewhere\\found.exe"},  // not a whole name: the program finder
       {"Word Safe x", ""},
   };
   for (const auto& row : rows) {
