@@ -80,10 +80,17 @@ bool KanaReading(std::string_view tip, std::string& out) {
   out.clear();
   size_t bytes = 0;
   if (tip.empty() || !IsKana(Decode(tip, 0, bytes))) return false;
+  FoldKana(tip, out);
+  return true;
+}
+
+void FoldKana(std::string_view text, std::string& out) {
+  out.clear();
+  size_t bytes = 0;
   char32_t last = 0;  // the last kana written, for a half-width mark after it
   size_t lastAt = 0;
-  for (size_t i = 0; i < tip.size(); i += bytes) {
-    char32_t c = Decode(tip, i, bytes);
+  for (size_t i = 0; i < text.size(); i += bytes) {
+    char32_t c = Decode(text, i, bytes);
     if (c == 0xFF9E || c == 0xFF9F) {
       if (const char32_t m = last ? Marked(last, c == 0xFF9E ? 1 : 2) : 0) {
         out.resize(lastAt);
@@ -103,7 +110,6 @@ bool KanaReading(std::string_view tip, std::string& out) {
     lastAt = out.size();
     Encode(c, out);
   }
-  return true;
 }
 
 }  // namespace velmarin

@@ -10,4 +10,8 @@ namespace velmarin {
 // The reading of tip into out; false (out empty) when tip has none.
 bool KanaReading(std::string_view tip, std::string& out);
 
+// Any text folded the same way into out: katakana as hiragana, half-width kana as full-width,
+// full-width Latin letters and digits as ASCII; everything else as it is.
+void FoldKana(std::string_view text, std::string& out);
+
 }  // namespace velmarin

@@ -106,15 +106,12 @@ void ToolTipIndex::Build(const Model& model) {
   });
   matched_.assign((tips_.size() + 63) / 64, 0);
   readMatched_.assign(matched_.size(), 0);
-  readings_.assign(tips_.size(), {});
-  byReading_.clear();
+  readings_.Build(tips_);
+  kanaFirst_.assign(matched_.size(), 0);
+  std::string reading;
   for (uint32_t n = 0; n < tips_.size(); ++n) {
-    if (KanaReading(tips_[n], readings_[n])) byReading_.push_back(n);
+    if (KanaReading(tips_[n], reading)) kanaFirst_[n / 64] |= 1ULL << (n % 64);
   }
-  std::sort(byReading_.begin(), byReading_.end(), [&](uint32_t a, uint32_t b) {
-    const int order = readings_[a].compare(readings_[b]);
-    return order != 0 ? order < 0 : a < b;
-  });
   built_ = true;
   recheck_ = false;
   edits_ = model.edits;
@@ -153,25 +150,6 @@ bool ToolTipIndex::Same(std::string_view tipPart, std::string_view namePart,
   if (answers_.size() >= 65536) answers_.clear();
   answers_.emplace(std::move(key), answer);
   return answer;
-}
-
-void ToolTipIndex::MarkReadings(const std::string& kana, const std::vector<std::string>& then) {
-  const auto mark = [&](const std::string& beginning) {
-    const auto before = [&](uint32_t n, const std::string& b) { return readings_[n] < b; };
-    auto it = std::lower_bound(byReading_.begin(), byReading_.end(), beginning, before);
-    for (; it != byReading_.end() && readings_[*it].starts_with(beginning); ++it) {
-      const uint64_t bit = 1ULL << (*it % 64);
-      if (!(matched_[*it / 64] & bit)) readMatched_[*it / 64] |= bit;
-    }
-  };
-  if (then.empty()) {
-    mark(kana);
-    return;
-  }
-  for (const std::string& next : then) {
-    wanted_.assign(kana).append(next);
-    mark(wanted_);
-  }
 }
 
 void ToolTipIndex::ForEachMatch(const Model& model, std::string_view name,
@@ -227,10 +205,20 @@ void ToolTipIndex::ForEachMatch(const Model& model, std::string_view name,
     }
     return true;
   };
-  if (!visitAll(matched_, visit) || !byReading || !ReadRomaji(name, romaji_)) return;
+  if (!visitAll(matched_, visit) || !byReading || !TypedReading(name, romaji_)) return;
   std::fill(readMatched_.begin(), readMatched_.end(), 0);
-  MarkReadings(romaji_.kana, KanaBegunBy(romaji_.pending));
-  visitAll(readMatched_, *byReading);
+  readings_.Find(romaji_, [&](uint32_t n) {
+    const uint64_t bit = 1ULL << (n % 64);
+    if (!(matched_[n / 64] & bit)) readMatched_[n / 64] |= bit;
+    return true;
+  });
+  // What is written as kana first, then what is read by its kanji.
+  matched_.swap(readMatched_);
+  for (size_t word = 0; word < matched_.size(); ++word) {
+    readMatched_[word] = matched_[word] & kanaFirst_[word];
+    matched_[word] &= ~kanaFirst_[word];
+  }
+  if (visitAll(readMatched_, *byReading)) visitAll(matched_, *byReading);
 }
 
 }  // namespace velmarin

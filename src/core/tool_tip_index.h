@@ -13,8 +13,9 @@
 // tips whose beginning already differs are not asked about longer ones. Where both sides are
 // ASCII the comparison is made here, ignoring the case of ASCII letters.
 //
-// Typed romaji also finds the tool tips whose reading (their own kana, core/kana_reading.h)
-// begins with its kana: they are kept sorted by reading, so each beginning is a binary search.
+// Typed romaji, and kana typed without converting them, also find the tool tips whose reading
+// begins with them (core/name_readings.h): "dentaku" and "でんたく" find 電卓. Those that begin
+// with kana, whose reading is what is written, come before those read by their kanji.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "core/model.h"
+#include "core/name_readings.h"
 #include "core/romaji.h"
 
 namespace velmarin {
@@ -37,7 +39,8 @@ class ToolTipIndex {
 
   // Every non-empty tool tip whose first characters, as many as name has, equal name ignoring
   // case. name must not be empty. Then, given byReading and when name is romaji, every other
-  // tool tip whose reading begins with its kana, to byReading, each once, in page and slot order.
+  // tool tip whose reading begins with it, to byReading, each once: first those that begin with
+  // kana, then the others, each group in page and slot order.
   void ForEachMatch(const Model& model, std::string_view name, const SameBeginning& same,
                     const Visit& visit, const Visit* byReading = nullptr);
 
@@ -57,9 +60,6 @@ class ToolTipIndex {
   // Whether the tips' beginning equals the typed one: here for ASCII, else the platform's
   // answer, kept for the next keystroke.
   bool Same(std::string_view tipPart, std::string_view namePart, const SameBeginning& same);
-  // Marks in readMatched_ the tips not in matched_ whose reading begins with kana followed by
-  // one of then (or by anything when then is empty).
-  void MarkReadings(const std::string& kana, const std::vector<std::string>& then);
 
   bool built_ = false;
   bool recheck_ = false;
@@ -71,11 +71,10 @@ class ToolTipIndex {
   std::vector<std::string> tips_;      // every non-empty tool tip, in page and slot order
   std::vector<uint32_t> sorted_;       // numbers of tips_ sorted by the tips' bytes
   std::vector<uint64_t> matched_;      // one bit per tip, for the search under way
-  std::vector<std::string> readings_;  // each tip's reading, empty for none
-  std::vector<uint32_t> byReading_;    // numbers of the tips with a reading, sorted by it
+  NameReadings readings_;              // the tips' readings
+  std::vector<uint64_t> kanaFirst_;    // one bit per tip that begins with kana
   std::vector<uint64_t> readMatched_;  // one bit per tip found by its reading
-  Romaji romaji_;                      // the typed text read as romaji, room kept
-  std::string wanted_;                 // a reading's beginning being looked for, room kept
+  Romaji romaji_;                      // the typed text's reading, room kept
   // The platform's answers, by tip beginning and typed beginning; kept until the copy changes.
   std::unordered_map<std::string, bool> answers_;
 };

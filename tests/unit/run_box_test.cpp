@@ -163,6 +163,62 @@ TEST(RunBox, RomajiListsTheKanaToolTipsAfterTheOthersWithoutCompleting) {
   EXPECT_EQ(f.fake.shell.executions[0].file, "C:\\a\\memo.exe");
 }
 
+// Names in kanji are found by their readings, from romaji and from kana the input method left
+// unconverted; they are listed after the ordinary matches and never complete the box.
+TEST(RunBox, ReadingsFindNamesWrittenInKanji) {
+  RunBoxFixture f;
+  f.app.model.settings.MaxButton = 12;
+  const char* names[] = {"電卓", "電話帳", "伝言",   "天気", "設定",   "画像編集",
+                         "手紙", "日記",   "家計簿", "学校", "目盛り", "時計"};
+  for (int slot = 0; slot < 12; ++slot)
+    f.Tip(0, slot, "C:\\a\\p" + std::to_string(slot) + ".exe", names[slot]);
+  f.Tip(1, 0, "C:\\a\\memo.exe", "メモ帳");
+  f.Tip(1, 1, "C:\\a\\notepad.exe", "Notepad");
+  f.Tip(1, 2, "C:\\a\\clock.exe", "時々");
+  struct Case {
+    const char* typed;
+    const char* text;  // the box's text afterwards
+    std::vector<std::string> items;
+  } cases[] = {
+      {"dentaku", "dentaku", {"電卓"}},
+      {"DENTAKU", "DENTAKU", {"電卓"}},
+      {"でんたく", "でんたく", {"電卓"}},
+      {"settei", "settei", {"設定"}},
+      {"せってい", "せってい", {"設定"}},
+      {"セッテイ", "セッテイ", {"設定"}},
+      {"gazou", "gazou", {"画像編集"}},
+      {"tegami", "tegami", {"手紙"}},
+      {"nikki", "Nikki", {"日記"}},  // "n" completed Notepad, "i" replaced its tail
+      {"kakeibo", "kakeibo", {"家計簿"}},
+      {"gakkou", "gakkou", {"学校"}},
+      {"tokidoki", "tokidoki", {"時々"}},
+      // What is written as kana comes before what is read by its kanji.
+      {"memo", "memo", {"メモ帳", "目盛り"}},
+      {"den", "den", {"電卓", "電話帳", "伝言"}},
+      {"no", "Notepad", {"Notepad"}},
+      // A word read in a way none of its kanji is read is found by its own characters only.
+      {"tokei", "tokei", {}},
+      {"電", "電卓", {"電卓", "電話帳"}},
+      {"sette", "sette", {"設定"}},
+      {"seti", "seti", {}},
+  };
+  for (const Case& c : cases) {
+    f.box.SetText("");
+    Run_Change(f.app);
+    const std::string typed = c.typed;
+    if (static_cast<unsigned char>(typed[0]) < 0x80) {
+      f.Type(typed);
+    } else {
+      // Committed by the input method in one piece.
+      f.box.SetText(typed);
+      f.box.selStart = EditLength(typed);
+      Run_Change(f.app);
+    }
+    EXPECT_EQ(f.box.text, c.text) << c.typed;
+    EXPECT_EQ(f.box.items, c.items) << c.typed;
+  }
+}
+
 TEST(RunBox, EnterLaunchesAToolTipWithItsParametersOnlyWhenAsked) {
   RunBoxFixture f;
   f.Tip(1, 2, "C:\\Tools\\ed.exe", "Editor").Params = "-n";
