@@ -7,7 +7,8 @@
 //   bench/program_menu.sh
 #include "win32/program_menu.h"
 
-#include <windows.h>
+#include <windows.h>  // first: the other Windows headers need it
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -86,9 +87,23 @@ size_t BareWalk(const std::wstring& folder) {
 
 }  // namespace
 
+// The process's private bytes: what it holds for itself.
+size_t PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof(counters);
+  K32GetProcessMemoryInfo(GetCurrentProcess(),
+                          reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters));
+  return counters.PrivateUsage;
+}
+
 int main() {
   win32::ComScope com;
   win32::Win32ProgramMenu menu;
+  // The first reading, kept: the process's growth is what a catalogue costs, what the reading
+  // needed on the way counted too.
+  const size_t before = PrivateBytes();
+  const ProgramCatalogue first = ReadProgramMenu(menu);
+  const size_t grown = PrivateBytes() - before;
   std::vector<double> walks;
   std::vector<double> reads;
   size_t files = 0;
@@ -107,8 +122,9 @@ int main() {
       "bare walk of the folders: median %.1f ms; catalogue ready: median %.1f ms "
       "(target < 500 ms: %s)\n",
       Median(walks), Median(reads), Median(reads) < 500 ? "met" : "missed");
-  std::printf("catalogue memory: %zu bytes (target <= 1 MB: %s)\n", catalogue.Bytes(),
-              catalogue.Bytes() <= 1024 * 1024 ? "met" : "missed");
+  std::printf("catalogue memory: its strings and name index %zu bytes; the process grew by %zu "
+              "bytes reading the first one (target <= 1 MB: %s)\n",
+              catalogue.Bytes(), grown, grown <= 1024 * 1024 ? "met" : "missed");
 
   static App app;
   static win32::Win32Text text;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 
-#include "core/kana_reading.h"
 #include "core/romaji.h"
 #include "core/tool_tip_index.h"
 
@@ -80,8 +79,6 @@ bool ProgramCatalogue::Add(std::string_view name, std::string_view fileName, std
   e.fileName = CompareFolded(fileName, name) == 0 || fileName.empty() ? kNone : Keep(fileName);
   e.link = Keep(link);
   e.target = Keep(target);
-  std::string reading;
-  e.reading = KanaReading(name, reading) ? Keep(reading) : kNone;
   entries_.push_back(e);
   return true;
 }
@@ -91,27 +88,25 @@ void ProgramCatalogue::Finish() {
     return CompareFolded(At(a.name), At(b.name)) < 0;
   });
   names_.clear();
-  byReading_.clear();
+  std::vector<std::string> names;
+  names.reserve(entries_.size());
   for (uint32_t n = 0; n < entries_.size(); ++n) {
     names_.push_back(n * 2);
     if (entries_[n].fileName != kNone) names_.push_back(n * 2 + 1);
-    if (entries_[n].reading != kNone) byReading_.push_back(n);
+    names.emplace_back(At(entries_[n].name));
   }
+  readings_.Build(names);
   const auto key = [&](uint32_t k) {
     const Entry& e = entries_[k / 2];
     return At(k % 2 ? e.fileName : e.name);
   };
   std::stable_sort(names_.begin(), names_.end(),
                    [&](uint32_t a, uint32_t b) { return CompareFolded(key(a), key(b)) < 0; });
-  std::stable_sort(byReading_.begin(), byReading_.end(), [&](uint32_t a, uint32_t b) {
-    return At(entries_[a].reading) < At(entries_[b].reading);
-  });
   // What told the programs apart is not needed for searching.
   std::unordered_set<std::string>().swap(added_);
   text_.shrink_to_fit();
   entries_.shrink_to_fit();
   names_.shrink_to_fit();
-  byReading_.shrink_to_fit();
 }
 
 std::pair<size_t, size_t> ProgramCatalogue::Beginning(std::string_view typed) const {
@@ -134,23 +129,9 @@ void ProgramCatalogue::Find(std::string_view typed, const Found& found) const {
   if (!byName.Visit(found)) return;
 
   // What the typed text reads as: romaji, or kana typed through the input method.
-  Romaji romaji;
-  if (!ReadRomaji(typed, romaji) && !KanaReading(typed, romaji.kana)) return;
-  Marks byReading(entries_.size());
-  const auto mark = [&](const std::string& beginning) {
-    auto it = std::partition_point(byReading_.begin(), byReading_.end(),
-                                   [&](uint32_t n) { return At(entries_[n].reading) < beginning; });
-    for (; it != byReading_.end() && At(entries_[*it].reading).starts_with(beginning); ++it) {
-      if (!byName.Has(*it)) byReading.Set(*it);
-    }
-  };
-  const std::vector<std::string>& next = KanaBegunBy(romaji.pending);
-  if (next.empty()) {
-    mark(romaji.kana);
-  } else {
-    for (const std::string& kana : next) mark(romaji.kana + kana);
-  }
-  byReading.Visit(found);
+  Romaji reading;
+  if (!TypedReading(typed, reading)) return;
+  readings_.Find(reading, [&](uint32_t n) { return byName.Has(n) || found(n); });
 }
 
 std::optional<uint32_t> ProgramCatalogue::Named(std::string_view text) const {
@@ -168,7 +149,7 @@ std::optional<uint32_t> ProgramCatalogue::Named(std::string_view text) const {
 
 size_t ProgramCatalogue::Bytes() const {
   return sizeof(*this) + text_.capacity() + entries_.capacity() * sizeof(Entry) +
-         (names_.capacity() + byReading_.capacity()) * sizeof(uint32_t);
+         names_.capacity() * sizeof(uint32_t);
 }
 
 }  // namespace velmarin

@@ -14,6 +14,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/name_readings.h"
+
 namespace velmarin {
 
 class ProgramCatalogue {
@@ -41,7 +43,7 @@ class ProgramCatalogue {
   // The program whose name or file name is text (ASCII letters in either case), the first
   // by name when two are.
   std::optional<uint32_t> Named(std::string_view text) const;
-  // What the catalogue holds in memory, in bytes.
+  // What the catalogue holds in memory, in bytes, its names' reading index not counted.
   size_t Bytes() const;
 
  private:
@@ -51,7 +53,6 @@ class ProgramCatalogue {
     uint32_t fileName;  // kNone when it is the name again
     uint32_t link;
     uint32_t target;
-    uint32_t reading;  // kNone: the name has none
   };
   std::string_view At(uint32_t offset) const {
     return offset == kNone ? std::string_view() : std::string_view(text_.data() + offset);
@@ -63,7 +64,7 @@ class ProgramCatalogue {
   std::string text_;                       // every string, each followed by a NUL
   std::vector<Entry> entries_;             // in the order of their names once finished
   std::vector<uint32_t> names_;            // program number * 2 (+1 for the file name), by the name
-  std::vector<uint32_t> byReading_;        // programs with a reading, by the reading
+  NameReadings readings_;                  // the names by how they read, by program number
   std::unordered_set<std::string> added_;  // what tells programs apart, while adding
 };
 

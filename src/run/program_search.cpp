@@ -1,6 +1,7 @@
 #include "run/program_search.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "launch/names.h"
 
@@ -17,15 +18,21 @@ std::string FoldedPath(std::string_view s) {
 }  // namespace
 
 void ProgramSearch::ReadButtons(const Model& model) {
-  buttonPaths_.clear();
+  std::unordered_set<std::string> buttonPaths;  // ASCII letters in lower case
   const auto pages = static_cast<size_t>(
       std::clamp<int64_t>(model.PageCount, 0, static_cast<int64_t>(model.Pages.size())));
   const int buttons = std::clamp<int>(model.settings.MaxButton, 0, static_cast<int>(kButtonSlots));
   for (size_t p = 0; p < pages; ++p) {
     for (int b = 0; b < buttons; ++b) {
       const std::string& path = model.Pages[p].Buttons[static_cast<size_t>(b)].Path;
-      if (!path.empty()) buttonPaths_.insert(FoldedPath(path));
+      if (!path.empty()) buttonPaths.insert(FoldedPath(path));
     }
+  }
+  onButtons_.assign(catalogue_.size(), false);
+  for (uint32_t n = 0; n < catalogue_.size() && !buttonPaths.empty(); ++n) {
+    const std::string_view target = catalogue_.Target(n);
+    onButtons_[n] = buttonPaths.contains(FoldedPath(catalogue_.Link(n))) ||
+                    (!target.empty() && buttonPaths.contains(FoldedPath(target)));
   }
   stale_ = false;
   edits_ = model.edits;
@@ -38,10 +45,7 @@ bool ProgramSearch::OnAButton(const Model& model, uint32_t n) {
       pageCount_ != static_cast<size_t>(std::max<int32_t>(model.PageCount, 0))) {
     ReadButtons(model);
   }
-  if (buttonPaths_.empty()) return false;
-  const std::string_view target = catalogue_.Target(n);
-  return buttonPaths_.contains(FoldedPath(catalogue_.Link(n))) ||
-         (!target.empty() && buttonPaths_.contains(FoldedPath(target)));
+  return n < onButtons_.size() && onButtons_[n];
 }
 
 void ProgramsRead(App& app, ProgramCatalogue catalogue) {
@@ -53,9 +57,11 @@ void ListPrograms(App& app, const std::string& typed) {
   ProgramSearch* programs = app.programs.get();
   if (!list || !programs || typed.empty()) return;
   const ProgramCatalogue& catalogue = programs->Catalogue();
+  int listed = 0;
   catalogue.Find(typed, [&](uint32_t n) {
-    if (!programs->OnAButton(app.model, n)) list->Add(std::string(catalogue.Name(n)));
-    return true;
+    if (programs->OnAButton(app.model, n)) return true;
+    list->Add(std::string(catalogue.Name(n)));
+    return ++listed < kListedPrograms;
   });
 }
 

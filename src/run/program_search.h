@@ -4,7 +4,7 @@
 // nothing else by the box's text.
 #include <cstdint>
 #include <string>
-#include <unordered_set>
+#include <vector>
 
 #include "core/app.h"
 #include "run/program_catalogue.h"
@@ -24,7 +24,7 @@ class ProgramSearch {
   void ReadButtons(const Model& model);
 
   ProgramCatalogue catalogue_;
-  std::unordered_set<std::string> buttonPaths_;  // ASCII letters in lower case
+  std::vector<bool> onButtons_;  // by program number
   bool stale_ = true;
   uint64_t edits_ = 0;
   const Page* pages_ = nullptr;
@@ -33,6 +33,9 @@ class ProgramSearch {
 
 // The programs have been read (again): the Run box lists these from its next change on.
 void ProgramsRead(App& app, ProgramCatalogue catalogue);
+// The most programs one keystroke lists: a longer list is read by no one, and filling it would
+// cost the keystroke.
+inline constexpr int kListedPrograms = 100;
 // Adds to the Run box's list, after the tool tips, the programs found by typed.
 void ListPrograms(App& app, const std::string& typed);
 // The program whose name is text, as a record that launches its shortcut; an empty record

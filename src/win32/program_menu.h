@@ -27,7 +27,8 @@ class Win32ProgramMenu : public IProgramMenu {
   void ReadLocalizedNames(const std::wstring& folder);
 
   std::map<std::wstring, std::wstring> localized_;  // of the folder listed last
-  ComPtr<IShellLinkW> link_;
+  ComPtr<IShellLinkW> link_;  // loads one file after another, each replacing the last
+  std::string bytes_;         // the shortcut file read last
 };
 
 }  // namespace velmarin::win32

@@ -98,6 +98,9 @@ got=$(list_of "probe c")
 [ "$got" = "探査電卓" ] || e2e_fail "\"probe c\" listed: [$got]"
 xdotool key Down Return
 started calc.txt || e2e_fail "the program with a localized name did not start"
+# And the reading of that name's kanji lists it too.
+got=$(list_of tansa)
+[ "$got" = "探査電卓" ] || e2e_fail "tansa listed: [$got]"
 
 # A program in both menus is listed once.
 got=$(list_of "probe b")

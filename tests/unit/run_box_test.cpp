@@ -349,6 +349,7 @@ TEST(RunBoxPrograms, TheListShowsEachProgramOnceAfterTheToolTips) {
   } rows[] = {
       {"ペ", {"ペイント"}},            // in both menus, once
       {"pe", {"ペイント"}},            // by its reading
+      {"dentaku", {"電卓"}},           // by the reading of its kanji
       {"ぺい", {"ペイント"}},          // kana typed through the input method
       {"CALC", {"電卓"}},              // by its file name, in any case
       {"w", {"Word", "Word Safe"}},    // same target, other arguments: two programs
@@ -360,6 +361,18 @@ TEST(RunBoxPrograms, TheListShowsEachProgramOnceAfterTheToolTips) {
       {"x", {}},
   };
   for (const auto& row : rows) EXPECT_EQ(f.Listed(row.typed), row.listed) << row.typed;
+
+  // A beginning many programs share lists the first hundred by name.
+  for (int i = 149; i >= 0; --i) {
+    const std::string n = std::string(i < 100 ? "0" : "") + (i < 10 ? "0" : "") + std::to_string(i);
+    f.Link("C:\\ProgramData\\Programs\\Tools\\Tool " + n + ".lnk", "Tool " + n,
+           "C:\\t\\" + n + ".exe");
+  }
+  ProgramsRead(f.app, ReadProgramMenu(f.menu));
+  const L many = f.Listed("tool");
+  ASSERT_EQ(many.size(), 100u);
+  EXPECT_EQ(many.front(), "Tool 000");
+  EXPECT_EQ(many.back(), "Tool 099");
 }
 
 TEST(RunBoxPrograms, EnterOnAProgramsNameOpensItsShortcut) {
