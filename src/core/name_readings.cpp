@@ -20,8 +20,8 @@ constexpr unsigned char kLongVowel = 0xDF;
 constexpr unsigned char kSmallTsu = 0x80 + (0x3063 - 0x3040);
 // Typed text longer than this many kana reads as no name: the search's depth is bounded.
 constexpr size_t kLongestWanted = 256;
-// Steps one name's search may take; a name that needs more is passed over.
-constexpr int kStepsPerName = 4096;
+// Steps one search may take; what it has not reached by then is not found.
+constexpr int kSteps = 1 << 20;
 
 constexpr unsigned char KanaByte(char32_t c) {
   return static_cast<unsigned char>(0x80 + (c - 0x3040));
@@ -92,43 +92,6 @@ bool AppendKana(std::string_view kana, std::string& out) {
   return true;
 }
 
-struct Search {
-  const uint16_t* units;
-  size_t count;
-  std::string_view want;
-  int steps;
-
-  bool Reads(size_t unit, size_t at) {
-    if (at == want.size()) return true;
-    if (unit == count || --steps < 0) return false;
-    const uint16_t u = units[unit];
-    const auto w = static_cast<unsigned char>(want[at]);
-    if (u < kKanji) return u == w && Reads(unit + 1, at + 1);
-    const size_t k = u - kKanji;
-    const unsigned char* r = kKanjiReadings + kKanjiStarts[k];
-    const unsigned char* const end = kKanjiReadings + kKanjiStarts[k + 1];
-    const bool later = unit > 0;
-    const bool followed = unit + 1 < count;
-    for (size_t len = 0; r < end; r += len + 1) {
-      len = std::strlen(reinterpret_cast<const char*>(r));
-      // The first sound as written, or voiced after the first kanji.
-      if (r[0] != w && !(later && (Voiced(r[0]) == w || HalfVoiced(r[0]) == w))) continue;
-      size_t n = 1;
-      for (; n < len && at + n < want.size(); ++n) {
-        const auto typed = static_cast<unsigned char>(want[at + n]);
-        if (r[n] == typed) continue;
-        // The last sound as a small っ before the next kanji.
-        if (n + 1 == len && followed && typed == kSmallTsu && EndsInTsu(r[n])) continue;
-        break;
-      }
-      if (n < len && at + n < want.size()) continue;  // a sound differs
-      // The typed text ends inside this kanji's reading, or goes on with the next unit.
-      if (at + n == want.size() || Reads(unit + 1, at + n)) return true;
-    }
-    return false;
-  }
-};
-
 }  // namespace
 
 bool TypedReading(std::string_view typed, Romaji& out) {
@@ -149,11 +112,104 @@ bool TypedReading(std::string_view typed, Romaji& out) {
   return kana;
 }
 
+// The search walks the names sorted by their units, so that names with the same first units
+// lie together and each beginning is read once for all of them.
+class NameReadings::Walk {
+ public:
+  Walk(const NameReadings& names, std::string_view want, std::string_view last)
+      : n_(names), want_(want), last_(last), length_(want.size() + (last.empty() ? 0 : 1)) {}
+
+  // Marks the names of order_[lo, hi), which share their first `depth` units, whose units from
+  // `depth` on read as the wanted kana from `at` on.
+  void From(uint32_t lo, uint32_t hi, size_t depth, size_t at) {
+    if (at == length_) {
+      Mark(lo, hi, depth);
+      return;
+    }
+    uint32_t i = lo;
+    // The names that end here come first; they read no further.
+    while (i < hi && Length(i) <= depth) ++i;
+    while (i < hi) {
+      if (--steps_ < 0) return;
+      const uint16_t unit = Unit(i, depth);
+      const uint32_t j = static_cast<uint32_t>(
+          std::partition_point(n_.order_.begin() + i, n_.order_.begin() + hi,
+                               [&](uint32_t name) { return n_.units_[n_.starts_[name] + depth] == unit; }) -
+          n_.order_.begin());
+      Read(unit, i, j, depth, at);
+      i = j;
+    }
+  }
+
+ private:
+  // Whether the wanted kana at `at` may be b: the typed kana, then any of the last ones.
+  bool Is(size_t at, unsigned char b) const {
+    if (at < want_.size()) return static_cast<unsigned char>(want_[at]) == b;
+    return last_.find(static_cast<char>(b)) != std::string_view::npos;
+  }
+  size_t Length(uint32_t i) const {
+    const uint32_t name = n_.order_[i];
+    return n_.starts_[name + 1] - n_.starts_[name];
+  }
+  uint16_t Unit(uint32_t i, size_t depth) const {
+    return n_.units_[n_.starts_[n_.order_[i]] + depth];
+  }
+  // Marks the names of order_[lo, hi) that have at least `least` units.
+  void Mark(uint32_t lo, uint32_t hi, size_t least) {
+    for (uint32_t i = lo; i < hi; ++i) {
+      if (Length(i) < least) continue;
+      const uint32_t name = n_.order_[i];
+      n_.hits_[name / 64] |= 1ULL << (name % 64);
+    }
+  }
+  // The names of order_[lo, hi) have `unit` at `depth`: each way it reads as the wanted kana.
+  void Read(uint16_t unit, uint32_t lo, uint32_t hi, size_t depth, size_t at) {
+    if (unit < kKanji) {
+      if (unit != kWall && Is(at, static_cast<unsigned char>(unit))) From(lo, hi, depth + 1, at + 1);
+      return;
+    }
+    const size_t k = unit - kKanji;
+    const unsigned char* r = kKanjiReadings + kKanjiStarts[k];
+    const unsigned char* const end = kKanjiReadings + kKanjiStarts[k + 1];
+    for (size_t len = 0; r < end; r += len + 1) {
+      len = std::strlen(reinterpret_cast<const char*>(r));
+      // The first sound as written, or voiced after the first kanji.
+      if (!Is(at, r[0]) &&
+          !(depth > 0 && ((Voiced(r[0]) && Is(at, Voiced(r[0]))) ||
+                          (HalfVoiced(r[0]) && Is(at, HalfVoiced(r[0])))))) {
+        continue;
+      }
+      bool tsu = false;
+      size_t n = 1;
+      for (; n < len && at + n < length_; ++n) {
+        if (Is(at + n, r[n])) continue;
+        // The last sound as a small っ, which needs a kanji after it.
+        if (n + 1 == len && EndsInTsu(r[n]) && Is(at + n, kSmallTsu)) {
+          tsu = true;
+          continue;
+        }
+        break;
+      }
+      if (n < len && at + n < length_) continue;  // a sound differs
+      if (at + n == length_) {
+        // The typed text ends inside this kanji's reading.
+        Mark(lo, hi, tsu ? depth + 2 : depth + 1);
+      } else {
+        From(lo, hi, depth + 1, at + n);
+      }
+    }
+  }
+
+  const NameReadings& n_;
+  std::string_view want_;
+  std::string_view last_;
+  size_t length_;
+  int steps_ = kSteps;
+};
+
 void NameReadings::Build(const std::vector<std::string>& names) {
   units_.clear();
   starts_.assign(1, 0);
-  std::vector<uint32_t> firstCount(257, 0);
-  std::vector<unsigned char> firsts;  // each name's first kana, in name order, kWall between names
   std::string folded;
   for (const std::string& name : names) {
     if (starts_.size() > std::numeric_limits<uint32_t>::max() - 1) break;
@@ -178,67 +234,99 @@ void NameReadings::Build(const std::vector<std::string>& names) {
       units_.push_back(unit);
     }
     starts_.push_back(static_cast<uint32_t>(units_.size()));
-    // The kana the name's reading can begin with.
-    const size_t before = firsts.size();
-    if (units_.size() > from) {
-      const uint16_t first = units_[from];
-      if (first >= kKanji) {
-        const size_t k = first - kKanji;
-        for (uint32_t at = kKanjiStarts[k]; at < kKanjiStarts[k + 1];
-             at += static_cast<uint32_t>(std::strlen(reinterpret_cast<const char*>(kKanjiReadings + at))) + 1) {
-          firsts.push_back(kKanjiReadings[at]);
-        }
-      } else if (first != kWall) {
-        firsts.push_back(static_cast<unsigned char>(first));
-      }
-    }
-    std::sort(firsts.begin() + static_cast<std::ptrdiff_t>(before), firsts.end());
-    firsts.erase(std::unique(firsts.begin() + static_cast<std::ptrdiff_t>(before), firsts.end()),
-                 firsts.end());
-    for (size_t f = before; f < firsts.size(); ++f) ++firstCount[firsts[f]];
-    firsts.push_back(kWall);
   }
-  firstStart_.assign(258, 0);
-  for (size_t b = 0; b < 257; ++b) firstStart_[b + 1] = firstStart_[b] + firstCount[b];
-  byFirst_.assign(firstStart_[257], 0);
-  std::vector<uint32_t> next(firstStart_.begin(), firstStart_.end() - 1);
-  uint32_t name = 0;
-  for (const unsigned char f : firsts) {
-    if (f == kWall) {
-      ++name;
+  const uint32_t count = static_cast<uint32_t>(size());
+  order_.resize(count);
+  for (uint32_t i = 0; i < count; ++i) order_[i] = i;
+  const auto unitsOf = [&](uint32_t name) {
+    return std::basic_string_view<uint16_t>(units_.data() + starts_[name],
+                                            starts_[name + 1] - starts_[name]);
+  };
+  std::sort(order_.begin(), order_.end(), [&](uint32_t a, uint32_t b) {
+    const auto ua = unitsOf(a);
+    const auto ub = unitsOf(b);
+    return std::lexicographical_compare(ua.begin(), ua.end(), ub.begin(), ub.end());
+  });
+  // The runs of names with the same first unit, under each kana that unit's reading can begin
+  // with.
+  std::vector<std::pair<unsigned char, Run>> runs;
+  for (uint32_t i = 0; i < count;) {
+    const uint32_t name = order_[i];
+    if (starts_[name + 1] == starts_[name]) {
+      ++i;  // an empty name reads as nothing
       continue;
     }
-    byFirst_[next[f]++] = name;  // names in ascending order under each kana
+    const uint16_t first = units_[starts_[name]];
+    uint32_t j = i + 1;
+    while (j < count && starts_[order_[j] + 1] > starts_[order_[j]] &&
+           units_[starts_[order_[j]]] == first) {
+      ++j;
+    }
+    if (first >= kKanji) {
+      const size_t k = first - kKanji;
+      // Each kana once, however many of the kanji's readings begin with it.
+      uint64_t seen[4] = {};
+      for (uint32_t at = kKanjiStarts[k]; at < kKanjiStarts[k + 1];) {
+        const unsigned char kana = kKanjiReadings[at];
+        if (!(seen[kana / 64] & (1ULL << (kana % 64)))) runs.push_back({kana, {i, j}});
+        seen[kana / 64] |= 1ULL << (kana % 64);
+        at += static_cast<uint32_t>(std::strlen(reinterpret_cast<const char*>(kKanjiReadings + at))) + 1;
+      }
+    } else if (first != kWall) {
+      runs.push_back({static_cast<unsigned char>(first), {i, j}});
+    }
+    i = j;
   }
+  std::stable_sort(runs.begin(), runs.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  firstStart_.assign(257, 0);
+  byFirst_.clear();
+  for (const auto& [kana, run] : runs) {
+    ++firstStart_[kana + 1u];
+    byFirst_.push_back(run);
+  }
+  for (size_t b = 1; b < firstStart_.size(); ++b) firstStart_[b] += firstStart_[b - 1];
   hits_.assign((size() + 63) / 64, 0);
 }
 
 void NameReadings::Find(const Romaji& typed, const std::function<bool(uint32_t)>& found) const {
   if (size() == 0) return;
   want_.clear();
-  if (!AppendKana(typed.kana, want_)) return;
-  const size_t kana = want_.size();
+  if (!AppendKana(typed.kana, want_) || want_.size() > kLongestWanted) return;
   std::fill(hits_.begin(), hits_.end(), 0);
-  const auto search = [&] {
-    if (want_.empty() || want_.size() > kLongestWanted) return;
-    const auto first = static_cast<unsigned char>(want_[0]);
-    for (uint32_t at = firstStart_[first]; at < firstStart_[first + 1u]; ++at) {
-      const uint32_t name = byFirst_[at];
-      uint64_t& word = hits_[name / 64];
-      const uint64_t bit = 1ULL << (name % 64);
-      if (word & bit) continue;
-      Search s{units_.data() + starts_[name], starts_[name + 1] - starts_[name], want_,
-               kStepsPerName};
-      if (s.Reads(0, 0)) word |= bit;
+  const auto search = [&](std::string_view want, std::string_view last) {
+    if (want.empty() && last.empty()) return;
+    Walk walk(*this, want, last);
+    // The runs of names whose first unit can begin with the first kana wanted.
+    const std::string_view firsts = want.empty() ? last : want.substr(0, 1);
+    for (const char f : firsts) {
+      const auto kana = static_cast<unsigned char>(f);
+      for (uint32_t r = firstStart_[kana]; r < firstStart_[kana + 1u]; ++r)
+        walk.From(byFirst_[r].lo, byFirst_[r].hi, 0, 0);
     }
   };
   if (typed.pending.empty()) {
-    search();
+    search(want_, {});
   } else {
-    // The pending letters may still become any of these kana.
+    // The pending letters may still become any of these kana: one kana each (searched as one
+    // last kana of several), or a kana and a small one after it (きゃ, きゅ: the first one more
+    // kana wanted, the small ones the last).
+    const size_t kana = want_.size();
+    std::string single;
+    std::string pairs;  // first and second kana, two bytes a pair, sorted
     for (const std::string& next : KanaBegunBy(typed.pending)) {
+      last_.clear();
+      if (!AppendKana(next, last_)) continue;
+      if (last_.size() == 1) single += last_;
+      if (last_.size() == 2) pairs += last_;
+    }
+    if (!single.empty()) search(want_, single);
+    for (size_t p = 0; p < pairs.size();) {
       want_.resize(kana);
-      if (AppendKana(next, want_)) search();
+      want_ += pairs[p];
+      last_.clear();
+      for (; p < pairs.size() && pairs[p] == want_.back(); p += 2) last_ += pairs[p + 1];
+      search(want_, last_);
     }
   }
   for (size_t word = 0; word < hits_.size(); ++word) {

@@ -7,8 +7,9 @@
 // its first sound (て + かみ: てがみ). 々 repeats the kanji before it.
 //
 // The readings of every name are not written out: Build keeps each name as a short row of
-// kanji numbers and kana, and an index by the kana a name's reading can begin with, so that a
-// search looks only at the names that can match, and walks each of them kanji by kanji.
+// kanji numbers and kana, sorted so that names with the same beginning lie together, and an
+// index by the kana a name's reading can begin with, so that a search looks only at the names
+// that can match and reads each shared beginning once, kanji by kanji.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -38,12 +39,20 @@ class NameReadings {
   static bool ReadsAs(std::string_view name, std::string_view kana);
 
  private:
-  std::vector<uint16_t> units_;       // every name's units, one after the other
-  std::vector<uint32_t> starts_;      // name i's units are units_[starts_[i]..starts_[i + 1])
-  std::vector<uint32_t> firstStart_;  // by first kana byte: its names in byFirst_, 257 starts
-  std::vector<uint32_t> byFirst_;     // names by the kana their reading can begin with
+  class Walk;
+  struct Run {
+    uint32_t lo;  // a run of order_ whose names have the same first unit
+    uint32_t hi;
+  };
+
+  std::vector<uint16_t> units_;   // every name's units, one after the other
+  std::vector<uint32_t> starts_;  // name i's units are units_[starts_[i]..starts_[i + 1])
+  std::vector<uint32_t> order_;   // the names sorted by their units
+  std::vector<uint32_t> firstStart_;  // by first kana: its runs in byFirst_, 257 starts
+  std::vector<Run> byFirst_;          // runs of names by the kana their reading can begin with
   mutable std::vector<uint64_t> hits_;  // one bit per name, for the search under way
-  mutable std::string want_;            // the wanted reading, one byte a kana, room kept
+  mutable std::string want_;            // the wanted kana, one byte each, room kept
+  mutable std::string last_;            // the kana the pending letters may become
 };
 
 }  // namespace velmarin

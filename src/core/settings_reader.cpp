@@ -1,10 +1,10 @@
 // Reading velmarin.ini: the file, its lines and what each key does to the model.
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
 
 #include "core/number.h"
+#include "core/real_text.h"
 #include "core/settings.h"
 #include "core/settings_keys.h"
 #include "core/settings_text.h"
@@ -41,11 +41,7 @@ std::optional<double> ToReal(std::string_view text) {
     text.remove_prefix(1);
     if (!text.empty() && text.front() == '-') return std::nullopt;
   }
-  double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-    return std::nullopt;
-  return value;
+  return ParseReal(text);
 }
 
 // X= and Y=: the whole twips, rounded down. Start-up keeps the place when the window lies on one

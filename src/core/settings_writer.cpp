@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/real_text.h"
 #include "core/settings.h"
 #include "core/settings_keys.h"
 #include "core/settings_text.h"
@@ -17,14 +18,7 @@ namespace {
 
 // The window position: the shortest decimal form of the single-precision value, with no point
 // for a whole number of twips.
-std::string FormatSingle(float value) {
-  if (!std::isfinite(value) || value == 0) return "0";
-  char buffer[64];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  if (ec != std::errc()) return "0";
-  return std::string(buffer, end);
-}
+std::string FormatSingle(float value) { return ShortestFixed(value); }
 
 // What a value holds that the writer must care about, found eight bytes at a time: bytes
 // outside ASCII (to convert) and CR or LF (to replace).

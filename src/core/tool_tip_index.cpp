@@ -212,11 +212,14 @@ void ToolTipIndex::ForEachMatch(const Model& model, std::string_view name,
     if (!(matched_[n / 64] & bit)) readMatched_[n / 64] |= bit;
     return true;
   });
-  // What is written as kana first, then what is read by its kanji.
+  // What is written as kana first, then what is read by its kanji. Letters that make no whole
+  // kana yet ("k", "sh") find names written in kana only: read by their kanji, a third of all
+  // names would begin so, a list no one reads through.
+  const bool kanji = !romaji_.kana.empty();
   matched_.swap(readMatched_);
   for (size_t word = 0; word < matched_.size(); ++word) {
     readMatched_[word] = matched_[word] & kanaFirst_[word];
-    matched_[word] &= ~kanaFirst_[word];
+    matched_[word] = kanji ? matched_[word] & ~kanaFirst_[word] : 0;
   }
   if (visitAll(readMatched_, *byReading)) visitAll(matched_, *byReading);
 }

@@ -201,6 +201,8 @@ TEST(RunBox, ReadingsFindNamesWrittenInKanji) {
       {"電", "電卓", {"電卓", "電話帳"}},
       {"sette", "sette", {"設定"}},
       {"seti", "seti", {}},
+      // A lone consonant finds names written in kana only.
+      {"m", "m", {"メモ帳"}},
   };
   for (const Case& c : cases) {
     f.box.SetText("");

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cmath>
+
+#include "core/real_text.h"
 #include "settings_golden.h"
 #include "settings_test_support.h"
 
@@ -94,13 +99,32 @@ TEST(SettingsWriter, LineBreaksInsideValuesBecomeSpaces) {
 TEST(SettingsWriter, WindowPositionForms) {
   const std::pair<float, const char*> cases[] = {
       {14640.0f, "X=14640\r\n"}, {-100.0f, "X=-100\r\n"}, {1234.5f, "X=1234.5\r\n"},
-      {-0.0f, "X=0\r\n"},        {0.1f, "X=0.1\r\n"},
+      {-0.0f, "X=0\r\n"},        {0.1f, "X=0.1\r\n"},         {60 / 7.0f, "X=8.571428\r\n"},
+      {123456789.0f, "X=123456792\r\n"}, {1e-30f, "X=0\r\n"},
+      {3.4028235e38f, "X=340282346638528859811704183484516925440\r\n"},
   };
   for (const auto& [value, line] : cases) {
     SettingsFixture f;
     f.app.model.WindowLeft = value;
     ASSERT_TRUE(SaveSettings(f.app));
     EXPECT_EQ(f.Saved().substr(0, f.Saved().find('\n') + 1), line);
+  }
+}
+
+// Every position reads back as the value written, in the standard library's shortest form.
+TEST(SettingsWriter, WindowPositionReadsBackAsWritten) {
+  uint32_t bits = 12345;
+  for (int i = 0; i < 40000; ++i) {
+    bits = bits * 1664525u + 1013904223u;
+    const float value = std::bit_cast<float>(bits);
+    if (!std::isfinite(value) || std::fabs(value) < 1e-22f) continue;
+    const std::string text = ShortestFixed(value);
+    char expected[64];
+    const auto end = std::to_chars(expected, expected + sizeof expected, value, std::chars_format::fixed).ptr;
+    ASSERT_EQ(text, std::string(expected, end)) << value;
+    const auto read = ParseReal(text);
+    ASSERT_TRUE(read.has_value()) << text;
+    ASSERT_EQ(static_cast<float>(*read), value) << text;
   }
 }
 
