@@ -37,12 +37,13 @@ void ProgramSearch::ReadButtons(const Model& model) {
   stale_ = false;
   edits_ = model.edits;
   pages_ = model.Pages.data();
-  pageCount_ = pages;
+  pageCount_ = model.PageCount;
+  maxButton_ = model.settings.MaxButton;
 }
 
 bool ProgramSearch::OnAButton(const Model& model, uint32_t n) {
   if (stale_ || edits_ != model.edits || pages_ != model.Pages.data() ||
-      pageCount_ != static_cast<size_t>(std::max<int32_t>(model.PageCount, 0))) {
+      pageCount_ != model.PageCount || maxButton_ != model.settings.MaxButton) {
     ReadButtons(model);
   }
   return n < onButtons_.size() && onButtons_[n];

@@ -28,7 +28,8 @@ class ProgramSearch {
   bool stale_ = true;
   uint64_t edits_ = 0;
   const Page* pages_ = nullptr;
-  size_t pageCount_ = 0;
+  int32_t pageCount_ = 0;
+  int16_t maxButton_ = 0;
 };
 
 // The programs have been read (again): the Run box lists these from its next change on.
