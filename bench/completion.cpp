@@ -111,15 +111,14 @@ int main() {
     }
   }
   // What a person types, keystroke by keystroke: Japanese after the input method, full-width
-  // Latin in the other case than the tool tips, plain ASCII, romaji for the kana tool tips, and
-  // beginnings nothing has. Each round starts from a fresh copy of the tool tips, so no answer
+  // Latin in the other case than the tool tips, plain ASCII, romaji and unconverted kana for the
+  // readings of the kana and kanji tool tips, and beginnings nothing has. Each round starts from a fresh copy of the tool tips, so no answer
   // of an earlier round is kept.
-  const char* typed[] = {"メモ帳 10", "ノート 2", "ＮＯＴＥ",  "ｃａｌ",    "写真 1",
-                         "電卓 7",    "カメラ",   "notes",     "CAL",       "memo",
-                         "no-to",     "fairu",    "DAUNRO-DO", "chatto",    "kamera",
-                         "dentaku",   "settei",   "gazou",     "kakeibo",   "nikki",
-                         "tegami",    "den",      "shashin",   "でんたく",  "せってい",
-                         "がぞう",    "しゃしん", "ニッキ"};
+  const char* typed[] = {"メモ帳 10", "ノート 2", "ＮＯＴＥ", "ｃａｌ",  "写真 1",  "電卓 7",
+                         "カメラ",    "notes",    "CAL",      "memo",    "no-to",   "fairu",
+                         "DAUNRO-DO", "chatto",   "kamera",   "dentaku", "settei",  "gazou",
+                         "kakeibo",   "nikki",    "tegami",   "den",     "shashin", "でんたく",
+                         "せってい",  "がぞう",   "しゃしん", "ニッキ"};
   // The copy the search keeps of the tool tips, once.
   const size_t before = gHeapBytes;
   SearchToolTip(app, "#", false);

@@ -133,8 +133,9 @@ class NameReadings::Walk {
       if (--steps_ < 0) return;
       const uint16_t unit = Unit(i, depth);
       const uint32_t j = static_cast<uint32_t>(
-          std::partition_point(n_.order_.begin() + i, n_.order_.begin() + hi,
-                               [&](uint32_t name) { return n_.units_[n_.starts_[name] + depth] == unit; }) -
+          std::partition_point(
+              n_.order_.begin() + i, n_.order_.begin() + hi,
+              [&](uint32_t name) { return n_.units_[n_.starts_[name] + depth] == unit; }) -
           n_.order_.begin());
       Read(unit, i, j, depth, at);
       i = j;
@@ -165,7 +166,8 @@ class NameReadings::Walk {
   // The names of order_[lo, hi) have `unit` at `depth`: each way it reads as the wanted kana.
   void Read(uint16_t unit, uint32_t lo, uint32_t hi, size_t depth, size_t at) {
     if (unit < kKanji) {
-      if (unit != kWall && Is(at, static_cast<unsigned char>(unit))) From(lo, hi, depth + 1, at + 1);
+      if (unit != kWall && Is(at, static_cast<unsigned char>(unit)))
+        From(lo, hi, depth + 1, at + 1);
       return;
     }
     const size_t k = unit - kKanji;
@@ -174,9 +176,8 @@ class NameReadings::Walk {
     for (size_t len = 0; r < end; r += len + 1) {
       len = std::strlen(reinterpret_cast<const char*>(r));
       // The first sound as written, or voiced after the first kanji.
-      if (!Is(at, r[0]) &&
-          !(depth > 0 && ((Voiced(r[0]) && Is(at, Voiced(r[0]))) ||
-                          (HalfVoiced(r[0]) && Is(at, HalfVoiced(r[0])))))) {
+      if (!Is(at, r[0]) && !(depth > 0 && ((Voiced(r[0]) && Is(at, Voiced(r[0]))) ||
+                                           (HalfVoiced(r[0]) && Is(at, HalfVoiced(r[0])))))) {
         continue;
       }
       bool tsu = false;
@@ -270,7 +271,9 @@ void NameReadings::Build(const std::vector<std::string>& names) {
         const unsigned char kana = kKanjiReadings[at];
         if (!(seen[kana / 64] & (1ULL << (kana % 64)))) runs.push_back({kana, {i, j}});
         seen[kana / 64] |= 1ULL << (kana % 64);
-        at += static_cast<uint32_t>(std::strlen(reinterpret_cast<const char*>(kKanjiReadings + at))) + 1;
+        at +=
+            static_cast<uint32_t>(std::strlen(reinterpret_cast<const char*>(kKanjiReadings + at))) +
+            1;
       }
     } else if (first != kWall) {
       runs.push_back({static_cast<unsigned char>(first), {i, j}});
@@ -335,17 +338,6 @@ void NameReadings::Find(const Romaji& typed, const std::function<bool(uint32_t)>
         return;
     }
   }
-}
-
-bool NameReadings::ReadsAs(std::string_view name, std::string_view kana) {
-  NameReadings one;
-  one.Build({std::string(name)});
-  bool read = false;
-  one.Find(Romaji{std::string(kana), {}}, [&](uint32_t) {
-    read = true;
-    return false;
-  });
-  return read;
 }
 
 }  // namespace velmarin

@@ -34,10 +34,6 @@ class NameReadings {
   void Find(const Romaji& typed, const std::function<bool(uint32_t)>& found) const;
   size_t size() const { return starts_.empty() ? 0 : starts_.size() - 1; }
 
-  // Whether name (UTF-8) reads as beginning with the kana typed (UTF-8 hiragana): the same
-  // test Find makes, for one name.
-  static bool ReadsAs(std::string_view name, std::string_view kana);
-
  private:
   class Walk;
   struct Run {
@@ -45,11 +41,11 @@ class NameReadings {
     uint32_t hi;
   };
 
-  std::vector<uint16_t> units_;   // every name's units, one after the other
-  std::vector<uint32_t> starts_;  // name i's units are units_[starts_[i]..starts_[i + 1])
-  std::vector<uint32_t> order_;   // the names sorted by their units
-  std::vector<uint32_t> firstStart_;  // by first kana: its runs in byFirst_, 257 starts
-  std::vector<Run> byFirst_;          // runs of names by the kana their reading can begin with
+  std::vector<uint16_t> units_;         // every name's units, one after the other
+  std::vector<uint32_t> starts_;        // name i's units are units_[starts_[i]..starts_[i + 1])
+  std::vector<uint32_t> order_;         // the names sorted by their units
+  std::vector<uint32_t> firstStart_;    // by first kana: its runs in byFirst_, 257 starts
+  std::vector<Run> byFirst_;            // runs of names by the kana their reading can begin with
   mutable std::vector<uint64_t> hits_;  // one bit per name, for the search under way
   mutable std::string want_;            // the wanted kana, one byte each, room kept
   mutable std::string last_;            // the kana the pending letters may become

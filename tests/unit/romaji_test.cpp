@@ -85,14 +85,10 @@ TEST(Romaji, TypedTextAsksForAReadingSearch) {
     const char* pending;
   } cases[] = {
       {"dent", "でん", "t"},  // as ReadRomaji reads it
-      {"でんたく", "でんたく", ""},
-      {"デンタク", "でんたく", ""},
-      {"ﾃﾞﾝﾀｸ", "でんたく", ""},
-      {"めーる", "めーる", ""},
-      {"電卓", nullptr, nullptr},
-      {"でん卓", nullptr, nullptr},
-      {"ー", nullptr, nullptr},
-      {"でん たく", nullptr, nullptr},
+      {"でんたく", "でんたく", ""},   {"デンタク", "でんたく", ""},
+      {"ﾃﾞﾝﾀｸ", "でんたく", ""},      {"めーる", "めーる", ""},
+      {"電卓", nullptr, nullptr},     {"でん卓", nullptr, nullptr},
+      {"ー", nullptr, nullptr},       {"でん たく", nullptr, nullptr},
       {"\xE3\x81", nullptr, nullptr},  // a character cut short
   };
   Romaji r;

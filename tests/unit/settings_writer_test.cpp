@@ -98,9 +98,14 @@ TEST(SettingsWriter, LineBreaksInsideValuesBecomeSpaces) {
 // The window position prints as a single-precision number: no point for whole twips.
 TEST(SettingsWriter, WindowPositionForms) {
   const std::pair<float, const char*> cases[] = {
-      {14640.0f, "X=14640\r\n"}, {-100.0f, "X=-100\r\n"}, {1234.5f, "X=1234.5\r\n"},
-      {-0.0f, "X=0\r\n"},        {0.1f, "X=0.1\r\n"},         {60 / 7.0f, "X=8.571428\r\n"},
-      {123456789.0f, "X=123456792\r\n"}, {1e-30f, "X=0\r\n"},
+      {14640.0f, "X=14640\r\n"},
+      {-100.0f, "X=-100\r\n"},
+      {1234.5f, "X=1234.5\r\n"},
+      {-0.0f, "X=0\r\n"},
+      {0.1f, "X=0.1\r\n"},
+      {60 / 7.0f, "X=8.571428\r\n"},
+      {123456789.0f, "X=123456792\r\n"},
+      {1e-30f, "X=0\r\n"},
       {3.4028235e38f, "X=340282346638528859811704183484516925440\r\n"},
   };
   for (const auto& [value, line] : cases) {
@@ -120,7 +125,8 @@ TEST(SettingsWriter, WindowPositionReadsBackAsWritten) {
     if (!std::isfinite(value) || std::fabs(value) < 1e-22f) continue;
     const std::string text = ShortestFixed(value);
     char expected[64];
-    const auto end = std::to_chars(expected, expected + sizeof expected, value, std::chars_format::fixed).ptr;
+    const auto end =
+        std::to_chars(expected, expected + sizeof expected, value, std::chars_format::fixed).ptr;
     ASSERT_EQ(text, std::string(expected, end)) << value;
     const auto read = ParseReal(text);
     ASSERT_TRUE(read.has_value()) << text;
