@@ -61,6 +61,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   app.commands = &commands;
 
   window.SetFaceResources(IDB_IMAGELIST1, IDB_IMAGELIST2);
+  window.WatchPrograms();
   if (!window.Create(instance, IDI_VELMARIN)) return 1;
   platform.screen.SetScale(&window.Scale());
   platform.SetOwner(window.Handle());

@@ -3,6 +3,7 @@
 // built at start-up. One App exists per run; every procedure of the app logic takes it.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@
 #include "platform/platform.h"
 
 namespace velmarin {
+
+class ProgramSearch;  // run/program_search.h
 
 struct CplEntry {
   std::string fileName;     // lower case, for example "main.cpl"
@@ -87,6 +90,8 @@ struct App {
   PanelState panel;
   // The tool tips as the Run box searches them while the user types.
   ToolTipIndex toolTips;
+  // The Start menu's programs as the Run box lists them; null until they have been read.
+  std::shared_ptr<ProgramSearch> programs;
 
   ICommands& Commands() {
     static NoCommands none;

@@ -8,6 +8,7 @@
 #include "launch/names.h"
 #include "panel/button_paint.h"
 #include "run/edit_position.h"
+#include "run/program_search.h"
 
 namespace velmarin {
 
@@ -112,6 +113,7 @@ void Run_Change(App& app) {
   const int len = EditLength(text);
   if (text != run.LastTypedText && !run.BackspacePressed) {
     const std::string match = SearchToolTip(app, text, true);
+    ListPrograms(app, text);
     if (!match.empty()) {
       run.SuppressCompletion = true;
       SetRunText(app, match);
@@ -129,6 +131,7 @@ void Run_GotFocus(App& app) {
   // The user is about to type: the tool tips are compared with the buttons at the first letter,
   // so that no edit of the buttons made since can be missed.
   app.toolTips.Recheck();
+  if (app.programs) app.programs->Recheck();
   IRunList* box = app.platform.runList;
   if (!box) return;
   box->SetSelection(0, EditLength(box->Text()));
@@ -194,7 +197,18 @@ void RunTheText(App& app) {
   } else {
     record = FindButtonByToolTip(app.model, parts.Command);
   }
-  if (record.Path.empty()) record = ProgramNamed(app, parts.Command);
+  if (record.Path.empty()) {
+    // A program of the Start menu by its whole name, as its list entry puts it in the box: its
+    // shortcut opens with the arguments it holds.
+    if (Button program = ProgramOfMenu(app, t); !program.Path.empty()) {
+      SetRunText(app, "");
+      std::string verb = "open";
+      int16_t showCmd = 0;
+      ExecuteItem(app, program.Path, program.FileName, program.Extension, verb, showCmd, "");
+      return;
+    }
+    record = ProgramNamed(app, parts.Command);
+  }
   SetRunText(app, "");
   if (record.Path.empty()) return;
   if (!app.model.settings.options.RunToolTipParams) {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 // clang-format on
 
+#include "run/program_search.h"
 #include "run/run_box.h"
 #include "shell/cell_access.h"
 #include "shell/drag_events.h"
@@ -23,6 +24,8 @@ constexpr wchar_t kMainTitle[] = L"velmarin";
 constexpr UINT kMsgFinishStart = WM_APP + 1;
 // Posted after a change of the cells, to tell a screen reader what it changed.
 constexpr UINT kMsgAccessCheck = WM_APP + 4;
+// Posted by the Start menu's reader with a catalogue of its programs.
+constexpr UINT kMsgProgramsRead = WM_APP + 5;
 
 }  // namespace
 
@@ -83,6 +86,7 @@ void MainWindow::MakeDeferredParts() {
   }
   InvalidateCell({ControlKind::TitleBar, 1});  // its paint handler reaches the new Run box
   RegisterDropTarget();
+  if (watchPrograms_) programs_.Start(hwnd_, kMsgProgramsRead);
   if (iconId_ > 0 && !icons_[0]) {
     const int sizes[2][2] = {{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
                              {GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}};
@@ -244,6 +248,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kMsgAccessCheck:
       accessCheckPosted_ = false;
       if (access_) access_->Announce();
+      return 0;
+    case kMsgProgramsRead:
+      if (auto catalogue = ProgramWatch::Take(lParam)) ProgramsRead(app_, std::move(*catalogue));
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {

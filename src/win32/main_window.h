@@ -22,6 +22,7 @@
 #include "win32/cell_tool_tips.h"
 #include "win32/drop_target.h"
 #include "win32/row_accessible.h"
+#include "win32/program_watch.h"
 #include "win32/run_box.h"
 #include "win32/skin_picture.h"
 #include "win32/win32_desktop.h"
@@ -44,6 +45,9 @@ class MainWindow : public IControls {
   // Makes what waited for the first paint: at once when the window is not shown after start-up
   // (no paint would come), otherwise once that paint is done.
   void FinishStart();
+  // The Start menu's programs are read for the Run box once the window has shown, and again
+  // when the menu changes.
+  void WatchPrograms() { watchPrograms_ = true; }
   // The program's bitmaps of the cell faces (see CellHost).
   void SetFaceResources(int imageList1First, int imageList2First);
   HWND Handle() const { return hwnd_; }
@@ -166,6 +170,8 @@ class MainWindow : public IControls {
   DpiScale scale_;
   bool deferredPosted_ = false;  // the message that makes the deferred parts is on its way
   bool deferredMade_ = false;
+  bool watchPrograms_ = false;
+  ProgramWatch programs_;
   int iconId_ = 0;
   HICON icons_[2] = {};  // the window's big and small icons
   bool shown_ = false;   // the window is visible

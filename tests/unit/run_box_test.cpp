@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "fake/fake_program_menu.h"
 #include "fake/fake_text.h"
 #include "launch_test_support.h"
 #include "panel/button_edit.h"
 #include "run/edit_position.h"
+#include "run/program_menu_read.h"
+#include "run/program_search.h"
 
 namespace velmarin {
 namespace {
@@ -296,6 +299,116 @@ TEST(RunBox, ProgramsByNameOnlyOnEnterAndOnlyWhenNothingElseMatches) {
   EXPECT_EQ(shell.programQuestions, (std::vector<std::string>{"nosuchprogram"}));
   EXPECT_EQ(shell.executions.size(), 4u);
   EXPECT_EQ(f.box.text, "");
+}
+
+// The Start menu's programs: the user's and the shared menu, a program in both, a localized
+// name with its file name as a second one, a program on a button, one started at log-on, a
+// shortcut that names no target (in both menus), and one that cannot be read.
+struct MenuFixture : RunBoxFixture {
+  FakeProgramMenu menu;
+  void Link(const std::string& path, const std::string& name, const std::string& target,
+            const std::string& args = "") {
+    menu.shortcuts[path] = {name, target, args};
+  }
+  MenuFixture() {
+    const std::string u = "C:\\Users\\me\\Programs\\";
+    const std::string c = "C:\\ProgramData\\Programs\\";
+    Link(u + "Accessories\\Paint.lnk", "ペイント", "C:\\Windows\\system32\\mspaint.exe");
+    Link(c + "Accessories\\Paint.lnk", "ペイント", "C:\\WINDOWS\\System32\\MSPAINT.EXE");
+    Link(c + "Accessories\\Calculator.lnk", "電卓", "C:\\Windows\\system32\\calc.exe");
+    Link(c + "Accessories\\Notepad.lnk", "メモ帳", "C:\\Windows\\notepad.exe");
+    Link(u + "Tools\\Deep\\Nested\\Editor.lnk", "Editor", "C:\\Tools\\ed.exe");
+    Link(u + "Startup\\Sync.lnk", "Sync", "C:\\Sync\\sync.exe");
+    Link(u + "Word.lnk", "Word", "C:\\Office\\word.exe");
+    Link(c + "Office\\Word.lnk", "Word", "C:\\Office\\word.exe");
+    Link(c + "Office\\Word Safe.lnk", "Word Safe", "C:\\Office\\word.exe", "/safe");
+    Link(u + "Games\\Solitaire.lnk", "ソリティア", "");
+    Link(c + "Games\\Solitaire.lnk", "ソリティア", "");
+    Link(c + "Broken.lnk", "Broken", "C:\\b.exe");
+    menu.unreadable.push_back(c + "Broken.lnk");
+    Tip(0, 0, "C:\\Tools\\ed.exe", "Editor");
+    Tip(0, 1, "C:\\a\\memo.exe", "memo pad");
+  }
+  std::vector<std::string> Listed(const std::string& typed) {
+    box.SetText("");
+    Run_Change(app);
+    box.SetText(typed);
+    box.selStart = EditLength(typed);
+    Run_Change(app);
+    return box.items;
+  }
+};
+
+TEST(RunBoxPrograms, TheListShowsEachProgramOnceAfterTheToolTips) {
+  MenuFixture f;
+  using L = std::vector<std::string>;
+  // Before the menu has been read the box lists the tool tips alone.
+  EXPECT_EQ(f.Listed("me"), L{"memo pad"});
+  ProgramsRead(f.app, ReadProgramMenu(f.menu));
+  const struct {
+    const char* typed;
+    L listed;
+  } rows[] = {
+      {"ペ", {"ペイント"}},            // in both menus, once
+      {"pe", {"ペイント"}},            // by its reading
+      {"dentaku", {"電卓"}},           // by the reading of its kanji
+      {"ぺい", {"ペイント"}},          // kana typed through the input method
+      {"CALC", {"電卓"}},              // by its file name, in any case
+      {"w", {"Word", "Word Safe"}},    // same target, other arguments: two programs
+      {"me", {"memo pad", "メモ帳"}},  // the tool tips come first
+      {"edi", {"Editor"}},             // on a button: the tool tip alone
+      {"sync", {}},                    // started at log-on: not a program to list
+      {"そり", {"ソリティア"}},        // no target, the same name twice: once
+      {"bro", {}},                     // could not be read
+      {"x", {}},
+  };
+  for (const auto& row : rows) EXPECT_EQ(f.Listed(row.typed), row.listed) << row.typed;
+
+  // A beginning many programs share lists the first hundred by name.
+  for (int i = 149; i >= 0; --i) {
+    const std::string n = std::string(i < 100 ? "0" : "") + (i < 10 ? "0" : "") + std::to_string(i);
+    f.Link("C:\\ProgramData\\Programs\\Tools\\Tool " + n + ".lnk", "Tool " + n,
+           "C:\\t\\" + n + ".exe");
+  }
+  ProgramsRead(f.app, ReadProgramMenu(f.menu));
+  const L many = f.Listed("tool");
+  ASSERT_EQ(many.size(), 100u);
+  EXPECT_EQ(many.front(), "Tool 000");
+  EXPECT_EQ(many.back(), "Tool 099");
+}
+
+TEST(RunBoxPrograms, EnterOnAProgramsNameOpensItsShortcut) {
+  MenuFixture f;
+  ProgramsRead(f.app, ReadProgramMenu(f.menu));
+  f.fake.shell.programs["ペイン"] = "C:\\elsewhere\\found.exe";
+  const std::string c = "C:\\ProgramData\\Programs\\";
+  const struct {
+    const char* text;
+    std::string launched;  // empty: nothing
+  } rows[] = {
+      {"電卓", c + "Accessories\\Calculator.lnk"},
+      {"Word Safe", c + "Office\\Word Safe.lnk"},  // a name with a space, whole
+      {"calculator", c + "Accessories\\Calculator.lnk"},
+      {"Editor", "C:\\Tools\\ed.exe"},         // the tool tip's button comes first
+      {"ペイン", "C:\\elsewhere\\found.exe"},  // not a whole name: the program finder
+      {"Word Safe x", ""},
+  };
+  for (const auto& row : rows) {
+    f.fake.shell.executions.clear();
+    f.box.SetText(row.text);
+    Run_KeyPress(f.app, 13);
+    EXPECT_EQ(f.box.text, "") << row.text;
+    if (row.launched.empty()) {
+      EXPECT_TRUE(f.fake.shell.executions.empty()) << row.text;
+      continue;
+    }
+    ASSERT_EQ(f.fake.shell.executions.size(), 1u) << row.text;
+    EXPECT_EQ(f.fake.shell.executions[0].file, row.launched);
+    // The shortcut brings its own arguments.
+    if (row.launched.ends_with(".lnk")) {
+      EXPECT_EQ(f.fake.shell.executions[0].params, "");
+    }
+  }
 }
 
 TEST(RunBox, AToolTipWithSpacesIsLaunchedOnlyInQuotes) {

@@ -1,0 +1,48 @@
+#pragma once
+// The Start menu for tests: folders made of the shortcuts put in them, and what each shortcut
+// shows and opens.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/program_menu.h"
+
+namespace velmarin {
+
+class FakeProgramMenu : public IProgramMenu {
+ public:
+  std::vector<std::string> roots{"C:\\Users\\me\\Programs", "C:\\ProgramData\\Programs"};
+  std::vector<std::string> leftOut{"C:\\Users\\me\\Programs\\Startup",
+                                   "C:\\ProgramData\\Programs\\Startup"};
+  // Shortcut files by their full path; a folder is there when something lies in it.
+  std::map<std::string, ShortcutInfo> shortcuts;
+  std::vector<std::string> unreadable;  // shortcuts that cannot be read
+
+  std::vector<std::string> ProgramFolders() override { return roots; }
+  std::vector<std::string> LeftOutFolders() override { return leftOut; }
+  void List(const std::string& folder, std::vector<std::string>& folders,
+            std::vector<std::string>& files) override {
+    const std::string prefix = folder + "\\";
+    for (const auto& [path, info] : shortcuts) {
+      if (!path.starts_with(prefix)) continue;
+      const size_t slash = path.find('\\', prefix.size());
+      if (slash == std::string::npos) {
+        files.push_back(path);
+      } else if (const std::string sub = path.substr(0, slash);
+                 folders.empty() || folders.back() != sub) {
+        folders.push_back(sub);
+      }
+    }
+  }
+  bool Describe(const std::string& shortcut, ShortcutInfo& info) override {
+    for (const std::string& u : unreadable) {
+      if (u == shortcut) return false;
+    }
+    const auto it = shortcuts.find(shortcut);
+    if (it == shortcuts.end()) return false;
+    info = it->second;
+    return true;
+  }
+};
+
+}  // namespace velmarin

@@ -1,0 +1,76 @@
+#include "run/program_menu_read.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/tool_tip_index.h"
+
+namespace velmarin {
+
+namespace {
+
+// Folders nested deeper than this are a loop of links, not a menu.
+constexpr size_t kDeepest = 32;
+
+bool SamePath(std::string_view a, std::string_view b) {
+  while (!a.empty() && (a.back() == '\\' || a.back() == '/')) a.remove_suffix(1);
+  while (!b.empty() && (b.back() == '\\' || b.back() == '/')) b.remove_suffix(1);
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return FoldAscii(x) == FoldAscii(y);
+         });
+}
+
+// The shortcut's file name without its folder and its ".lnk".
+std::string_view OwnName(std::string_view link) {
+  const size_t slash = link.find_last_of("\\/");
+  if (slash != std::string_view::npos) link.remove_prefix(slash + 1);
+  const size_t dot = link.rfind('.');
+  if (dot != std::string_view::npos && dot > 0) link = link.substr(0, dot);
+  return link;
+}
+
+}  // namespace
+
+ProgramCatalogue ReadProgramMenu(IProgramMenu& menu, const std::atomic<bool>* stop) {
+  ProgramCatalogue catalogue;
+  const std::vector<std::string> leftOut = menu.LeftOutFolders();
+  const auto stopped = [&] { return stop && stop->load(std::memory_order_relaxed); };
+  struct Pending {
+    std::string folder;
+    size_t depth;
+  };
+  std::vector<std::string> folders;
+  std::vector<std::string> shortcuts;
+  ShortcutInfo info;
+  for (const std::string& root : menu.ProgramFolders()) {
+    std::vector<Pending> pending{{root, 0}};
+    while (!pending.empty() && !stopped()) {
+      Pending at = std::move(pending.back());
+      pending.pop_back();
+      const bool left = std::any_of(leftOut.begin(), leftOut.end(),
+                                    [&](const std::string& l) { return SamePath(l, at.folder); });
+      if (left) continue;
+      folders.clear();
+      shortcuts.clear();
+      menu.List(at.folder, folders, shortcuts);
+      for (const std::string& link : shortcuts) {
+        if (stopped()) break;
+        info = {};
+        if (!menu.Describe(link, info)) continue;
+        const std::string_view own = OwnName(link);
+        catalogue.Add(info.name.empty() ? own : std::string_view(info.name), own, link, info.target,
+                      info.args);
+      }
+      if (at.depth >= kDeepest) continue;
+      // The first sub-folder is read first.
+      for (auto it = folders.rbegin(); it != folders.rend(); ++it) {
+        pending.push_back({std::move(*it), at.depth + 1});
+      }
+    }
+  }
+  catalogue.Finish();
+  return catalogue;
+}
+
+}  // namespace velmarin
