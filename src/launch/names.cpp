@@ -9,6 +9,9 @@ namespace velmarin {
 
 namespace {
 
+// The most tool tips the Run box lists for what they read as.
+constexpr int kListedByReading = 100;
+
 constexpr std::array<std::string_view, 21> kCommandWords = {
     "EXIT", "QUIT", "CONFIG", "WINEXIT", "DELETE", "BEEP", "FORMAT", "STORE", "SORT", "1", "2",
     "3",    "4",    "5",      "6",       "7",      "8",    "9",      "10",    "11",   "12"};
@@ -61,10 +64,13 @@ std::string SearchToolTip(App& app, const std::string& name, bool comboFlg) {
   if (name.empty() || !app.platform.text) return {};
   IText& text = *app.platform.text;
   std::string first;
-  // Romaji also lists the tool tips it reads as, after the others; they never complete the box.
+  // Romaji and kana also list the tool tips they read as, after the others; they never complete
+  // the box. A hundred at most: one kana can read as a thousand names, a list no one reads
+  // through, and filling it would cost the keystroke more than the search.
+  int byReading = 0;
   const ToolTipIndex::Visit listed = [&](const std::string& tip) {
     if (list) list->Add(tip);
-    return true;
+    return ++byReading < kListedByReading;
   };
   app.toolTips.ForEachMatch(
       app.model, name,

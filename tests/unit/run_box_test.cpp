@@ -221,6 +221,23 @@ TEST(RunBox, ReadingsFindNamesWrittenInKanji) {
   }
 }
 
+// One kana can read as a thousand names: the list takes the first hundred found by reading, and
+// every tool tip that begins with the typed text itself.
+TEST(RunBox, ReadingsListAHundredNamesAtMost) {
+  RunBoxFixture f;
+  f.app.model.settings.MaxButton = 12;
+  f.app.model.Pages.resize(13);
+  f.app.model.PageCount = 13;
+  for (int n = 0; n < 150; ++n) f.Tip(n / 12, n % 12, "C:\\a\\p.exe", "電" + std::to_string(n));
+  f.Type("den");
+  EXPECT_EQ(f.box.items.size(), 100u);
+  EXPECT_EQ(f.box.items.front(), "電0");
+  f.box.SetText("電");
+  f.box.selStart = 1;
+  Run_Change(f.app);
+  EXPECT_EQ(f.box.items.size(), 150u);
+}
+
 TEST(RunBox, EnterLaunchesAToolTipWithItsParametersOnlyWhenAsked) {
   RunBoxFixture f;
   f.Tip(1, 2, "C:\\Tools\\ed.exe", "Editor").Params = "-n";
