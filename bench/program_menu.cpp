@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "list_only.h"
 #include "core/app.h"
 #include "launch/names.h"
 #include "platform/run_list.h"
@@ -26,25 +27,6 @@
 namespace {
 
 using namespace velmarin;
-
-class ListOnly : public IRunList {
- public:
-  int Count() const override { return static_cast<int>(items_.size()); }
-  void RemoveAt(int index) override {
-    if (index >= 0 && index < Count()) items_.erase(items_.begin() + index);
-  }
-  void Add(const std::string& text) override { items_.push_back(text); }
-  void SetText(const std::string& text) override { text_ = text; }
-  std::string Text() const override { return text_; }
-  void GetSelection(int& start, int& length) const override { start = length = 0; }
-  void SetSelection(int, int) override {}
-  void Focus() override {}
-  void ShowDropDown(bool) override {}
-
- private:
-  std::vector<std::string> items_;
-  std::string text_;
-};
 
 constexpr const char* kWords[] = {"メモ帳",     "電卓",     "ペイント", "ワープロ", "表計算",
                                   "メール",     "ブラウザ", "音楽",     "端末",     "エディタ",
