@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "list_only.h"
+#include "run_box_support.h"
 #include "core/app.h"
 #include "launch/names.h"
 #include "platform/run_list.h"
@@ -40,14 +40,6 @@ constexpr const char* kWords[] = {
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values.empty() ? 0 : values[values.size() / 2];
-}
-
-double Now() {
-  LARGE_INTEGER count;
-  LARGE_INTEGER frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 }  // namespace
@@ -79,18 +71,7 @@ int main() {
   static ListOnly list;
   app.platform.text = &text;
   app.platform.runList = &list;
-  app.model.settings.MaxButton = 12;
-  app.model.Pages.resize(1000);
-  app.model.PageCount = 1000;
-  int n = 0;
-  for (Page& page : app.model.Pages) {
-    for (Button& b : page.Buttons) {
-      const std::string word = kWords[n % std::size(kWords)];
-      b.Path = "C:\\Programs\\p" + std::to_string(n) + ".exe";
-      b.ToolTip = word + " " + std::to_string(n);
-      ++n;
-    }
-  }
+  FillToolTips(app, kWords);
   // What a person types, keystroke by keystroke: Japanese after the input method, full-width
   // Latin in the other case than the tool tips, plain ASCII, romaji and unconverted kana for the
   // readings of the kana and kanji tool tips, and beginnings nothing has. Each round starts from a fresh copy of the tool tips, so no answer
@@ -140,7 +121,7 @@ int main() {
   std::printf(
       "tool tips: %d; reading them into the search's copy: median %.3f ms; comparing the "
       "copy with the buttons after the box takes the focus: median %.3f ms\n",
-      n, Median(builds), Median(rechecks));
+      app.model.PageCount * 12, Median(builds), Median(rechecks));
   std::printf("heap taken by the search's copy of the tool tips: %.0f KB\n",
               static_cast<double>(copy) / 1024.0);
   std::printf(
