@@ -5,10 +5,38 @@
 # those shortcuts and without them, for the window's first paint. The shortcuts are removed at
 # the end.
 #   bench/program_menu.sh [COUNT [STARTS]]     (builds the win32 preset first; STARTS 0: no start-up)
+# With VELMARIN_BENCH_ONE_CPU=1 wine's server and the programs share one CPU. Each shortcut read
+# is a few requests to wine's server, and on a virtual machine where waking another CPU is slow
+# (see the pipe figure printed first) that wake-up, not the reading, is most of the time.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+if [ -n "${VELMARIN_BENCH_ONE_CPU:-}" ] && [ -z "${velmarin_bench_pinned:-}" ]; then
+  # A wine server still running would stay on every CPU.
+  (source "$root/scripts/wine-env" && wineserver -k 2>/dev/null) || true
+  velmarin_bench_pinned=1 exec taskset -c 0 bash "$0" "$@"
+fi
+# A request and its answer between two processes, as a wine server call is, on one CPU and
+# across two.
+python3 - <<'PY'
+import os, time
+def round_trips(n=4000):
+    a, b = os.pipe(); c, d = os.pipe()
+    if os.fork() == 0:
+        os.close(b); os.close(c)
+        while os.read(a, 1): os.write(d, b"x")
+        os._exit(0)
+    os.close(a); os.close(d)
+    start = time.perf_counter()
+    for _ in range(n):
+        os.write(b, b"x"); os.read(c, 1)
+    took = (time.perf_counter() - start) / n * 1e6
+    os.close(b); os.wait(); os.close(c)
+    return took
+print("a request and its answer between two processes: %.1f us (on the CPUs this runs on: %s)"
+      % (round_trips(), sorted(os.sched_getaffinity(0))))
+PY
 count=${1:-3000}
 starts=${2:-10}
 

@@ -11,36 +11,43 @@ namespace velmarin {
 
 class FakeProgramMenu : public IProgramMenu {
  public:
+  struct Shortcut {
+    std::string name;  // as its folder gives it; empty: its own file name
+    std::string target;
+    std::string args;
+  };
   std::vector<std::string> roots{"C:\\Users\\me\\Programs", "C:\\ProgramData\\Programs"};
   std::vector<std::string> leftOut{"C:\\Users\\me\\Programs\\Startup",
                                    "C:\\ProgramData\\Programs\\Startup"};
   // Shortcut files by their full path; a folder is there when something lies in it.
-  std::map<std::string, ShortcutInfo> shortcuts;
+  std::map<std::string, Shortcut> shortcuts;
   std::vector<std::string> unreadable;  // shortcuts that cannot be read
+  int described = 0;                    // shortcut files read so far
 
   std::vector<std::string> ProgramFolders() override { return roots; }
   std::vector<std::string> LeftOutFolders() override { return leftOut; }
   void List(const std::string& folder, std::vector<std::string>& folders,
-            std::vector<std::string>& files) override {
+            std::vector<ShortcutFile>& files) override {
     const std::string prefix = folder + "\\";
-    for (const auto& [path, info] : shortcuts) {
+    for (const auto& [path, shortcut] : shortcuts) {
       if (!path.starts_with(prefix)) continue;
       const size_t slash = path.find('\\', prefix.size());
       if (slash == std::string::npos) {
-        files.push_back(path);
+        files.push_back({path, shortcut.name});
       } else if (const std::string sub = path.substr(0, slash);
                  folders.empty() || folders.back() != sub) {
         folders.push_back(sub);
       }
     }
   }
-  bool Describe(const std::string& shortcut, ShortcutInfo& info) override {
+  bool Describe(const std::string& shortcut, ShortcutTarget& opens) override {
+    ++described;
     for (const std::string& u : unreadable) {
       if (u == shortcut) return false;
     }
     const auto it = shortcuts.find(shortcut);
     if (it == shortcuts.end()) return false;
-    info = it->second;
+    opens = {it->second.target, it->second.args};
     return true;
   }
 };

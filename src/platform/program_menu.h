@@ -1,16 +1,21 @@
 #pragma once
 // The Start menu's programs as the disk holds them: its program folders, what each folder
-// holds, and what a shortcut shows and opens. Read on a worker thread of its own, away from
-// the window: one object per thread.
+// holds, and what a shortcut opens. Read on a worker thread of its own, away from the window:
+// one object per thread.
 #include <string>
 #include <vector>
 
 namespace velmarin {
 
-// A shortcut as the Start menu shows it.
-struct ShortcutInfo {
-  std::string name;    // the name the Start menu shows (a localized one when the folder has it)
-  std::string target;  // what it opens, empty when it does not say
+// A shortcut file as its folder lists it.
+struct ShortcutFile {
+  std::string path;  // the shortcut file (".lnk")
+  std::string name;  // the name the menu shows when its folder gives one (a localized one)
+};
+
+// What a shortcut opens.
+struct ShortcutTarget {
+  std::string target;  // empty when it does not say
   std::string args;    // the arguments it hands over
 };
 
@@ -21,11 +26,12 @@ class IProgramMenu {
   virtual std::vector<std::string> ProgramFolders() = 0;
   // Folders under them that hold no programs to list (the ones started at log-on).
   virtual std::vector<std::string> LeftOutFolders() = 0;
-  // The folders and the shortcut files (".lnk") directly in folder, as full paths.
+  // The folders (full paths) and the shortcut files directly in folder.
   virtual void List(const std::string& folder, std::vector<std::string>& folders,
-                    std::vector<std::string>& shortcuts) = 0;
-  // What the shortcut file shows and opens; false when it cannot be read.
-  virtual bool Describe(const std::string& shortcut, ShortcutInfo& info) = 0;
+                    std::vector<ShortcutFile>& shortcuts) = 0;
+  // What the shortcut file opens; false when it cannot be read. This is the slow part: a file
+  // to open and read for each shortcut.
+  virtual bool Describe(const std::string& shortcut, ShortcutTarget& opens) = 0;
 };
 
 }  // namespace velmarin

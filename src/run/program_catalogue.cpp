@@ -63,7 +63,6 @@ uint32_t ProgramCatalogue::Keep(std::string_view s) {
 
 bool ProgramCatalogue::Add(std::string_view name, std::string_view fileName, std::string_view link,
                            std::string_view target, std::string_view args) {
-  if (name.empty() || link.empty() || entries_.size() >= kNone / 2) return false;
   // The target with its arguments; the name for a shortcut that names no target.
   std::string key;
   if (target.empty()) {
@@ -73,6 +72,17 @@ bool ProgramCatalogue::Add(std::string_view name, std::string_view fileName, std
     key.append(Folded(target)).push_back('\0');
     key.append(args);
   }
+  return AddKeyed(std::move(key), name, fileName, link, target);
+}
+
+bool ProgramCatalogue::AddUnread(std::string_view name, std::string_view fileName,
+                                 std::string_view link, std::string_view place) {
+  return AddKeyed('\2' + Folded(place), name, fileName, link, {});
+}
+
+bool ProgramCatalogue::AddKeyed(std::string key, std::string_view name, std::string_view fileName,
+                                std::string_view link, std::string_view target) {
+  if (name.empty() || link.empty() || entries_.size() >= kNone / 2) return false;
   if (!added_.insert(std::move(key)).second) return false;
   Entry e{};
   e.name = Keep(name);

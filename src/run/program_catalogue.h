@@ -25,6 +25,11 @@ class ProgramCatalogue {
   // added stays. False when it was left out.
   bool Add(std::string_view name, std::string_view fileName, std::string_view link,
            std::string_view target, std::string_view args);
+  // Adds a program whose shortcut is not read yet: what it opens is not known, so the same
+  // place under the other program folder (the path under it, given as place) is taken for the
+  // same program. False when it was left out.
+  bool AddUnread(std::string_view name, std::string_view fileName, std::string_view link,
+                 std::string_view place);
   // Puts the programs in the order of their names; after the last Add, before any search.
   void Finish();
 
@@ -58,6 +63,8 @@ class ProgramCatalogue {
     return offset == kNone ? std::string_view() : std::string_view(text_.data() + offset);
   }
   uint32_t Keep(std::string_view s);
+  bool AddKeyed(std::string key, std::string_view name, std::string_view fileName,
+                std::string_view link, std::string_view target);
   // The names that begin with typed: a range of names_.
   std::pair<size_t, size_t> Beginning(std::string_view typed) const;
 

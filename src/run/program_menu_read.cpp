@@ -30,22 +30,28 @@ std::string_view OwnName(std::string_view link) {
   return link;
 }
 
+bool Stopped(const std::atomic<bool>* stop) {
+  return stop && stop->load(std::memory_order_relaxed);
+}
+
 }  // namespace
 
-ProgramCatalogue ReadProgramMenu(IProgramMenu& menu, const std::atomic<bool>* stop) {
-  ProgramCatalogue catalogue;
+std::vector<FoundShortcut> FindShortcuts(IProgramMenu& menu, const std::atomic<bool>* stop) {
+  std::vector<FoundShortcut> found;
   const std::vector<std::string> leftOut = menu.LeftOutFolders();
-  const auto stopped = [&] { return stop && stop->load(std::memory_order_relaxed); };
   struct Pending {
     std::string folder;
     size_t depth;
   };
   std::vector<std::string> folders;
-  std::vector<std::string> shortcuts;
-  ShortcutInfo info;
+  std::vector<ShortcutFile> shortcuts;
   for (const std::string& root : menu.ProgramFolders()) {
+    size_t placeFrom = root.size();
+    while (placeFrom > 0 && (root[placeFrom - 1] == '\\' || root[placeFrom - 1] == '/')) {
+      --placeFrom;
+    }
     std::vector<Pending> pending{{root, 0}};
-    while (!pending.empty() && !stopped()) {
+    while (!pending.empty() && !Stopped(stop)) {
       Pending at = std::move(pending.back());
       pending.pop_back();
       const bool left = std::any_of(leftOut.begin(), leftOut.end(),
@@ -54,13 +60,8 @@ ProgramCatalogue ReadProgramMenu(IProgramMenu& menu, const std::atomic<bool>* st
       folders.clear();
       shortcuts.clear();
       menu.List(at.folder, folders, shortcuts);
-      for (const std::string& link : shortcuts) {
-        if (stopped()) break;
-        info = {};
-        if (!menu.Describe(link, info)) continue;
-        const std::string_view own = OwnName(link);
-        catalogue.Add(info.name.empty() ? own : std::string_view(info.name), own, link, info.target,
-                      info.args);
+      for (ShortcutFile& s : shortcuts) {
+        found.push_back({std::move(s.path), std::move(s.name), placeFrom});
       }
       if (at.depth >= kDeepest) continue;
       // The first sub-folder is read first.
@@ -69,8 +70,38 @@ ProgramCatalogue ReadProgramMenu(IProgramMenu& menu, const std::atomic<bool>* st
       }
     }
   }
+  return found;
+}
+
+ProgramCatalogue CatalogueOfNames(const std::vector<FoundShortcut>& found) {
+  ProgramCatalogue catalogue;
+  for (const FoundShortcut& s : found) {
+    const std::string_view own = OwnName(s.link);
+    const std::string_view place = std::string_view(s.link).substr(std::min(s.placeFrom, s.link.size()));
+    catalogue.AddUnread(s.name.empty() ? own : std::string_view(s.name), own, s.link, place);
+  }
   catalogue.Finish();
   return catalogue;
+}
+
+ProgramCatalogue ReadShortcuts(IProgramMenu& menu, const std::vector<FoundShortcut>& found,
+                               const std::atomic<bool>* stop) {
+  ProgramCatalogue catalogue;
+  ShortcutTarget opens;
+  for (const FoundShortcut& s : found) {
+    if (Stopped(stop)) break;
+    opens = {};
+    if (!menu.Describe(s.link, opens)) continue;
+    const std::string_view own = OwnName(s.link);
+    catalogue.Add(s.name.empty() ? own : std::string_view(s.name), own, s.link, opens.target,
+                  opens.args);
+  }
+  catalogue.Finish();
+  return catalogue;
+}
+
+ProgramCatalogue ReadProgramMenu(IProgramMenu& menu, const std::atomic<bool>* stop) {
+  return ReadShortcuts(menu, FindShortcuts(menu, stop), stop);
 }
 
 }  // namespace velmarin

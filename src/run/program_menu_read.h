@@ -1,14 +1,35 @@
 #pragma once
 // Reading the Start menu's programs into a catalogue: every shortcut under its program folders,
 // however deep, the user's before the shared ones, leaving out the folders started at log-on.
+// Finding the shortcuts is quick; reading each one for what it opens is what takes the time, so
+// a first catalogue of their names can be searched before it is done.
 #include <atomic>
+#include <string>
+#include <vector>
 
 #include "platform/program_menu.h"
 #include "run/program_catalogue.h"
 
 namespace velmarin {
 
-// The finished catalogue. When stop becomes true the reading ends early with what it has.
+// A shortcut found in the menu, not yet read.
+struct FoundShortcut {
+  std::string link;      // the shortcut file
+  std::string name;      // the name its folder gives it; empty: its own file name
+  size_t placeFrom = 0;  // where its path under its program folder begins in link
+};
+
+// Every shortcut under the program folders, in the order they are listed. When stop becomes
+// true the search ends early with what it has.
+std::vector<FoundShortcut> FindShortcuts(IProgramMenu& menu,
+                                         const std::atomic<bool>* stop = nullptr);
+// The programs by their names alone: a shortcut at the same place in both menus once. Shortcuts
+// elsewhere that open the same program are each there until they are read.
+ProgramCatalogue CatalogueOfNames(const std::vector<FoundShortcut>& found);
+// The finished catalogue: each shortcut read for what it opens, a program found twice once.
+ProgramCatalogue ReadShortcuts(IProgramMenu& menu, const std::vector<FoundShortcut>& found,
+                               const std::atomic<bool>* stop = nullptr);
+// Both steps: the finished catalogue.
 ProgramCatalogue ReadProgramMenu(IProgramMenu& menu, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace velmarin

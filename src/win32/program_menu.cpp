@@ -4,6 +4,7 @@
 #include <shlobj.h>
 // clang-format on
 
+#include <map>
 #include <vector>
 
 #include "win32/wide.h"
@@ -93,7 +94,7 @@ std::string AnsiAt(const std::string& b, size_t at, size_t end) {
 // local path of its link information and its argument string. Under Wine this is a third of
 // what the shell-link object takes. False when the file holds no local path (a network or an
 // installer's shortcut): the shell-link object is asked then.
-bool ParseShortcut(const std::string& b, ShortcutInfo& info) {
+bool ParseShortcut(const std::string& b, ShortcutTarget& info) {
   constexpr uint32_t kHasIdList = 0x1, kHasLinkInfo = 0x2, kIsUnicode = 0x80;
   if (b.size() < 0x4C || Le(b, 0, 4) != 0x4C) return false;
   const uint32_t flags = Le(b, 0x14, 4);
@@ -133,6 +134,25 @@ bool ParseShortcut(const std::string& b, ShortcutInfo& info) {
   return true;
 }
 
+// The localized names of the folder's files, from its desktop.ini, by file name in lower case.
+std::map<std::wstring, std::wstring> LocalizedNames(const std::wstring& folder) {
+  std::map<std::wstring, std::wstring> localized;
+  const std::wstring ini = folder + L"\\desktop.ini";
+  std::vector<wchar_t> section(32768);
+  const DWORD n = GetPrivateProfileSectionW(L"LocalizedFileNames", section.data(),
+                                            static_cast<DWORD>(section.size()), ini.c_str());
+  // Lines "file=name", each ending with a NUL, the last with two.
+  for (size_t i = 0; i < n && section[i];) {
+    const std::wstring line(section.data() + i);
+    i += line.size() + 1;
+    const size_t eq = line.find(L'=');
+    if (eq == std::wstring::npos || eq == 0) continue;
+    const std::wstring name = ResolvedName(line.substr(eq + 1));
+    if (!name.empty()) localized[Lower(line.substr(0, eq))] = name;
+  }
+  return localized;
+}
+
 }  // namespace
 
 std::vector<std::string> Win32ProgramMenu::ProgramFolders() {
@@ -148,30 +168,15 @@ std::vector<std::string> Win32ProgramMenu::LeftOutFolders() {
   return {KnownFolder(FOLDERID_Startup), KnownFolder(FOLDERID_CommonStartup)};
 }
 
-void Win32ProgramMenu::ReadLocalizedNames(const std::wstring& folder) {
-  const std::wstring ini = folder + L"\\desktop.ini";
-  std::vector<wchar_t> section(32768);
-  const DWORD n = GetPrivateProfileSectionW(L"LocalizedFileNames", section.data(),
-                                            static_cast<DWORD>(section.size()), ini.c_str());
-  // Lines "file=name", each ending with a NUL, the last with two.
-  for (size_t i = 0; i < n && section[i];) {
-    const std::wstring line(section.data() + i);
-    i += line.size() + 1;
-    const size_t eq = line.find(L'=');
-    if (eq == std::wstring::npos || eq == 0) continue;
-    const std::wstring name = ResolvedName(line.substr(eq + 1));
-    if (!name.empty()) localized_[Lower(line.substr(0, eq))] = name;
-  }
-}
-
 void Win32ProgramMenu::List(const std::string& folder, std::vector<std::string>& folders,
-                            std::vector<std::string>& shortcuts) {
-  localized_.clear();
+                            std::vector<ShortcutFile>& shortcuts) {
   const std::wstring wide = Widen(folder);
   WIN32_FIND_DATAW found{};
   HANDLE find = FindFirstFileExW((wide + L"\\*").c_str(), FindExInfoBasic, &found,
                                  FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (find == INVALID_HANDLE_VALUE) return;
+  const size_t first = shortcuts.size();
+  std::vector<std::wstring> names;  // of the shortcuts listed here
   bool hasIni = false;
   do {
     const std::wstring name = found.cFileName;
@@ -179,23 +184,25 @@ void Win32ProgramMenu::List(const std::string& folder, std::vector<std::string>&
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       folders.push_back(Narrow(wide + L"\\" + name));
     } else if (EndsWithLnk(name)) {
-      shortcuts.push_back(Narrow(wide + L"\\" + name));
+      shortcuts.push_back({Narrow(wide + L"\\" + name), {}});
+      names.push_back(name);
     } else if (Lower(name) == L"desktop.ini") {
       hasIni = true;
     }
   } while (FindNextFileW(find, &found));
   FindClose(find);
-  if (hasIni) ReadLocalizedNames(wide);
+  if (!hasIni) return;
+  const std::map<std::wstring, std::wstring> localized = LocalizedNames(wide);
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (const auto it = localized.find(Lower(names[i])); it != localized.end()) {
+      shortcuts[first + i].name = Narrow(it->second);
+    }
+  }
 }
 
-bool Win32ProgramMenu::Describe(const std::string& shortcut, ShortcutInfo& info) {
+bool Win32ProgramMenu::Describe(const std::string& shortcut, ShortcutTarget& info) {
   const std::wstring path = Widen(shortcut);
   if (!ReadSmallFile(path, bytes_)) return false;
-  const size_t slash = path.find_last_of(L'\\');
-  const std::wstring own = slash == std::wstring::npos ? path : path.substr(slash + 1);
-  if (const auto it = localized_.find(Lower(own)); it != localized_.end()) {
-    info.name = Narrow(it->second);
-  }
   if (ParseShortcut(bytes_, info)) return true;
   info.target.clear();
   info.args.clear();

@@ -6,7 +6,6 @@
 #include <shobjidl.h>
 #include <windows.h>
 
-#include <map>
 #include <string>
 
 #include "platform/program_menu.h"
@@ -19,14 +18,10 @@ class Win32ProgramMenu : public IProgramMenu {
   std::vector<std::string> ProgramFolders() override;
   std::vector<std::string> LeftOutFolders() override;
   void List(const std::string& folder, std::vector<std::string>& folders,
-            std::vector<std::string>& shortcuts) override;
-  bool Describe(const std::string& shortcut, ShortcutInfo& info) override;
+            std::vector<ShortcutFile>& shortcuts) override;
+  bool Describe(const std::string& shortcut, ShortcutTarget& info) override;
 
  private:
-  // The localized names of the folder's files, from its desktop.ini, by file name in lower case.
-  void ReadLocalizedNames(const std::wstring& folder);
-
-  std::map<std::wstring, std::wstring> localized_;  // of the folder listed last
   ComPtr<IShellLinkW> link_;  // loads one file after another, each replacing the last
   std::string bytes_;         // the shortcut file read last
 };

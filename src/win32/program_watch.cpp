@@ -27,12 +27,21 @@ constexpr DWORD kGatherMs = 500;
 constexpr DWORD kChanges =
     FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE;
 
-void ReadAndPost(ProgramWatch::Shared& shared, IProgramMenu& menu) {
-  auto catalogue = std::make_unique<ProgramCatalogue>(ReadProgramMenu(menu, &shared.stop));
+void Post(ProgramWatch::Shared& shared, ProgramCatalogue catalogue) {
   if (shared.stop.load()) return;
-  if (PostMessageW(shared.window, shared.message, 0, reinterpret_cast<LPARAM>(catalogue.get()))) {
-    catalogue.release();  // the window owns it now
+  auto handed = std::make_unique<ProgramCatalogue>(std::move(catalogue));
+  if (PostMessageW(shared.window, shared.message, 0, reinterpret_cast<LPARAM>(handed.get()))) {
+    handed.release();  // the window owns it now
   }
+}
+
+// The first reading hands the window the programs' names as soon as they are found, then the
+// finished catalogue; a reading after a change, where the window has a finished one, only the
+// finished one.
+void ReadAndPost(ProgramWatch::Shared& shared, IProgramMenu& menu, bool first) {
+  const std::vector<FoundShortcut> found = FindShortcuts(menu, &shared.stop);
+  if (first) Post(shared, CatalogueOfNames(found));
+  Post(shared, ReadShortcuts(menu, found, &shared.stop));
 }
 
 // Waits for the stop or a change; the change notice is armed again. False on the stop.
@@ -59,7 +68,7 @@ DWORD WINAPI WatchThread(void* parameter) {
     HANDLE change = FindFirstChangeNotificationW(Widen(folder).c_str(), TRUE, kChanges);
     if (change != INVALID_HANDLE_VALUE) handles.push_back(change);
   }
-  ReadAndPost(shared, menu);
+  ReadAndPost(shared, menu, true);
   bool changed = false;
   while (WaitForChange(handles, INFINITE, changed)) {
     if (!changed) continue;
@@ -69,7 +78,7 @@ DWORD WINAPI WatchThread(void* parameter) {
       running = WaitForChange(handles, static_cast<DWORD>(until - now), changed);
     }
     if (!running) break;
-    ReadAndPost(shared, menu);
+    ReadAndPost(shared, menu, false);
   }
   for (size_t i = 1; i < handles.size(); ++i) FindCloseChangeNotification(handles[i]);
   return 0;

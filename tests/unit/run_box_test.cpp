@@ -428,6 +428,42 @@ TEST(RunBoxPrograms, EnterOnAProgramsNameOpensItsShortcut) {
   }
 }
 
+// Right after the start the programs are found by their names, before a single shortcut is
+// read; reading them takes away the programs found twice, the ones on a button and the ones
+// that cannot be read.
+TEST(RunBoxPrograms, NamesAreSearchableBeforeTheShortcutsAreRead) {
+  MenuFixture f;
+  using L = std::vector<std::string>;
+  const std::vector<FoundShortcut> found = FindShortcuts(f.menu);
+  EXPECT_EQ(f.menu.described, 0);
+  ASSERT_EQ(found.size(), 11u);  // every shortcut but the one started at log-on
+  const struct {
+    const char* typed;
+    L byName;    // before the shortcuts are read
+    L finished;  // after
+  } rows[] = {
+      {"ペ", {"ペイント"}, {"ペイント"}},      // same place in both menus: once from the start
+      {"dentaku", {"電卓"}, {"電卓"}},         // readings from the start
+      {"CALC", {"電卓"}, {"電卓"}},            // file names from the start
+      {"そり", {"ソリティア"}, {"ソリティア"}},  // no target, same place: once
+      {"w", {"Word", "Word", "Word Safe"}, {"Word", "Word Safe"}},  // one target, two places
+      {"edi", {"Editor", "Editor"}, {"Editor"}},  // its target is a button's: known once read
+      {"bro", {"Broken"}, {}},                    // there until it cannot be read
+      {"sync", {}, {}},                           // started at log-on: never
+  };
+  ProgramsRead(f.app, CatalogueOfNames(found));
+  for (const auto& row : rows) EXPECT_EQ(f.Listed(row.typed), row.byName) << row.typed;
+  ProgramsRead(f.app, ReadShortcuts(f.menu, found));
+  EXPECT_EQ(f.menu.described, 11);
+  for (const auto& row : rows) EXPECT_EQ(f.Listed(row.typed), row.finished) << row.typed;
+
+  // A reading stopped half-way (the program closing) reads no more shortcuts.
+  std::atomic<bool> stop{true};
+  EXPECT_TRUE(FindShortcuts(f.menu, &stop).empty());
+  EXPECT_EQ(ReadShortcuts(f.menu, found, &stop).size(), 0u);
+  EXPECT_EQ(f.menu.described, 11);
+}
+
 TEST(RunBox, AToolTipWithSpacesIsLaunchedOnlyInQuotes) {
   RunBoxFixture f;
   f.Tip(0, 3, "C:\\a\\paint.exe", "My Paint");
