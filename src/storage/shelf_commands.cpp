@@ -65,7 +65,8 @@ void SendTo(App& app, int index) {
 
 // The selected files that exist, last entry first. A cut takes them off the shelf once the
 // clipboard holds them: while another program keeps the clipboard, the shelf stays as it was
-// (a paste would otherwise move the files of an earlier list).
+// (a paste would otherwise move the files of an earlier list). Either beeps when the clipboard
+// would not take the list, so that a paste of the old one comes as no surprise.
 void CutOrCopy(App& app, bool cut) {
   IShelfList* shelf = app.platform.shelf;
   std::vector<std::string> files;
@@ -78,7 +79,7 @@ void CutOrCopy(App& app, bool cut) {
     rows.push_back(i);
   }
   if (!CopyFilesToClipboard(app, files, cut ? kDropEffectMove : kDropEffectCopy)) {
-    if (cut) Beep(app);
+    Beep(app);
     return;
   }
   if (!cut) return;

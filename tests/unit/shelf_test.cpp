@@ -243,8 +243,10 @@ TEST(ShelfCommands, CopyAndCutWriteTheFileListLastEntryFirst) {
   f.Put("E:\\c", true);
   // Another program holds the clipboard: a beep, and the shelf and the old list stay.
   f.fake.clipboard.heldByAnother = true;
-  RunShelfCommand(f.app, "Cut", 0);
+  RunShelfCommand(f.app, "Copy", 0);
   EXPECT_EQ(f.fake.shell.beeps, 1);
+  RunShelfCommand(f.app, "Cut", 0);
+  EXPECT_EQ(f.fake.shell.beeps, 2);
   EXPECT_EQ(f.Keys(), (std::vector<std::string>{"E:\\a", "E:\\b", "E:\\gone", "E:\\c"}));
   EXPECT_EQ(*f.fake.clipboard.fileList, expected);
   f.fake.clipboard.heldByAnother = false;
