@@ -123,6 +123,11 @@ void Config::BuildControls() {
                                      {kFrameLeft + 22 + i * 74, row(4, 5) + 18, 72, 20}, masks[i]);
     mask.parent = "HotKeyMonitor";
   }
+  // The key list has no label on the dialog; a screen reader names it by the one before it.
+  DialogControl& keyLabel = AddControl(form_, "lbHotKeyKey", 0, K::Label,
+                                       {kFrameLeft + 22, row(4, 5) + 38, 120, 16}, "キー");
+  keyLabel.parent = "HotKeyMonitor";
+  keyLabel.visible = false;
   DialogControl& keys = AddControl(form_, "HotKeyKey", 0, K::DropList,
                                    {kFrameLeft + 22, row(4, 5) + 38 - 2, 120, 200});
   keys.parent = "HotKeyMonitor";

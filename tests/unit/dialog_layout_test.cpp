@@ -69,7 +69,7 @@ TEST(DialogLayout, CaptionsFitTheirControlsInEveryDialog) {
 
 // A screen reader names a box by the label just before it in the tab order: the form's order,
 // frames apart (the window makes them first, under what they hold).
-TEST(DialogLayout, EveryTextBoxHasItsLabelJustBeforeIt) {
+TEST(DialogLayout, EveryBoxAndDropListHasItsLabelJustBeforeIt) {
   App app;
   FakePlatform fake;
   fake.Wire(app);
@@ -82,7 +82,10 @@ TEST(DialogLayout, EveryTextBoxHasItsLabelJustBeforeIt) {
     const auto& controls = dialog->Form().controls;
     int boxes = 0;
     for (size_t k = 0; k < controls.size(); ++k) {
-      if (controls[k].kind != DialogControlKind::TextBox) continue;
+      if (controls[k].kind != DialogControlKind::TextBox &&
+          controls[k].kind != DialogControlKind::DropList) {
+        continue;
+      }
       ++boxes;
       SCOPED_TRACE(dialog->Form().caption + ": " + controls[k].name);
       size_t before = k;
