@@ -62,8 +62,10 @@ class YesPresser {
     if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
         std::wstring(className) == L"#32770") {
       auto* presser = reinterpret_cast<YesPresser*>(self);
-      PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(presser->answer_), 0);
+      // Counted before the press: the dialog's thread may return to the test, which reads the
+      // count, before this thread runs again.
       ++presser->pressed_;
+      PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(presser->answer_), 0);
     }
     return TRUE;
   }
