@@ -22,6 +22,9 @@ done
 # Chosen again while it is open behind the active main window, the open one comes forward with
 # the keyboard.
 d=$(open_about "$w") || e2e_fail "the About box did not open (before choosing it again)"
+# The box takes the keyboard once it has shown; a click before that would be undone by it.
+for ((i = 0; i < 50; i++)); do [ "$(xdotool getwindowfocus)" = "$d" ] && break; sleep 0.1; done
+[ "$(xdotool getwindowfocus)" = "$d" ] || e2e_fail "the About box did not take the keyboard"
 e2e_click "$w" 150 8 1
 for ((i = 0; i < 50; i++)); do [ "$(xdotool getwindowfocus)" = "$w" ] && break; sleep 0.1; done
 [ "$(xdotool getwindowfocus)" = "$w" ] || e2e_fail "a click did not make the main window the active one"
