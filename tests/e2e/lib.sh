@@ -41,7 +41,7 @@ e2e_cleanup() {
   if [ -n "$e2e_xorg_dir" ]; then rm -rf "$e2e_xorg_dir"; fi
   # Lazily when something still holds it, so the folder never stays mounted.
   if [ -n "$e2e_mounted" ]; then umount "$e2e_mounted" 2>/dev/null || umount -l "$e2e_mounted"; fi
-  if [ -n "$dir" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$dir"; fi
+  if [ -n "$dir" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$dir" "$dir.wine-errors"; fi
 }
 
 e2e_fail() {
@@ -64,6 +64,10 @@ e2e_report() {
     fi
   done
   pgrep -a -f '\.exe' 2>/dev/null | grep -v ' bash ' | sed 's/^/  process /' || true
+  if [ -n "$dir" ] && [ -s "$dir.wine-errors" ]; then
+    echo "  wine's errors for the started programs (last 20 lines):"
+    tail -n 20 "$dir.wine-errors" | sed 's/^/    /'
+  fi
   [ -n "${DISPLAY:-}" ] || return 0
   for w in $(xdotool search --name '.' 2>/dev/null); do
     state=$(xwininfo -id "$w" 2>/dev/null | sed -n 's/^ *Map State: //p')
@@ -217,7 +221,9 @@ e2e_value() {
 
 # Starts the program from its folder; its pid is appended to e2e_pids and put in $started.
 e2e_start() {
-  (cd "$dir" && exec "$VELMARIN_WINE" velmarin.exe) &
+  # Wine's own errors kept for the report: a start that ends at once (it has, rarely, with code 1
+  # when the window could not be made) leaves what wine said about it.
+  (cd "$dir" && WINEDEBUG=err+all exec "$VELMARIN_WINE" velmarin.exe 2>>"$dir.wine-errors") &
   started=$!
   e2e_pids+=("$started")
 }
