@@ -10,19 +10,9 @@
 
 #include <string>
 
-namespace {
+#include "win32/wide.h"
 
-std::string Utf8(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                    0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
-                      nullptr, nullptr);
-  return out;
-}
-
-}  // namespace
+using velmarin::win32::Narrow;
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int argc = 0;
@@ -40,13 +30,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   wchar_t folder[MAX_PATH + 1] = {};
   GetCurrentDirectoryW(MAX_PATH + 1, folder);
-  const std::string report = Utf8(GetCommandLineW()) + "\n" + Utf8(folder) + "\n";
+  const std::string report = Narrow(GetCommandLineW()) + "\n" + Narrow(folder) + "\n";
 
   // Every start also adds its command line to TARGET.log, so a test can count the starts.
   HANDLE log = CreateFileW((target + L".log").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (log != INVALID_HANDLE_VALUE) {
-    const std::string line = Utf8(GetCommandLineW()) + "\n";
+    const std::string line = Narrow(GetCommandLineW()) + "\n";
     DWORD appended = 0;
     WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &appended, nullptr);
     CloseHandle(log);

@@ -12,17 +12,11 @@
 
 #include <string>
 
+#include "win32/wide.h"
+
 namespace {
 
-std::string Utf8(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                    0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
-                      nullptr, nullptr);
-  return out;
-}
+using velmarin::win32::Narrow;
 
 std::wstring Known(REFKNOWNFOLDERID id) {
   PWSTR path = nullptr;
@@ -74,7 +68,7 @@ bool ListRunBox(std::string& text) {
     const LRESULT got =
         SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
     entry.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    text += Utf8(entry) + "\n";
+    text += Narrow(entry) + "\n";
   }
   return true;
 }
@@ -96,7 +90,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int result = 0;
   if (first == L"--folders") {
     const std::string text =
-        Utf8(Known(FOLDERID_Programs)) + "\n" + Utf8(Known(FOLDERID_CommonPrograms)) + "\n";
+        Narrow(Known(FOLDERID_Programs)) + "\n" + Narrow(Known(FOLDERID_CommonPrograms)) + "\n";
     if (!WriteUtf8(argv[2], text)) result = 1;
   } else if (first == L"--list") {
     std::string text;
