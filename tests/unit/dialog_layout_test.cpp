@@ -51,33 +51,36 @@ void ExpectCaptionsFit(IDialog& dialog) {
   }
 }
 
-TEST(DialogLayout, CaptionsFitTheirControlsInEveryDialog) {
+// Each dialog as it opens for a one-page model.
+struct EveryDialog {
   App app;
   FakePlatform fake;
-  fake.Wire(app);
-  app.model.PageCount = 1;
-  ClampLimits(app.model);
-  IPropertyWindow button(app, 0);
+  EveryDialog() {
+    fake.Wire(app);
+    app.model.PageCount = 1;
+    ClampLimits(app.model);
+  }
+};
+
+TEST(DialogLayout, CaptionsFitTheirControlsInEveryDialog) {
+  EveryDialog f;
+  IPropertyWindow button(f.app, 0);
   ExpectCaptionsFit(button);
-  IPagePropertyWindow pages(app);
+  IPagePropertyWindow pages(f.app);
   ExpectCaptionsFit(pages);
-  Config settings(app);
+  Config settings(f.app);
   ExpectCaptionsFit(settings);
-  frmAbout about(app);
+  frmAbout about(f.app);
   ExpectCaptionsFit(about);
 }
 
-// A screen reader names a box by the label just before it in the tab order: the form's order,
-// frames apart (the window makes them first, under what they hold).
+// A screen reader names a box or a drop-down list by the label just before it in the tab order:
+// the form's order, frames apart (the window makes them first, under what they hold).
 TEST(DialogLayout, EveryBoxAndDropListHasItsLabelJustBeforeIt) {
-  App app;
-  FakePlatform fake;
-  fake.Wire(app);
-  app.model.PageCount = 1;
-  ClampLimits(app.model);
-  IPropertyWindow button(app, 0);
-  IPagePropertyWindow pages(app);
-  Config settings(app);
+  EveryDialog f;
+  IPropertyWindow button(f.app, 0);
+  IPagePropertyWindow pages(f.app);
+  Config settings(f.app);
   for (IDialog* dialog : std::initializer_list<IDialog*>{&button, &pages, &settings}) {
     const auto& controls = dialog->Form().controls;
     int boxes = 0;
