@@ -125,12 +125,16 @@ HRESULT RowAccessible::get_accValue(VARIANT child, BSTR* value) {
   return window_ ? S_FALSE : kGone;
 }
 
-HRESULT RowAccessible::get_accDescription(VARIANT child, BSTR* text) {
+HRESULT RowAccessible::CellText(VARIANT child, std::string CellAccess::*field, BSTR* text) {
   if (!text) return E_POINTER;
   *text = nullptr;
   if (!Read()) return kGone;
   const Child c = At(ChildIdOf(child));
-  return c.cell ? ReaderText(c.cell->description, text) : S_FALSE;
+  return c.cell ? ReaderText(c.cell->*field, text) : S_FALSE;
+}
+
+HRESULT RowAccessible::get_accDescription(VARIANT child, BSTR* text) {
+  return CellText(child, &CellAccess::description, text);
 }
 
 HRESULT RowAccessible::get_accRole(VARIANT child, VARIANT* role) {
@@ -203,11 +207,7 @@ HRESULT RowAccessible::get_accSelection(VARIANT* out) {
 }
 
 HRESULT RowAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
-  if (!action) return E_POINTER;
-  *action = nullptr;
-  if (!Read()) return kGone;
-  const Child c = At(ChildIdOf(child));
-  return c.cell ? ReaderText(c.cell->defaultAction, action) : S_FALSE;
+  return CellText(child, &CellAccess::defaultAction, action);
 }
 
 HRESULT RowAccessible::accSelect(LONG, VARIANT) { return window_ ? DISP_E_MEMBERNOTFOUND : kGone; }

@@ -60,6 +60,8 @@ class RowAccessible final : public AccessibleBase {
   // Reads the cells and controls again; false when the window is gone.
   bool Read();
   Child At(LONG id) const;
+  // A cell's text of the kind field names; S_FALSE for a child that is no cell.
+  HRESULT CellText(VARIANT child, std::string CellAccess::*field, BSTR* text);
   LONG Count() const { return static_cast<LONG>(cells_.size() + windows_.size()); }
 
   MainWindow* window_;
