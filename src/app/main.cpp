@@ -7,6 +7,7 @@
 #include "resource_ids.h"
 #include "shell/main_form.h"
 #include "app/program_commands.h"
+#include "win32/current_folder.h"
 #include "win32/lazy_shelf_list.h"
 #include "win32/main_window.h"
 #include "win32/shelf_list_view.h"
@@ -49,6 +50,13 @@ int RunMessageLoop(win32::Win32DialogHost& dialogs) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // Libraries by name only from the system folder, before anything loads one: never the
+  // program's own folder (a download folder may hold anything beside the program) nor the
+  // current one. This stays with this process; the programs it starts search as usual.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  // Relative names resolve in the user's profile folder, as in the system's Run dialog, not in
+  // the folder the program was started from.
+  win32::MoveToProfileFolder();
   // Static storage: the window procedure may still run while the process ends.
   static App app;
   static win32::Win32Platform platform;

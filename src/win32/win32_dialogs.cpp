@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <typeinfo>
 
+#include "win32/current_folder.h"
 #include "win32/wide.h"
 
 namespace velmarin::win32 {
@@ -14,9 +15,10 @@ namespace {
 // Longest path the pickers hand back (the file system's own limit).
 constexpr DWORD kPathBuffer = 32768;
 
+// A function of a system library, loaded from the system folder only.
 template <typename F>
 F Export(const wchar_t* dll, const char* name) {
-  HMODULE module = LoadLibraryW(dll);
+  HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (!module) return nullptr;
   return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
@@ -95,7 +97,9 @@ std::optional<std::string> Win32DialogHost::PickFile(const std::string& filter,
   ofn.lpstrFile = buffer.data();
   ofn.nMaxFile = kPathBuffer;
   ofn.lpstrTitle = caption.c_str();
-  ofn.Flags = OFN_HIDEREADONLY | OFN_CREATEPROMPT | OFN_LONGNAMES;
+  ofn.Flags = OFN_HIDEREADONLY | OFN_CREATEPROMPT | OFN_LONGNAMES | OFN_NOCHANGEDIR;
+  // The picker moves the current folder to where the user browsed even so: put it back.
+  const KeepCurrentFolder keep;
   if (!open(&ofn)) return std::nullopt;
   buffer.resize(wcsnlen(buffer.c_str(), buffer.size()));
   return Narrow(buffer);
@@ -109,6 +113,8 @@ std::optional<IconChoice> Win32DialogHost::PickIcon(const std::string& file, int
   const std::wstring offered = Widen(file);
   std::copy_n(offered.begin(), std::min<size_t>(offered.size(), kPathBuffer - 1), buffer.begin());
   int chosen = index;
+  // Its Browse button opens the file picker, which may move the current folder.
+  const KeepCurrentFolder keep;
   if (!pick(Owner(), buffer.data(), kPathBuffer, &chosen)) return std::nullopt;
   // The path may come back with its environment names unexpanded.
   std::wstring path(buffer.c_str());

@@ -18,7 +18,7 @@ using FormatDriveFn = DWORD(WINAPI*)(HWND, UINT, UINT, UINT);
 FormatDriveFn FormatDriveEntry() {
   static const FormatDriveFn entry = [] {
     HMODULE shell32 = GetModuleHandleW(L"shell32.dll");
-    if (!shell32) shell32 = LoadLibraryW(L"shell32.dll");
+    if (!shell32) shell32 = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!shell32) return FormatDriveFn{};
     return reinterpret_cast<FormatDriveFn>(
         reinterpret_cast<void*>(GetProcAddress(shell32, "SHFormatDrive")));

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# A program typed into the Run box by a relative name is never taken from the program's own
+# folder, where the program is started from (as Explorer starts it), nor from a folder the file
+# picker of the button dialog was taken to: a `planted.exe` lying there does not run. The same
+# name typed with its full path does, so the probe itself works.
+#   run_box_own_folder_test.sh PATH/TO/velmarin.exe
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1"
+cp "$e2e_data/prepared.ini" "$dir/velmarin.ini"
+probe="$(dirname "$1")/tests/launch_probe.exe"
+[ -f "$probe" ] || e2e_fail "no launch_probe.exe next to the tests"
+cp "$probe" "$dir/planted.exe"
+mkdir "$dir/browsed"
+cp "$probe" "$dir/browsed/picked.exe"
+win_dir="Z:$(echo "$dir" | tr '/' '\\')"
+
+# Types a line into the Run box (over the title strip above the last three cells) and Enter.
+run_typed() {
+  e2e_click "$w" 300 10 1
+  sleep 0.3
+  xdotool type --delay 20 "$1"
+  sleep 0.3
+  xdotool key Return
+}
+
+# Fails when file $1 shows up within three seconds: the typed name ran a program it must not.
+expect_not_run() {
+  local i
+  for ((i = 0; i < 30; i++)); do
+    [ -e "$1" ] && e2e_fail "$2"
+    sleep 0.1
+  done
+}
+
+e2e_start
+program=$started
+w=$(e2e_main_window) || e2e_fail "the main window did not show"
+sleep 0.5
+# Rows: what is typed | the file a run would write | what the failure says
+while IFS='|' read -r typed out what; do
+  run_typed "$typed ${win_dir}\\$out"
+  expect_not_run "$dir/$out" "$what"
+done <<'EOF_ROWS'
+planted.exe|own.txt|planted.exe in the program's folder ran by its bare name
+.\planted.exe|dot.txt|.\planted.exe in the program's folder ran
+EOF_ROWS
+
+# The full path runs the same program: the rows above failed to run for their name alone.
+run_typed "${win_dir}\\planted.exe ${win_dir}\\full.txt"
+e2e_wait_file "$dir/full.txt" 10 || e2e_fail "planted.exe by its full path did not run"
+echo "PASS"
