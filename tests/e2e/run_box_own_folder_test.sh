@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A program typed into the Run box by a relative name is never taken from the program's own
 # folder, where the program is started from (as Explorer starts it), nor from a folder the file
-# picker of the button dialog was taken to: a `planted.exe` lying there does not run. The same
-# name typed with its full path does, so the probe itself works.
+# picker of the button dialog was taken to: a `planted.exe` lying in either does not run. The
+# same name typed with its full path does, so the probe itself works.
 #   run_box_own_folder_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
@@ -44,6 +44,31 @@ done <<'EOF_ROWS'
 planted.exe|own.txt|planted.exe in the program's folder ran by its bare name
 .\planted.exe|dot.txt|.\planted.exe in the program's folder ran
 EOF_ROWS
+
+# The button dialog's file picker taken to another folder, a program there picked, and the
+# dialog cancelled: the picked program's folder does not become the one typed names come from.
+d=$(e2e_open_from_menu "$w" 18 35 "メモ帳 のプロパティ" r) || e2e_fail "the property dialog did not open"
+sleep 0.5
+# The "..." beside the item's path (the dialog's caption is in its window without a manager).
+xdotool mousemove --window "$d" 357 41
+sleep 0.2
+xdotool click 1
+p=$(e2e_wait_window "ファイルの選択" 15) || e2e_fail "the file picker did not open"
+sleep 0.5
+# Into the folder first, as a hand browses, then the file by its name.
+xdotool type --delay 20 "${win_dir}\\browsed"
+sleep 0.3
+xdotool key Return
+sleep 1
+xdotool type --delay 20 "picked.exe"
+sleep 0.3
+xdotool key Return
+for ((i = 0; i < 50; i++)); do e2e_viewable "$p" || break; sleep 0.1; done
+e2e_viewable "$p" && e2e_fail "the file picker did not take the typed file"
+sleep 0.5
+e2e_answer "$d" Escape || e2e_fail "Escape did not close the property dialog"
+run_typed "picked.exe ${win_dir}\\picked.txt"
+expect_not_run "$dir/picked.txt" "picked.exe ran by its bare name after the picker was in its folder"
 
 # The full path runs the same program: the rows above failed to run for their name alone.
 run_typed "${win_dir}\\planted.exe ${win_dir}\\full.txt"
