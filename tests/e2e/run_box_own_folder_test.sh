@@ -2,7 +2,8 @@
 # A program typed into the Run box by a relative name is never taken from the program's own
 # folder, where the program is started from (as Explorer starts it), nor from a folder the file
 # picker of the button dialog was taken to: a `planted.exe` lying in either does not run. The
-# same name typed with its full path does, so the probe itself works.
+# same name typed with its full path does, so the probe itself works, and a name relative to the
+# user's profile folder runs from there.
 #   run_box_own_folder_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
@@ -73,4 +74,15 @@ expect_not_run "$dir/picked.txt" "picked.exe ran by its bare name after the pick
 # The full path runs the same program: the rows above failed to run for their name alone.
 run_typed "${win_dir}\\planted.exe ${win_dir}\\full.txt"
 e2e_wait_file "$dir/full.txt" 10 || e2e_fail "planted.exe by its full path did not run"
+# And a name relative to the user's profile folder runs from there, as in the system's Run
+# dialog: the current folder is the profile's, whatever the picker did.
+profile=$("$VELMARIN_WINE" cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')
+home=$("$VELMARIN_WINE" winepath -u "$profile" 2>/dev/null)
+[ -d "$home" ] || e2e_fail "no profile folder at $home ($profile)"
+mkdir -p "$home/velmarin-typed.$$"
+cp "$probe" "$home/velmarin-typed.$$/fromhome.exe"
+run_typed "velmarin-typed.$$\\fromhome.exe ${win_dir}\\home.txt"
+e2e_wait_file "$dir/home.txt" 10; ran=$?
+rm -rf "$home/velmarin-typed.$$"
+[ "$ran" = 0 ] || e2e_fail "a name relative to the profile folder ($profile) did not run"
 echo "PASS"
