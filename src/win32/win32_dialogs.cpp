@@ -98,7 +98,8 @@ std::optional<std::string> Win32DialogHost::PickFile(const std::string& filter,
   ofn.nMaxFile = kPathBuffer;
   ofn.lpstrTitle = caption.c_str();
   ofn.Flags = OFN_HIDEREADONLY | OFN_CREATEPROMPT | OFN_LONGNAMES | OFN_NOCHANGEDIR;
-  // The picker moves the current folder to where the user browsed even so: put it back.
+  // Windows documents the flag as having no effect on the Open picker, which moves the current
+  // folder to wherever the user browsed: it is put back when the picker closes.
   const KeepCurrentFolder keep;
   if (!open(&ofn)) return std::nullopt;
   buffer.resize(wcsnlen(buffer.c_str(), buffer.size()));
