@@ -4,7 +4,9 @@
 - The libraries the system loads with the program, before its first line runs, are known system
   libraries only: those Windows always takes from its own folder. Any other name would be looked
   for first in the program's folder, where a downloaded zip may have put anything.
-- The libraries loaded later, on their first call, are system libraries too.
+- The libraries loaded later, on their first call, are system libraries too, and the program
+  limits the search for them to the system folder (it calls SetDefaultDllDirectories) without
+  ever naming a folder of its own for it (SetDllDirectory).
 - The embedded manifest names every Windows from Vista to 10/11 as supported, asks for no raised
   rights (asInvoker, no uiAccess) and keeps the per-monitor DPI settings.
 - The image is marked as aware of the terminal server.
@@ -53,6 +55,7 @@ class Image:
         sections, optional_size = struct.unpack_from("<H12xH", data, pe + 6)
         optional = pe + 24
         magic = struct.unpack_from("<H", data, optional)[0]
+        self.pe32_plus = magic == 0x20B
         if magic == 0x20B:  # PE32+
             self.dll_characteristics = struct.unpack_from("<H", data, optional + 70)[0]
             directories_at, count_at = optional + 112, optional + 108
@@ -85,16 +88,31 @@ class Image:
         at = self.offset(rva)
         return self.data[at:self.data.index(b"\0", at)].decode("ascii")
 
-    def imported(self):
-        rva, _ = self.directory(IMPORTS)
+    def functions(self, rva):
+        """The names a thunk table at rva imports by name (ordinals are passed over)."""
+        wide = self.pe32_plus
+        size, ordinal = (8, 1 << 63) if wide else (4, 1 << 31)
         names = []
+        at = self.offset(rva)
+        while True:
+            entry = struct.unpack_from("<Q" if wide else "<I", self.data, at)[0]
+            if not entry:
+                return names
+            if not entry & ordinal:
+                names.append(self.text((entry & 0x7FFFFFFF) + 2))
+            at += size
+
+    def imported(self):
+        """{library: [functions]} of the import table the loader resolves at start."""
+        rva, _ = self.directory(IMPORTS)
+        found = {}
         while rva:
             fields = struct.unpack_from("<5I", self.data, self.offset(rva))
             if not any(fields):
                 break
-            names.append(self.text(fields[3]))
+            found[self.text(fields[3])] = self.functions(fields[0] or fields[4])
             rva += 20
-        return names
+        return found
 
     def delay_imported(self):
         """The libraries loaded on their first call. GNU ld leaves the image's delay-import
@@ -161,9 +179,17 @@ def check(path):
     with open(path, "rb") as f:
         image = Image(f.read())
 
-    for name in image.imported():
+    imported = image.imported()
+    for name in imported:
         if name.lower() not in KNOWN_DLLS:
             faults.append(f"{name} is imported at start and is no known system library")
+    functions = {f for names in imported.values() for f in names}
+    if "SetDefaultDllDirectories" not in functions:
+        faults.append("SetDefaultDllDirectories is not called: libraries are searched for beside "
+                      "the program")
+    for name in ("SetDllDirectoryA", "SetDllDirectoryW"):
+        if name in functions:
+            faults.append(f"{name} is called: its folder would pass to every program started")
     for name in image.delay_imported():
         if name.lower() not in DELAY_LOADED:
             faults.append(f"{name} is loaded on its first call and is no system library")
