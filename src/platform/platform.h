@@ -1,6 +1,7 @@
 #pragma once
 // The services the app logic uses, one pointer per area. The backend fills them in; the app
 // logic never owns them. A missing service (nullptr) makes the steps that need it do nothing.
+#include "platform/apps_folder.h"
 #include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
@@ -32,6 +33,8 @@ struct Platform {
   IClipboard* clipboard = nullptr;
   // The dialog windows and the common pickers.
   IDialogHost* dialogs = nullptr;
+  // The reader of the Start menu's programs and apps, on its own thread.
+  IProgramReader* programReader = nullptr;
 };
 
 }  // namespace velmarin

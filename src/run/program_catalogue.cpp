@@ -80,6 +80,12 @@ bool ProgramCatalogue::AddUnread(std::string_view name, std::string_view fileNam
   return AddKeyed('\2' + Folded(place), name, fileName, link, {});
 }
 
+bool ProgramCatalogue::AddFrom(const ProgramCatalogue& other, uint32_t n) {
+  if (n >= other.size()) return false;
+  return AddKeyed('\3' + Folded(other.Link(n)), other.Name(n), other.FileName(n), other.Link(n),
+                  other.Target(n));
+}
+
 bool ProgramCatalogue::AddKeyed(std::string key, std::string_view name, std::string_view fileName,
                                 std::string_view link, std::string_view target) {
   if (name.empty() || link.empty() || entries_.size() >= kNone / 2) return false;

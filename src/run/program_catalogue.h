@@ -30,6 +30,9 @@ class ProgramCatalogue {
   // same program. False when it was left out.
   bool AddUnread(std::string_view name, std::string_view fileName, std::string_view link,
                  std::string_view place);
+  // Adds program n of another, finished catalogue as it is there, unless a program with the same
+  // shortcut is there. False when it was left out.
+  bool AddFrom(const ProgramCatalogue& other, uint32_t n);
   // Puts the programs in the order of their names; after the last Add, before any search.
   void Finish();
 

@@ -132,6 +132,8 @@ void Run_GotFocus(App& app) {
   // so that no edit of the buttons made since can be missed.
   app.toolTips.Recheck();
   if (app.programs) app.programs->Recheck();
+  // An app installed since the folder was read is found from the next letters on.
+  if (IProgramReader* reader = app.platform.programReader) reader->LookForNewApps();
   IRunList* box = app.platform.runList;
   if (!box) return;
   box->SetSelection(0, EditLength(box->Text()));

@@ -30,6 +30,7 @@ constexpr UINT kMsgProgramsRead = WM_APP + 5;
 }  // namespace
 
 MainWindow::~MainWindow() {
+  if (app_.platform.programReader == &programs_) app_.platform.programReader = nullptr;
   RevokeDropTarget();
   ForgetAccess();
   for (HICON icon : icons_) {

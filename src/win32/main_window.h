@@ -47,7 +47,10 @@ class MainWindow : public IControls {
   void FinishStart();
   // The Start menu's programs are read for the Run box once the window has shown, and again
   // when the menu changes.
-  void WatchPrograms() { watchPrograms_ = true; }
+  void WatchPrograms() {
+    watchPrograms_ = true;
+    app_.platform.programReader = &programs_;
+  }
   // The program's bitmaps of the cell faces (see CellHost).
   void SetFaceResources(int imageList1First, int imageList2First);
   HWND Handle() const { return hwnd_; }

@@ -3,7 +3,9 @@
 #include <atomic>
 #include <vector>
 
+#include "run/app_catalogue.h"
 #include "run/program_menu_read.h"
+#include "win32/apps_folder.h"
 #include "win32/com_scope.h"
 #include "win32/program_menu.h"
 #include "win32/wide.h"
@@ -15,8 +17,11 @@ struct ProgramWatch::Shared {
   UINT message = 0;
   std::atomic<bool> stop{false};
   HANDLE stopEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  // Set when the Run box wants the Applications folder read again.
+  HANDLE appsWanted = CreateEventW(nullptr, FALSE, FALSE, nullptr);
   ~Shared() {
     if (stopEvent) CloseHandle(stopEvent);
+    if (appsWanted) CloseHandle(appsWanted);
   }
 };
 
@@ -35,22 +40,41 @@ void Post(ProgramWatch::Shared& shared, ProgramCatalogue catalogue) {
   }
 }
 
+// The apps of the Applications folder, read on this thread.
+struct Apps {
+  Win32AppsFolder folder;
+  AppsReading reading;
+  bool wanted = false;  // the Run box asked for them while the menu's changes were gathered
+};
+
 // The first reading hands the window the programs' names as soon as they are found, then the
-// finished catalogue; a reading after a change, where the window has a finished one, only the
-// finished one.
-void ReadAndPost(ProgramWatch::Shared& shared, IProgramMenu& menu, bool first) {
+// finished catalogue with the apps; a reading after a change, where the window has a finished
+// one, only the finished one.
+void ReadAndPost(ProgramWatch::Shared& shared, IProgramMenu& menu, Apps& apps, bool first) {
   const std::vector<FoundShortcut> found = FindShortcuts(menu, &shared.stop);
   if (first) Post(shared, CatalogueOfNames(found));
-  Post(shared, ReadShortcuts(menu, found, &shared.stop));
+  // After the names: the first step stays as quick as it was.
+  if (first || apps.wanted) apps.reading.Read(apps.folder, &shared.stop);
+  apps.wanted = false;
+  Post(shared, WithApps(ReadShortcuts(menu, found, &shared.stop), apps.reading.Apps()));
 }
 
-// Waits for the stop or a change; the change notice is armed again. False on the stop.
-bool WaitForChange(const std::vector<HANDLE>& handles, DWORD timeout, bool& changed) {
+// Handles waited for: the stop, the Run box's wish for the apps, then the change notices.
+constexpr size_t kStopHandle = 0;
+constexpr size_t kAppsHandle = 1;
+
+// Waits for the stop, the Run box's wish or a change; the change notice is armed again. False
+// on the stop.
+bool WaitForChange(const std::vector<HANDLE>& handles, DWORD timeout, bool& changed,
+                   bool& appsWanted) {
   const DWORD r =
       WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, timeout);
-  if (r == WAIT_OBJECT_0 || r == WAIT_FAILED) return false;
-  changed = r != WAIT_TIMEOUT;
-  if (changed && r > WAIT_OBJECT_0 && r < WAIT_OBJECT_0 + handles.size()) {
+  if (r == WAIT_OBJECT_0 + kStopHandle || r == WAIT_FAILED) return false;
+  changed = false;
+  if (r == WAIT_OBJECT_0 + kAppsHandle) {
+    appsWanted = true;
+  } else if (r > WAIT_OBJECT_0 + kAppsHandle && r < WAIT_OBJECT_0 + handles.size()) {
+    changed = true;
     FindNextChangeNotification(handles[r - WAIT_OBJECT_0]);
   }
   return true;
@@ -62,25 +86,32 @@ DWORD WINAPI WatchThread(void* parameter) {
   ProgramWatch::Shared& shared = **own;
   ComScope com;
   Win32ProgramMenu menu;
-  std::vector<HANDLE> handles{shared.stopEvent};
+  Apps apps;
+  std::vector<HANDLE> handles{shared.stopEvent, shared.appsWanted};
   // Armed before the first reading, so that a shortcut made while it runs is read again.
   for (const std::string& folder : menu.ProgramFolders()) {
     HANDLE change = FindFirstChangeNotificationW(Widen(folder).c_str(), TRUE, kChanges);
     if (change != INVALID_HANDLE_VALUE) handles.push_back(change);
   }
-  ReadAndPost(shared, menu, true);
+  ReadAndPost(shared, menu, apps, true);
   bool changed = false;
-  while (WaitForChange(handles, INFINITE, changed)) {
-    if (!changed) continue;
+  while (WaitForChange(handles, INFINITE, changed, apps.wanted)) {
+    if (!changed) {
+      // The menu is read again only when the apps changed.
+      const bool appsChanged = apps.wanted && apps.reading.Read(apps.folder, &shared.stop);
+      apps.wanted = false;
+      if (appsChanged) ReadAndPost(shared, menu, apps, false);
+      continue;
+    }
     const ULONGLONG until = GetTickCount64() + kGatherMs;
     bool running = true;
     for (ULONGLONG now = GetTickCount64(); running && now < until; now = GetTickCount64()) {
-      running = WaitForChange(handles, static_cast<DWORD>(until - now), changed);
+      running = WaitForChange(handles, static_cast<DWORD>(until - now), changed, apps.wanted);
     }
     if (!running) break;
-    ReadAndPost(shared, menu, false);
+    ReadAndPost(shared, menu, apps, false);
   }
-  for (size_t i = 1; i < handles.size(); ++i) FindCloseChangeNotification(handles[i]);
+  for (size_t i = kAppsHandle + 1; i < handles.size(); ++i) FindCloseChangeNotification(handles[i]);
   return 0;
 }
 
@@ -89,7 +120,7 @@ DWORD WINAPI WatchThread(void* parameter) {
 bool ProgramWatch::Start(HWND window, UINT message) {
   if (shared_) return true;
   auto shared = std::make_shared<Shared>();
-  if (!shared->stopEvent) return false;
+  if (!shared->stopEvent || !shared->appsWanted) return false;
   shared->window = window;
   shared->message = message;
   auto* handed = new std::shared_ptr<Shared>(shared);
@@ -103,7 +134,13 @@ bool ProgramWatch::Start(HWND window, UINT message) {
   ResumeThread(thread);
   CloseHandle(thread);
   shared_ = std::move(shared);
+  // The first reading counts as the minute's.
+  refresh_.Due(GetTickCount64());
   return true;
+}
+
+void ProgramWatch::LookForNewApps() {
+  if (shared_ && refresh_.Due(GetTickCount64())) SetEvent(shared_->appsWanted);
 }
 
 void ProgramWatch::Stop() {
