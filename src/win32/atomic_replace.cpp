@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/held_file_retry.h"
 #include "win32/handle.h"
 
 namespace velmarin::win32 {
@@ -76,6 +77,26 @@ void DeleteLeftoverTemporaries(const std::wstring& path) {
   for (const std::wstring& leftover : leftovers) DeleteFileW(leftover.c_str());
 }
 
+// The errors of a file another program has open without sharing it (or, being deleted, still
+// open somewhere): these pass. A missing folder or a full disk does not.
+bool IsHeldError(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+         error == ERROR_ACCESS_DENIED;
+}
+
+// Renames the written temporary file over `path`, waiting for a program that holds either file.
+bool RenameOver(const std::wstring& temporary, const std::wstring& path) {
+  return RetryWhileHeld(
+      [&] {
+        if (MoveFileExW(temporary.c_str(), path.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+          return FileStep::Done;
+        }
+        return IsHeldError(GetLastError()) ? FileStep::Held : FileStep::Failed;
+      },
+      [](int ms) { Sleep(static_cast<DWORD>(ms)); });
+}
+
 }  // namespace
 
 bool ReplaceFileAtomically(const std::wstring& path, const std::string& bytes) {
@@ -98,11 +119,7 @@ bool ReplaceFileAtomically(const std::wstring& path, const std::string& bytes) {
   const bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) &&
                        (!marked || SetDeleteOnClose(file.get(), false));
   const bool closed = file.Close();
-  if (written && closed &&
-      MoveFileExW(temporary.c_str(), path.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
+  if (written && closed && RenameOver(temporary, path)) return true;
   DeleteFileW(temporary.c_str());
   return false;
 }

@@ -5,6 +5,7 @@
 #include "shell/hot_key.h"
 #include "shell/main_form.h"
 #include "shell/tray_menu.h"
+#include "shell/tray_presence.h"
 #include "shell/window_events.h"
 
 namespace velmarin {
@@ -156,6 +157,57 @@ TEST(TrayMenu, AMouseMoveOverTheWindowIsNoTrayMessage) {
   EXPECT_TRUE(f.fake.popupMenu.shown.empty());
   EXPECT_EQ(f.fake.desktop.restoreCount, 0);
   EXPECT_EQ(f.fake.desktop.trayMenuCloses, 0);
+}
+
+// The icon is there whenever the program wishes it: an add the system refused (a task bar still
+// busy at sign-in) is tried once more a little later, and a new task bar gets it back.
+TEST(TrayIcon, TheWishDecidesWhetherTheIconComesBack) {
+  enum class Event { Wish, Unwish, TaskbarCreated, Due };
+  struct Case {
+    const char* name;
+    int refused;  // adds the system refuses, from the first
+    std::vector<Event> events;
+    bool shown;
+    int laterTries;
+  };
+  using enum Event;
+  const Case cases[] = {
+      {"added at once", 0, {Wish}, true, 0},
+      {"a refused add is tried later", 1, {Wish}, false, 1},
+      {"the later try adds it", 1, {Wish, Due}, true, 1},
+      {"a new task bar adds it", 1, {Wish, TaskbarCreated}, true, 1},
+      {"a later try that fails waits for the task bar", 2, {Wish, Due}, false, 1},
+      {"...which then adds it", 2, {Wish, Due, TaskbarCreated}, true, 1},
+      {"a new task bar gets it back", 0, {Wish, TaskbarCreated}, true, 0},
+      {"a refused add on a new task bar is tried later", 1, {TaskbarCreated, Wish}, false, 1},
+      {"not wished: a new task bar adds nothing", 0, {TaskbarCreated, Due}, false, 0},
+      {"given up: a later try adds nothing", 1, {Wish, Unwish, Due, TaskbarCreated}, false, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TrayFixture f;
+    FakeDesktop& d = f.fake.desktop;
+    d.trayAddsRefused = c.refused;
+    for (const Event e : c.events) {
+      switch (e) {
+        case Wish: NotifyIcon(f.app, true); break;
+        case Unwish: NotifyIcon(f.app, false); break;
+        case TaskbarCreated: OnTaskbarCreated(f.app); break;
+        case Due: OnTrayIconDue(f.app); break;
+      }
+    }
+    EXPECT_EQ(d.trayIcon, c.shown);
+    EXPECT_EQ(d.trayLaterTries, c.laterTries);
+  }
+}
+
+TEST(TrayIcon, AnIconWhoseAddWasRefusedIsStillRemovedAtTheEnd) {
+  // The system may give up waiting for the task bar and put the icon there all the same.
+  TrayFixture f;
+  f.fake.desktop.trayAddsRefused = 1;
+  NotifyIcon(f.app, true);
+  NotifyIcon(f.app, false);
+  EXPECT_EQ(f.fake.desktop.trayRemovals, 1);
 }
 
 TEST(HotKey, RegisteringBringsTheWindowForwardUnlessDisabled) {
