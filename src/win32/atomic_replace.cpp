@@ -77,11 +77,16 @@ void DeleteLeftoverTemporaries(const std::wstring& path) {
   for (const std::wstring& leftover : leftovers) DeleteFileW(leftover.c_str());
 }
 
-// The errors of a file another program has open without sharing it (or, being deleted, still
-// open somewhere): these pass. A missing folder or a full disk does not.
-bool IsHeldError(DWORD error) {
-  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-         error == ERROR_ACCESS_DENIED;
+// Whether a rename over `path` failed with `error` because another program has one of the files
+// open without sharing it (or, being deleted, still open somewhere): that passes. A missing
+// folder or a full disk does not, nor does a folder or a read-only file in the file's place,
+// which are refused access as well.
+bool IsHeld(DWORD error, const std::wstring& path) {
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return true;
+  if (error != ERROR_ACCESS_DENIED) return false;
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY));
 }
 
 // Renames the written temporary file over `path`, waiting for a program that holds either file.
@@ -92,7 +97,7 @@ bool RenameOver(const std::wstring& temporary, const std::wstring& path) {
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
           return FileStep::Done;
         }
-        return IsHeldError(GetLastError()) ? FileStep::Held : FileStep::Failed;
+        return IsHeld(GetLastError(), path) ? FileStep::Held : FileStep::Failed;
       },
       [](int ms) { Sleep(static_cast<DWORD>(ms)); });
 }

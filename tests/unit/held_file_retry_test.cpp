@@ -30,9 +30,9 @@ TEST(HeldFileRetry, WaitsLongerEachTimeForAboutTwoSecondsAndOnlyForAHeldFile) {
     SCOPED_TRACE(c.name);
     size_t tries = 0;
     std::vector<int> waits;
-    const bool done = RetryWhileHeld(
-        [&] { return c.answers[std::min(tries++, c.answers.size() - 1)]; },
-        [&](int ms) { waits.push_back(ms); });
+    const bool done =
+        RetryWhileHeld([&] { return c.answers[std::min(tries++, c.answers.size() - 1)]; },
+                       [&](int ms) { waits.push_back(ms); });
     EXPECT_EQ(done, c.done);
     EXPECT_EQ(waits, c.waits);
     EXPECT_EQ(tries, waits.size() + 1) << "one try after each wait";

@@ -324,7 +324,9 @@ TEST(Shutdown, TheSessionsEndSavesOnceAndEndsTheProgramUnlessCalledOff) {
       tell();
     }
     EXPECT_EQ(p.Saves(), c.saved ? 1 : 0);
-    if (c.saved) EXPECT_NE(p.Ini().find("P=C:\\edited.txt\r\n"), std::string::npos);
+    if (c.saved) {
+      EXPECT_NE(p.Ini().find("P=C:\\edited.txt\r\n"), std::string::npos);
+    }
     EXPECT_EQ(p.fake.system.endedNow, c.saved) << "ended from inside whatever loop ran";
     EXPECT_EQ(p.fake.desktop.trayIcon, !c.saved);
     EXPECT_EQ(p.app.form.trayIconWanted, !c.saved);

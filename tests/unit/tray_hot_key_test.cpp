@@ -162,7 +162,11 @@ TEST(TrayMenu, AMouseMoveOverTheWindowIsNoTrayMessage) {
 // The icon is there whenever the program wishes it: an add the system refused (a task bar still
 // busy at sign-in) is tried once more a little later, and a new task bar gets it back.
 TEST(TrayIcon, TheWishDecidesWhetherTheIconComesBack) {
-  enum class Event { Wish, Unwish, TaskbarCreated, Due };
+  using Event = void (*)(App&);
+  const Event wish = [](App& app) { NotifyIcon(app, true); };
+  const Event unwish = [](App& app) { NotifyIcon(app, false); };
+  const Event taskbar = OnTaskbarCreated;  // a new task bar was made
+  const Event due = OnTrayIconDue;         // the later try's time came
   struct Case {
     const char* name;
     int refused;  // adds the system refuses, from the first
@@ -170,34 +174,25 @@ TEST(TrayIcon, TheWishDecidesWhetherTheIconComesBack) {
     bool shown;
     int laterTries;
   };
-  using enum Event;
   const Case cases[] = {
-      {"added at once", 0, {Wish}, true, 0},
-      {"a refused add is tried later", 1, {Wish}, false, 1},
-      {"the later try adds it", 1, {Wish, Due}, true, 1},
-      {"a new task bar adds it", 1, {Wish, TaskbarCreated}, true, 1},
-      {"a later try that fails waits for the task bar", 2, {Wish, Due}, false, 1},
-      {"...which then adds it", 2, {Wish, Due, TaskbarCreated}, true, 1},
-      {"a new task bar gets it back", 0, {Wish, TaskbarCreated}, true, 0},
-      {"a refused add on a new task bar is tried later", 1, {TaskbarCreated, Wish}, false, 1},
-      {"not wished: a new task bar adds nothing", 0, {TaskbarCreated, Due}, false, 0},
-      {"given up: a later try adds nothing", 1, {Wish, Unwish, Due, TaskbarCreated}, false, 1},
+      {"added at once", 0, {wish}, true, 0},
+      {"a refused add is tried later", 1, {wish}, false, 1},
+      {"the later try adds it", 1, {wish, due}, true, 1},
+      {"a new task bar adds it", 1, {wish, taskbar}, true, 1},
+      {"a later try that fails waits for the task bar", 2, {wish, due}, false, 1},
+      {"...which then adds it", 2, {wish, due, taskbar}, true, 1},
+      {"a new task bar gets it back", 0, {wish, taskbar}, true, 0},
+      {"a refused add on a new task bar is tried later", 1, {taskbar, wish}, false, 1},
+      {"not wished: a new task bar adds nothing", 0, {taskbar, due}, false, 0},
+      {"given up: a later try adds nothing", 1, {wish, unwish, due, taskbar}, false, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TrayFixture f;
-    FakeDesktop& d = f.fake.desktop;
-    d.trayAddsRefused = c.refused;
-    for (const Event e : c.events) {
-      switch (e) {
-        case Wish: NotifyIcon(f.app, true); break;
-        case Unwish: NotifyIcon(f.app, false); break;
-        case TaskbarCreated: OnTaskbarCreated(f.app); break;
-        case Due: OnTrayIconDue(f.app); break;
-      }
-    }
-    EXPECT_EQ(d.trayIcon, c.shown);
-    EXPECT_EQ(d.trayLaterTries, c.laterTries);
+    f.fake.desktop.trayAddsRefused = c.refused;
+    for (const Event event : c.events) event(f.app);
+    EXPECT_EQ(f.fake.desktop.trayIcon, c.shown);
+    EXPECT_EQ(f.fake.desktop.trayLaterTries, c.laterTries);
   }
 }
 

@@ -72,10 +72,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   LocalFree(argv);
   if (what == L"hold" || what == L"scan") {
     const bool scan = what == L"scan";
-    const HANDLE file = CreateFileW(
-        argument.c_str(), scan ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
-        scan ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0, nullptr, OPEN_EXISTING,
-        FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        CreateFileW(argument.c_str(), scan ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
+                    scan ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
     Print(L"held");
     Sleep(INFINITE);

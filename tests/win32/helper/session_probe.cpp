@@ -11,8 +11,8 @@
 //   session_probe.exe icon      ends with 0 when the program's icon is in the notification area
 // Ends with 0 when it was done, 1 when no main window was found (or, for "icon", no icon), 2 on
 // bad arguments.
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
