@@ -11,8 +11,10 @@
 //   session_probe.exe icon      ends with 0 when the program's icon is in the notification area
 // Ends with 0 when it was done, 1 when no main window was found (or, for "icon", no icon), 2 on
 // bad arguments.
+// clang-format off
+#include <windows.h>  // first: the other Windows headers need it
 #include <shellapi.h>
-#include <windows.h>
+// clang-format on
 
 #include <string>
 #include <vector>
