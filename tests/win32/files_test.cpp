@@ -184,33 +184,6 @@ TEST_F(Win32FilesTest, FailedReplaceKeepsTheOldFile) {
   EXPECT_FALSE(files.ReplaceAtomically("", "new"));
 }
 
-// A scanner or indexer that holds the file (or the fresh one beside it) for a moment, without
-// letting others delete it, is waited for: the replace goes through once it lets go.
-TEST_F(Win32FilesTest, AReplaceWaitsForAFileHeldForAMoment) {
-  const std::string ini = temp / "velmarin.ini";
-  ASSERT_TRUE(TempFolder::MakeFile(ini, "old"));
-  for (const DWORD sharing : {DWORD{0}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE}}) {
-    HANDLE handle = CreateFileW(Widen(ini).c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
-    // Let go from another thread, a third of a second from now.
-    HANDLE letGo = CreateThread(
-        nullptr, 0,
-        [](void* held) -> DWORD {
-          Sleep(300);
-          CloseHandle(static_cast<HANDLE>(held));
-          return 0;
-        },
-        handle, 0, nullptr);
-    ASSERT_NE(letGo, nullptr);
-    EXPECT_TRUE(files.ReplaceAtomically(ini, "new " + std::to_string(sharing)));
-    WaitForSingleObject(letGo, INFINITE);
-    CloseHandle(letGo);
-    EXPECT_EQ(files.ReadAll(ini), "new " + std::to_string(sharing));
-    EXPECT_EQ(files.List(temp / "*"), std::vector<std::string>{"velmarin.ini"});
-  }
-}
-
 TEST_F(Win32FilesTest, RenameNeverOverwrites) {
   ASSERT_TRUE(TempFolder::MakeFile(temp / "a.txt", "a"));
   ASSERT_TRUE(TempFolder::MakeFile(temp / "b.txt", "b"));
