@@ -12,6 +12,7 @@
 #include "shell/main_form.h"
 #include "shell/skin.h"
 #include "shell/tray_menu.h"
+#include "shell/tray_presence.h"
 #include "storage/shelf.h"
 
 namespace velmarin {

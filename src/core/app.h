@@ -70,7 +70,8 @@ struct MainForm {
   std::string MenuResult;
   int32_t MenuResultIndex = 0;
   RunBoxState run;
-  bool trayMenuShown = false;  // the tray icon's menu is open
+  bool trayMenuShown = false;   // the tray icon's menu is open
+  bool trayIconWanted = false;  // the program means its tray icon to be there
   // The cell whose context menu opened last: the button the property dialog edits.
   int16_t MenuButtonIndex = 0;
   // The button row's popup menus.

@@ -11,9 +11,15 @@ namespace velmarin {
 class FakeDesktop : public IDesktop {
  public:
   bool ShowTrayIcon(bool show) override {
+    if (show && trayAddsRefused > 0) {
+      --trayAddsRefused;
+      return false;
+    }
     trayIcon = show;
+    ++(show ? trayAdds : trayRemovals);
     return true;
   }
+  void AddTrayIconLater() override { ++trayLaterTries; }
   void CloseTrayMenu() override { ++trayMenuCloses; }
   bool SetTopMost(bool onTop) override {
     topMost = onTop;
@@ -36,11 +42,15 @@ class FakeDesktop : public IDesktop {
 
   // Set-up.
   bool hotKeyAccepted = true;
+  int trayAddsRefused = 0;  // how many adds of the tray icon the system refuses next
   bool enabled = true;
   const FakeSystem* system = nullptr;  // the main window's state as dialogs set it
   int height = 57;
   // What was asked.
   bool trayIcon = false;
+  int trayAdds = 0;  // adds and removals the system carried out
+  int trayRemovals = 0;
+  int trayLaterTries = 0;  // later tries asked for
   bool topMost = false;
   std::string hotKeyAtom;  // empty: none registered
   int32_t hotKeyModifiers = 0;

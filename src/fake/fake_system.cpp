@@ -30,6 +30,12 @@ void FakeSystem::EndProgram() {
   ended = true;
 }
 
+void FakeSystem::EndProgramNow() {
+  Log("EndProgramNow");
+  ended = true;
+  endedNow = true;
+}
+
 bool FakeSystem::CursorClientPosition(int& x, int& y) {
   if (!cursorKnown) return false;
   x = cursorX;

@@ -23,6 +23,8 @@ class FakeSystem : public ISystem {
   bool IsCursorOverControl(ControlId) override { return cursorOver; }
   void CloseOtherWindows() override;
   void EndProgram() override;
+  void EndProgramNow() override;
+  void RegisterForRestart() override { restartRegistered = true; }
   bool CursorClientPosition(int& x, int& y) override;
   void EnableMainWindow(bool enabled) override;
   std::optional<ScreenPoint> CursorPosition() override { return cursor; }
@@ -59,6 +61,8 @@ class FakeSystem : public ISystem {
   PixelRect outer;
   int otherWindowsClosed = 0;
   bool ended = false;
+  bool endedNow = false;  // ended from inside whatever loop ran
+  bool restartRegistered = false;
   bool enabled = true;       // the main window takes input
   int pendingEventRuns = 0;  // times the waiting window events were let run
   int moves = 0;             // moves of the main window, by the layout or a drag

@@ -9,9 +9,11 @@ namespace velmarin {
 class IDesktop {
  public:
   virtual ~IDesktop() = default;
-  // Adds or removes the program's icon in the notification area; false when the system refused.
-  // An added icon comes back by itself when the task bar is made again.
+  // Adds or removes the program's icon in the notification area; false when the system refused
+  // (an add that the system gave up waiting for may still have put the icon there).
   virtual bool ShowTrayIcon(bool show) = 0;
+  // Asks for OnTrayIconDue once, a few seconds from now.
+  virtual void AddTrayIconLater() = 0;
   // Closes the menu shown from the tray icon, when one is open.
   virtual void CloseTrayMenu() = 0;
   virtual bool SetTopMost(bool onTop) = 0;

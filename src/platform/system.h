@@ -32,6 +32,12 @@ class ISystem {
   virtual void CloseOtherWindows() = 0;
   // Destroys the main window and ends the message loop. The unload handler does not run again.
   virtual void EndProgram() = 0;
+  // Ends the program at once, from inside whatever loop is running (a dialog's, a menu's, a
+  // message box's): the session is ending and nothing else will be asked of it.
+  virtual void EndProgramNow() = 0;
+  // Asks the system to start the program again when it closed it to update files or the system
+  // (not after a crash or a hang).
+  virtual void RegisterForRestart() = 0;
 
   // The mouse cursor now, in the main window's client pixels; false when it cannot be read.
   virtual bool CursorClientPosition(int& x, int& y) = 0;

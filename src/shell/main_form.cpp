@@ -104,6 +104,10 @@ StartResult Form_Load(App& app) {
       app.Commands().RegisterAppHotKey(kHotKeyAtomName, m.settings.HotKeyFlg, m.settings.HotKeyKey);
     }
   });
+  // An installer that closes the program to replace files brings it back afterwards.
+  Guarded([&] {
+    if (sys) sys->RegisterForRestart();
+  });
   return StartResult::Running;
 }
 
@@ -124,7 +128,14 @@ void UnloadAndEnd(App& app) {
   if (app.platform.system) app.platform.system->EndProgram();
 }
 
-void EndSession(App& app) { Form_Unload(app); }
+void EndSession(App& app, bool ending) {
+  if (!ending) return;
+  // Runs once: a second word of the same end finds the file written and saves nothing.
+  Form_Unload(app);
+  // A modal loop may be running under this message; the program must not live on behind it
+  // half closed, without its icon and never saving again.
+  if (app.platform.system) app.platform.system->EndProgramNow();
+}
 
 void tClose_MouseDown(App& app, MouseButton) { RepaintClose(app, true); }
 

@@ -26,8 +26,10 @@ void Form_Unload(App& app);
 // Unloads the main window (saving) and ends the program: a left click on the close cell, a close
 // request from the system, the exit commands.
 void UnloadAndEnd(App& app);
-// The session ends (log-off, shut-down): save as on a normal exit.
-void EndSession(App& app);
+// The system ends the session or closes the program to update it (log-off, shut-down, a restart
+// for an installer): when `ending`, save as on a normal exit, once, and end at once, whatever
+// dialog, menu or box is open. An end that was called off (`ending` false) changes nothing.
+void EndSession(App& app, bool ending);
 
 void tClose_MouseDown(App& app, MouseButton button);
 void tClose_MouseUp(App& app, MouseButton button);

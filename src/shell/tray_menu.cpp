@@ -157,8 +157,4 @@ void OnTrayMouse(App& app, TrayMouse what) {
   });
 }
 
-void NotifyIcon(App& app, bool show) {
-  if (app.platform.desktop) app.platform.desktop->ShowTrayIcon(show);
-}
-
 }  // namespace velmarin

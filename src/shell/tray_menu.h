@@ -26,7 +26,4 @@ enum class TrayMouse { LeftDown, LeftDoubleClick, RightDown, Other };
 // tray icon.
 void OnTrayMouse(App& app, TrayMouse what);
 
-// Adds or removes the tray icon.
-void NotifyIcon(App& app, bool show);
-
 }  // namespace velmarin

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/held_file_retry.h"
 #include "win32/handle.h"
 
 namespace velmarin::win32 {
@@ -76,6 +77,31 @@ void DeleteLeftoverTemporaries(const std::wstring& path) {
   for (const std::wstring& leftover : leftovers) DeleteFileW(leftover.c_str());
 }
 
+// Whether a rename over `path` failed with `error` because another program has one of the files
+// open without sharing it (or, being deleted, still open somewhere): that passes. A missing
+// folder or a full disk does not, nor does a folder or a read-only file in the file's place,
+// which are refused access as well.
+bool IsHeld(DWORD error, const std::wstring& path) {
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return true;
+  if (error != ERROR_ACCESS_DENIED) return false;
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY));
+}
+
+// Renames the written temporary file over `path`, waiting for a program that holds either file.
+bool RenameOver(const std::wstring& temporary, const std::wstring& path) {
+  return RetryWhileHeld(
+      [&] {
+        if (MoveFileExW(temporary.c_str(), path.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+          return FileStep::Done;
+        }
+        return IsHeld(GetLastError(), path) ? FileStep::Held : FileStep::Failed;
+      },
+      [](int ms) { Sleep(static_cast<DWORD>(ms)); });
+}
+
 }  // namespace
 
 bool ReplaceFileAtomically(const std::wstring& path, const std::string& bytes) {
@@ -98,11 +124,7 @@ bool ReplaceFileAtomically(const std::wstring& path, const std::string& bytes) {
   const bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) &&
                        (!marked || SetDeleteOnClose(file.get(), false));
   const bool closed = file.Close();
-  if (written && closed &&
-      MoveFileExW(temporary.c_str(), path.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
+  if (written && closed && RenameOver(temporary, path)) return true;
   DeleteFileW(temporary.c_str());
   return false;
 }

@@ -87,6 +87,7 @@ void MainWindow::MakeDeferredParts() {
   }
   InvalidateCell({ControlKind::TitleBar, 1});  // its paint handler reaches the new Run box
   RegisterDropTarget();
+  if (desktop_) desktop_->HearExplorerWhenElevated();
   if (watchPrograms_) programs_.Start(hwnd_, kMsgProgramsRead);
   if (iconId_ > 0 && !icons_[0]) {
     const int sizes[2][2] = {{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
@@ -206,7 +207,8 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) EndSession(app_);
+      // Whatever lParam says (log-off, shut-down, a close for an installer's restart).
+      EndSession(app_, wParam != FALSE);
       return 0;
     case WM_PAINT:
       OnPaint();

@@ -2,6 +2,7 @@
 
 #include "shell/hot_key.h"
 #include "shell/tray_menu.h"
+#include "shell/tray_presence.h"
 #include "win32/bring_forward.h"
 
 namespace velmarin::win32 {
@@ -23,10 +24,40 @@ TrayMouse ReadTrayMouse(LPARAM lParam) {
 
 }  // namespace
 
+namespace {
+
+// 0x49: what a drop from a process of lower integrity carries its file list in.
+constexpr UINT kCopyGlobalData = 0x49;
+
+bool RunsElevated() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  const bool elevated =
+      GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) &&
+      elevation.TokenIsElevated != 0;
+  CloseHandle(token);
+  return elevated;
+}
+
+}  // namespace
+
 void Win32Desktop::Attach(HWND mainWindow, HINSTANCE instance, int iconId) {
   main_ = mainWindow;
   tray_.Attach(mainWindow, instance, iconId);
   hotKey_.Attach(mainWindow);
+}
+
+void Win32Desktop::HearExplorerWhenElevated() {
+  // Run as administrator, the window would hear nothing from Explorer, which runs below it: not
+  // a new task bar, not a drop. Only then are these let through: an ordinary run lets in no
+  // message from the sandboxed programs below it either.
+  if (!main_ || !RunsElevated()) return;
+  for (const UINT message : {tray_.TaskbarCreatedMessage(), static_cast<UINT>(WM_DROPFILES),
+                             static_cast<UINT>(WM_COPYDATA), kCopyGlobalData}) {
+    if (message) ChangeWindowMessageFilterEx(main_, message, MSGFLT_ALLOW, nullptr);
+  }
 }
 
 void Win32Desktop::Detach() {
@@ -46,9 +77,16 @@ bool Win32Desktop::Translate(App& app, UINT msg, WPARAM wParam, LPARAM lParam) {
     return true;
   }
   if (tray_.IsTaskbarCreated(msg)) {
-    tray_.TaskbarCreated();
+    OnTaskbarCreated(app);
     return true;
   }
+  if (tray_.IsLaterTry(msg, wParam)) {
+    tray_.LaterTryTaken();
+    OnTrayIconDue(app);
+    return true;
+  }
+  // Seen on the way: the window handles the change itself.
+  if (msg == WM_DPICHANGED) tray_.DpiChanged();
   return false;
 }
 

@@ -17,10 +17,14 @@ class Win32Desktop : public IDesktop {
   // Hands a message of the main window's to the app logic when it is one of these services';
   // false for any other (it goes on to the default handling).
   bool Translate(App& app, UINT msg, WPARAM wParam, LPARAM lParam);
+  // Lets Explorer's messages (a new task bar, a drop) reach the main window when the program
+  // runs elevated; made once the window has shown (reading the token loads a library).
+  void HearExplorerWhenElevated();
   // The main window is going: the icon and the hot key go with it.
   void Detach();
 
   bool ShowTrayIcon(bool show) override { return tray_.Show(show); }
+  void AddTrayIconLater() override { tray_.TryLater(); }
   void CloseTrayMenu() override;
   bool SetTopMost(bool onTop) override;
   bool RegisterHotKey(const std::string& atomName, int32_t modifiers, int32_t key) override {

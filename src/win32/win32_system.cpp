@@ -87,6 +87,18 @@ void Win32System::EndProgram() {
   }
 }
 
+// The session is ending: the settings are saved and the icon is gone. A dialog's or a menu's
+// loop may be running under the system's message, and unwinding each of them would take the
+// rest of the session's time; the process simply ends, as the system would end it after a
+// log-off.
+void Win32System::EndProgramNow() { ExitProcess(0); }
+
+// No command line: the program takes none. Registered for an update's restart only; the system
+// brings back a program that ran at least a minute.
+void Win32System::RegisterForRestart() {
+  RegisterApplicationRestart(nullptr, RESTART_NO_CRASH | RESTART_NO_HANG);
+}
+
 void Win32System::EnableMainWindow(bool enabled) {
   if (window_.Handle()) EnableWindow(window_.Handle(), enabled ? TRUE : FALSE);
 }

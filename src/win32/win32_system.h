@@ -22,6 +22,8 @@ class Win32System : public ISystem {
   bool IsCursorOverControl(ControlId id) override;
   void CloseOtherWindows() override;
   void EndProgram() override;
+  void EndProgramNow() override;
+  void RegisterForRestart() override;
   bool CursorClientPosition(int& x, int& y) override;
   void EnableMainWindow(bool enabled) override;
   std::optional<ScreenPoint> CursorPosition() override;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A save that fails says "File Save Error...", the program still ends with code 0, and the old
 # settings file stays as it was with nothing left beside it; the next save, once the cause is
-# gone, writes the file whole. The causes: the file held open by another program (at the close,
+# gone, writes the file whole. A file held only for a moment (as a scanner holds it) is waited
+# for: no message, the file saved. The causes: the file held open by another program (at the close,
 # or at the start, when the program could not read it), a file in a folder that may not be read
 # (so that whether it is there cannot be asked), a read-only folder, a full disk. Runs as root
 # (it mounts file systems on the program folder).
@@ -53,8 +54,9 @@ saves() {
 
 # Another program holds the file open without sharing it: while the program saves, or while it
 # starts (then it runs on the defaults, which must not replace the file it could not read).
+# "hold scan" holds it as a scanner does, letting others read and write it but not delete it.
 hold() {
-  (cd "$dir" && exec "$VELMARIN_WINE" "$probe" hold velmarin.ini) >"$dir.held" &
+  (cd "$dir" && exec "$VELMARIN_WINE" "$probe" "${1:-hold}" velmarin.ini) >"$dir.held" &
   holder=$!
   e2e_pids+=("$holder")
   e2e_until grep -q held "$dir.held" || e2e_fail "the probe could not hold the file"
@@ -69,6 +71,25 @@ let_go
 hold
 fails_to_save "held open at the start" let_go
 saves "after the file was let go"
+
+# Held for about a second across the close: the save waits for the file and says nothing.
+e2e_start
+program=$started
+w=$(e2e_main_window) || e2e_fail "held for a moment: the main window did not show"
+hold scan
+e2e_click_close "$w" 1
+sleep 0.8
+let_go
+if ! e2e_wait_exit "$program" 20; then
+  if e2e_wait_window velmarin 1 "$w" >/dev/null; then
+    e2e_fail "held for a moment: the save gave up with a message"
+  fi
+  e2e_fail "held for a moment: the program did not end"
+fi
+[ "$exit_code" = 0 ] || e2e_fail "held for a moment: the program ended with code $exit_code"
+e2e_same_file "$dir/velmarin.ini" "$new" "held for a moment: the file saved"
+only_our_files "held for a moment"
+cp "$old" "$dir/velmarin.ini"
 
 # The file is a link into a folder the program may not read: root's right to pass over
 # permissions is taken from it, so asking whether the file is there fails. The file is not

@@ -9,6 +9,8 @@
 #include "fake/fake_platform.h"
 #include "shell/layout.h"
 #include "app/program_commands.h"
+#include "dialogs/settings_dialog.h"
+#include "shell/tray_presence.h"
 #include "shell/window_events.h"
 
 namespace velmarin {
@@ -127,11 +129,23 @@ TEST(Startup, SecondInstanceShowsTheMessageAndTouchesNothing) {
   EXPECT_EQ(p.Saves(), 0);
 }
 
+// Only a program that is up asks to be started again after an installer closed it.
+TEST(Startup, ARunningProgramRegistersForItsRestart) {
+  for (const bool another : {false, true}) {
+    Program p;
+    p.WriteIni("MaxButton=10\r\n\r\n");
+    p.fake.system.anotherInstance = another;
+    Form_Load(p.app);
+    EXPECT_EQ(p.fake.system.restartRegistered, !another);
+  }
+}
+
 TEST(Startup, CancelInASettingsQuestionEndsAtOnceWithoutSaving) {
   Program p;
   p.WriteIni("MaxButton=10\r\nNoSuchKey=1\r\nMaxDrawer=2\r\n\r\n");
   p.fake.messageBox.Script(MbResult::Cancel);  // the unknown key's question
   EXPECT_EQ(Form_Load(p.app), StartResult::Cancelled);
+  EXPECT_FALSE(p.fake.system.restartRegistered);
   EXPECT_FALSE(p.fake.system.visible);
   EXPECT_EQ(std::find(p.log.begin(), p.log.end(), "ShowMainWindow"), p.log.end());
   EXPECT_EQ(p.Saves(), 0);
@@ -265,9 +279,57 @@ TEST(Shutdown, ExitCommandSessionEndAndCloseRequestAllSave) {
     Program p;
     p.WriteIni("MaxButton=10\r\n\r\n");
     ASSERT_EQ(Form_Load(p.app), StartResult::Running);
-    EndSession(p.app);
-    EndSession(p.app);  // the system may tell twice; the file is written once
+    EndSession(p.app, true);
+    EndSession(p.app, true);  // the system may tell twice; the file is written once
     EXPECT_EQ(p.Saves(), 1);
+  }
+}
+
+// The words the system sends as a session ends (log-off, shut-down, or an installer's restart
+// that closes the program) or as the end is called off: the program saves once, its icon goes
+// and it ends at once, whatever dialog is open; an end called off changes nothing.
+TEST(Shutdown, TheSessionsEndSavesOnceAndEndsTheProgramUnlessCalledOff) {
+  struct Case {
+    const char* name;
+    std::vector<bool> ending;  // wParam of each end-session message, in order
+    bool dialogOpen;           // the settings dialog is open when they come
+    bool saved;
+  };
+  const Case cases[] = {
+      {"ends", {true}, false, true},
+      {"told twice", {true, true}, false, true},
+      {"called off", {false}, false, false},
+      {"called off, then ends", {false, true}, false, true},
+      {"ends under a dialog", {true}, true, true},
+      {"called off under a dialog", {false}, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Program p;
+    ProgramCommands real(p.app);
+    p.app.commands = &real;
+    p.WriteIni("MaxButton=10\r\n\r\n");
+    p.fake.desktop.system = &p.fake.system;
+    ASSERT_EQ(Form_Load(p.app), StartResult::Running);
+    p.app.model.settings.options.TrayIcon = true;
+    NotifyIcon(p.app, true);
+    p.app.model.Pages[0].Buttons[0].Path = "C:\\edited.txt";  // an edit since start-up
+    const auto tell = [&] {
+      for (bool ending : c.ending) EndSession(p.app, ending);
+    };
+    if (c.dialogOpen) {
+      p.fake.dialogs.scripts.push_back([&](IDialog&) { tell(); });
+      ShowSettingsDialog(p.app);
+    } else {
+      tell();
+    }
+    EXPECT_EQ(p.Saves(), c.saved ? 1 : 0);
+    if (c.saved) {
+      EXPECT_NE(p.Ini().find("P=C:\\edited.txt\r\n"), std::string::npos);
+    }
+    EXPECT_EQ(p.fake.system.endedNow, c.saved) << "ended from inside whatever loop ran";
+    EXPECT_EQ(p.fake.desktop.trayIcon, !c.saved);
+    EXPECT_EQ(p.app.form.trayIconWanted, !c.saved);
   }
 }
 

@@ -5,6 +5,7 @@
 #include "shell/hot_key.h"
 #include "shell/main_form.h"
 #include "shell/tray_menu.h"
+#include "shell/tray_presence.h"
 #include "shell/window_events.h"
 
 namespace velmarin {
@@ -156,6 +157,52 @@ TEST(TrayMenu, AMouseMoveOverTheWindowIsNoTrayMessage) {
   EXPECT_TRUE(f.fake.popupMenu.shown.empty());
   EXPECT_EQ(f.fake.desktop.restoreCount, 0);
   EXPECT_EQ(f.fake.desktop.trayMenuCloses, 0);
+}
+
+// The icon is there whenever the program wishes it: an add the system refused (a task bar still
+// busy at sign-in) is tried once more a little later, and a new task bar gets it back.
+TEST(TrayIcon, TheWishDecidesWhetherTheIconComesBack) {
+  using Event = void (*)(App&);
+  const Event wish = [](App& app) { NotifyIcon(app, true); };
+  const Event unwish = [](App& app) { NotifyIcon(app, false); };
+  const Event taskbar = OnTaskbarCreated;  // a new task bar was made
+  const Event due = OnTrayIconDue;         // the later try's time came
+  struct Case {
+    const char* name;
+    int refused;  // adds the system refuses, from the first
+    std::vector<Event> events;
+    bool shown;
+    int laterTries;
+  };
+  const Case cases[] = {
+      {"added at once", 0, {wish}, true, 0},
+      {"a refused add is tried later", 1, {wish}, false, 1},
+      {"the later try adds it", 1, {wish, due}, true, 1},
+      {"a new task bar adds it", 1, {wish, taskbar}, true, 1},
+      {"a later try that fails waits for the task bar", 2, {wish, due}, false, 1},
+      {"...which then adds it", 2, {wish, due, taskbar}, true, 1},
+      {"a new task bar gets it back", 0, {wish, taskbar}, true, 0},
+      {"a refused add on a new task bar is tried later", 1, {taskbar, wish}, false, 1},
+      {"not wished: a new task bar adds nothing", 0, {taskbar, due}, false, 0},
+      {"given up: a later try adds nothing", 1, {wish, unwish, due, taskbar}, false, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TrayFixture f;
+    f.fake.desktop.trayAddsRefused = c.refused;
+    for (const Event event : c.events) event(f.app);
+    EXPECT_EQ(f.fake.desktop.trayIcon, c.shown);
+    EXPECT_EQ(f.fake.desktop.trayLaterTries, c.laterTries);
+  }
+}
+
+TEST(TrayIcon, AnIconWhoseAddWasRefusedIsStillRemovedAtTheEnd) {
+  // The system may give up waiting for the task bar and put the icon there all the same.
+  TrayFixture f;
+  f.fake.desktop.trayAddsRefused = 1;
+  NotifyIcon(f.app, true);
+  NotifyIcon(f.app, false);
+  EXPECT_EQ(f.fake.desktop.trayRemovals, 1);
 }
 
 TEST(HotKey, RegisteringBringsTheWindowForwardUnlessDisabled) {

@@ -29,6 +29,8 @@ class StandInSystem final : public ISystem {
   bool IsCursorOverControl(ControlId) override { return false; }
   void CloseOtherWindows() override {}
   void EndProgram() override {}
+  void EndProgramNow() override {}
+  void RegisterForRestart() override {}
   bool CursorClientPosition(int&, int&) override { return false; }
   void EnableMainWindow(bool enabled) override { EnableWindow(window, enabled); }
   std::optional<ScreenPoint> CursorPosition() override { return std::nullopt; }

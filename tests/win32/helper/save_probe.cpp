@@ -1,6 +1,8 @@
 // What other programs do around a save, for the save failure script:
 //   save_probe.exe hold PATH    opens PATH for reading and writing without sharing it, writes
 //                               "held" to its output and keeps the file open until it is ended
+//   save_probe.exe scan PATH    the same, but shares reading and writing (not deleting), as a
+//                               virus scanner or the search indexer opens a fresh file
 //   save_probe.exe text TITLE   writes the texts of the message box titled TITLE, one a line
 //   save_probe.exe codepage -   writes the system's ANSI code page the save is made under
 // Ends with 1 when the file could not be opened or no such box is shown, 2 on bad arguments.
@@ -68,9 +70,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const std::wstring what = argv[1];
   const std::wstring argument = argv[2];
   LocalFree(argv);
-  if (what == L"hold") {
-    const HANDLE file = CreateFileW(argument.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (what == L"hold" || what == L"scan") {
+    const bool scan = what == L"scan";
+    const HANDLE file =
+        CreateFileW(argument.c_str(), scan ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
+                    scan ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
     Print(L"held");
     Sleep(INFINITE);
