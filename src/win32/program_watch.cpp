@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "run/program_menu_read.h"
+#include "run/shortcut_memory.h"
 #include "win32/com_scope.h"
 #include "win32/program_menu.h"
 #include "win32/wide.h"
@@ -37,11 +38,12 @@ void Post(ProgramWatch::Shared& shared, ProgramCatalogue catalogue) {
 
 // The first reading hands the window the programs' names as soon as they are found, then the
 // finished catalogue; a reading after a change, where the window has a finished one, only the
-// finished one.
-void ReadAndPost(ProgramWatch::Shared& shared, IProgramMenu& menu, bool first) {
+// finished one, reading again only the shortcuts written since the reading before (memory).
+void ReadAndPost(ProgramWatch::Shared& shared, IProgramMenu& menu, bool first,
+                 ShortcutMemory& memory) {
   const std::vector<FoundShortcut> found = FindShortcuts(menu, &shared.stop);
   if (first) Post(shared, CatalogueOfNames(found));
-  Post(shared, ReadShortcuts(menu, found, &shared.stop));
+  Post(shared, ReadShortcuts(menu, found, &shared.stop, &memory));
 }
 
 // Waits for the stop or a change; the change notice is armed again. False on the stop.
@@ -68,7 +70,8 @@ DWORD WINAPI WatchThread(void* parameter) {
     HANDLE change = FindFirstChangeNotificationW(Widen(folder).c_str(), TRUE, kChanges);
     if (change != INVALID_HANDLE_VALUE) handles.push_back(change);
   }
-  ReadAndPost(shared, menu, true);
+  ShortcutMemory memory;
+  ReadAndPost(shared, menu, true, memory);
   bool changed = false;
   while (WaitForChange(handles, INFINITE, changed)) {
     if (!changed) continue;
@@ -78,7 +81,7 @@ DWORD WINAPI WatchThread(void* parameter) {
       running = WaitForChange(handles, static_cast<DWORD>(until - now), changed);
     }
     if (!running) break;
-    ReadAndPost(shared, menu, false);
+    ReadAndPost(shared, menu, false, memory);
   }
   for (size_t i = 1; i < handles.size(); ++i) FindCloseChangeNotification(handles[i]);
   return 0;
