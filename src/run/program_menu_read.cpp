@@ -89,6 +89,7 @@ ProgramCatalogue ReadShortcuts(IProgramMenu& menu, const std::vector<FoundShortc
                                const std::atomic<bool>* stop, ShortcutMemory* memory) {
   ProgramCatalogue catalogue;
   ShortcutMemory next;
+  if (memory) next.Reserve(found);
   ShortcutTarget opens;
   for (const FoundShortcut& s : found) {
     if (Stopped(stop)) break;

@@ -518,8 +518,9 @@ TEST(RunBoxPrograms, AReadingAfterAChangeReadsOnlyWhatChanged) {
   };
   for (const auto& row : listed) EXPECT_EQ(f.Listed(row.typed), row.listed) << row.typed;
   ShortcutTarget opens;
-  EXPECT_FALSE(memory.Recall({c + "Office\\Word Safe.lnk", "", 0, 1, 1}, opens));
-  EXPECT_TRUE(memory.Recall({u + "Word.lnk", "", 0, 2, 1}, opens));
+  EXPECT_FALSE(memory.Recall({c + "Office\\Word Safe.lnk", "", c.size() - 1, 1, 1}, opens));
+  EXPECT_FALSE(memory.Recall({u + "Word.lnk", "", u.size() - 1, 1, 1}, opens));  // the old one
+  EXPECT_TRUE(memory.Recall({u + "Word.lnk", "", u.size() - 1, 2, 1}, opens));
   EXPECT_EQ(opens.target, "C:\\Office\\word2.exe");
 
   // A reading stopped half-way (the program closing) leaves the memory as it was.
