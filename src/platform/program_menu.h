@@ -2,6 +2,7 @@
 // The Start menu's programs as the disk holds them: its program folders, what each folder
 // holds, and what a shortcut opens. Read on a worker thread of its own, away from the window:
 // one object per thread.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,10 @@ namespace velmarin {
 struct ShortcutFile {
   std::string path;  // the shortcut file (".lnk")
   std::string name;  // the name the menu shows when its folder gives one (a localized one)
+  // When the file was last written and its size, as its folder lists it; 0 when the folder
+  // does not say (the shortcut is then read at every reading).
+  uint64_t written = 0;
+  uint64_t size = 0;
 };
 
 // What a shortcut opens.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/tool_tip_index.h"
+#include "run/shortcut_memory.h"
 
 namespace velmarin {
 
@@ -61,7 +62,7 @@ std::vector<FoundShortcut> FindShortcuts(IProgramMenu& menu, const std::atomic<b
       shortcuts.clear();
       menu.List(at.folder, folders, shortcuts);
       for (ShortcutFile& s : shortcuts) {
-        found.push_back({std::move(s.path), std::move(s.name), placeFrom});
+        found.push_back({std::move(s.path), std::move(s.name), placeFrom, s.written, s.size});
       }
       if (at.depth >= kDeepest) continue;
       // The first sub-folder is read first.
@@ -85,18 +86,26 @@ ProgramCatalogue CatalogueOfNames(const std::vector<FoundShortcut>& found) {
 }
 
 ProgramCatalogue ReadShortcuts(IProgramMenu& menu, const std::vector<FoundShortcut>& found,
-                               const std::atomic<bool>* stop) {
+                               const std::atomic<bool>* stop, ShortcutMemory* memory) {
   ProgramCatalogue catalogue;
+  ShortcutMemory next;
+  if (memory) next.Reserve(found);
   ShortcutTarget opens;
   for (const FoundShortcut& s : found) {
     if (Stopped(stop)) break;
     opens = {};
-    if (!menu.Describe(s.link, opens)) continue;
+    const bool recalled = memory && memory->Recall(s, opens);
+    if (!recalled && !menu.Describe(s.link, opens)) continue;
+    if (memory) next.Keep(s, opens);
     const std::string_view own = OwnName(s.link);
     catalogue.Add(s.name.empty() ? own : std::string_view(s.name), own, s.link, opens.target,
                   opens.args);
   }
   catalogue.Finish();
+  if (memory && !Stopped(stop)) {
+    next.Finish();
+    *memory = std::move(next);
+  }
   return catalogue;
 }
 

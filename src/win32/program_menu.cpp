@@ -124,6 +124,8 @@ bool ParseShortcut(const std::string& b, ShortcutTarget& info) {
       if (unit == 2) {
         std::wstring wide(count, L'\0');
         for (size_t i = 0; i < count; ++i) wide[i] = static_cast<wchar_t>(Le(b, at + 2 * i, 2));
+        // Some writers count the closing NUL; the arguments end there, as the shell reads them.
+        wide.resize(wcsnlen(wide.c_str(), wide.size()));
         info.args = Narrow(wide);
       } else {
         info.args = AnsiAt(b.substr(0, at + count) + '\0', at, at + count + 1);
@@ -184,7 +186,13 @@ void Win32ProgramMenu::List(const std::string& folder, std::vector<std::string>&
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       folders.push_back(Narrow(wide + L"\\" + name));
     } else if (EndsWithLnk(name)) {
-      shortcuts.push_back({Narrow(wide + L"\\" + name), {}});
+      // The listing gives each file's write time and size for nothing: a shortcut unchanged
+      // since the last reading is not read again.
+      ShortcutFile file{Narrow(wide + L"\\" + name), {}};
+      file.written = (static_cast<uint64_t>(found.ftLastWriteTime.dwHighDateTime) << 32) |
+                     found.ftLastWriteTime.dwLowDateTime;
+      file.size = (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+      shortcuts.push_back(std::move(file));
       names.push_back(name);
     } else if (Lower(name) == L"desktop.ini") {
       hasIni = true;

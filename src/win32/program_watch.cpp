@@ -5,6 +5,7 @@
 
 #include "run/app_catalogue.h"
 #include "run/program_menu_read.h"
+#include "run/shortcut_memory.h"
 #include "win32/apps_folder.h"
 #include "win32/com_scope.h"
 #include "win32/program_menu.h"
@@ -49,14 +50,16 @@ struct Apps {
 
 // The first reading hands the window the programs' names as soon as they are found, then the
 // finished catalogue with the apps; a reading after a change, where the window has a finished
-// one, only the finished one.
-void ReadAndPost(ProgramWatch::Shared& shared, IProgramMenu& menu, Apps& apps, bool first) {
+// one, only the finished one, reading again only the shortcuts written since the reading before
+// (memory).
+void ReadAndPost(ProgramWatch::Shared& shared, IProgramMenu& menu, Apps& apps, bool first,
+                 ShortcutMemory& memory) {
   const std::vector<FoundShortcut> found = FindShortcuts(menu, &shared.stop);
   if (first) Post(shared, CatalogueOfNames(found));
   // After the names: the first step stays as quick as it was.
   if (first || apps.wanted) apps.reading.Read(apps.folder, &shared.stop);
   apps.wanted = false;
-  Post(shared, WithApps(ReadShortcuts(menu, found, &shared.stop), apps.reading.Apps()));
+  Post(shared, WithApps(ReadShortcuts(menu, found, &shared.stop, &memory), apps.reading.Apps()));
 }
 
 // Handles waited for: the stop, the Run box's wish for the apps, then the change notices.
@@ -93,14 +96,15 @@ DWORD WINAPI WatchThread(void* parameter) {
     HANDLE change = FindFirstChangeNotificationW(Widen(folder).c_str(), TRUE, kChanges);
     if (change != INVALID_HANDLE_VALUE) handles.push_back(change);
   }
-  ReadAndPost(shared, menu, apps, true);
+  ShortcutMemory memory;
+  ReadAndPost(shared, menu, apps, true, memory);
   bool changed = false;
   while (WaitForChange(handles, INFINITE, changed, apps.wanted)) {
     if (!changed) {
       // The menu is read again only when the apps changed.
       const bool appsChanged = apps.wanted && apps.reading.Read(apps.folder, &shared.stop);
       apps.wanted = false;
-      if (appsChanged) ReadAndPost(shared, menu, apps, false);
+      if (appsChanged) ReadAndPost(shared, menu, apps, false, memory);
       continue;
     }
     const ULONGLONG until = GetTickCount64() + kGatherMs;
@@ -109,7 +113,7 @@ DWORD WINAPI WatchThread(void* parameter) {
       running = WaitForChange(handles, static_cast<DWORD>(until - now), changed, apps.wanted);
     }
     if (!running) break;
-    ReadAndPost(shared, menu, apps, false);
+    ReadAndPost(shared, menu, apps, false, memory);
   }
   for (size_t i = kAppsHandle + 1; i < handles.size(); ++i) FindCloseChangeNotification(handles[i]);
   return 0;

@@ -9,6 +9,7 @@
 #include "run/edit_position.h"
 #include "run/program_menu_read.h"
 #include "run/program_search.h"
+#include "run/shortcut_memory.h"
 
 namespace velmarin {
 namespace {
@@ -462,6 +463,71 @@ TEST(RunBoxPrograms, NamesAreSearchableBeforeTheShortcutsAreRead) {
   EXPECT_TRUE(FindShortcuts(f.menu, &stop).empty());
   EXPECT_EQ(ReadShortcuts(f.menu, found, &stop).size(), 0u);
   EXPECT_EQ(f.menu.described, 11);
+}
+
+// A reading after a change of the menu reads again only the shortcuts whose write time or size
+// changed since the reading before, and takes the others from what that one read.
+TEST(RunBoxPrograms, AReadingAfterAChangeReadsOnlyWhatChanged) {
+  MenuFixture f;
+  using L = std::vector<std::string>;
+  const std::string u = "C:\\Users\\me\\Programs\\";
+  const std::string c = "C:\\ProgramData\\Programs\\";
+  f.menu.shortcuts[u + "Unlisted.lnk"] = {"Unlisted", "C:\\u.exe", "", 0, 0};
+  ShortcutMemory memory;
+  const auto readAgain = [&](const std::atomic<bool>* stop = nullptr) {
+    f.menu.describedLinks.clear();
+    ProgramCatalogue read = ReadShortcuts(f.menu, FindShortcuts(f.menu), stop, &memory);
+    if (!stop) ProgramsRead(f.app, std::move(read));
+    return f.menu.describedLinks;
+  };
+  EXPECT_EQ(readAgain().size(), 12u);  // the first reading reads every shortcut
+  EXPECT_EQ(memory.size(), 10u);       // all but the broken one and the one without a date
+
+  f.menu.shortcuts[u + "Word.lnk"].written = 2;  // rewritten: it opens another program now
+  f.menu.shortcuts[u + "Word.lnk"].target = "C:\\Office\\word2.exe";
+  f.menu.shortcuts[c + "Accessories\\Calculator.lnk"].size = 2;
+  f.menu.shortcuts.erase(c + "Office\\Word Safe.lnk");
+  f.Link(c + "Accessories\\Camera.lnk", "カメラ", "C:\\Windows\\camera.exe");
+  const L again = readAgain();
+  const struct {
+    std::string link;
+    bool read;
+  } rows[] = {
+      {u + "Word.lnk", true},                          // another write time
+      {c + "Accessories\\Calculator.lnk", true},       // the same time, another size
+      {c + "Accessories\\Camera.lnk", true},           // new
+      {c + "Broken.lnk", true},                        // could not be read: tried again
+      {u + "Unlisted.lnk", true},                      // its folder gives no time or size
+      {c + "Accessories\\Notepad.lnk", false},         // unchanged
+      {u + "Tools\\Deep\\Nested\\Editor.lnk", false},  // unchanged, deep down
+      {c + "Office\\Word Safe.lnk", false},            // removed
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(std::count(again.begin(), again.end(), row.link), row.read ? 1 : 0) << row.link;
+  }
+  EXPECT_EQ(again.size(), 5u);
+  const struct {
+    const char* typed;
+    L listed;
+  } listed[] = {
+      {"w", {"Word", "Word"}},         // two programs now; the removed one is gone
+      {"kamera", {"カメラ"}},          // the new one
+      {"dentaku", {"電卓"}},           // read again, the same
+      {"me", {"memo pad", "メモ帳"}},  // taken from the reading before
+      {"edi", {"Editor"}},             // still known to be on a button
+  };
+  for (const auto& row : listed) EXPECT_EQ(f.Listed(row.typed), row.listed) << row.typed;
+  ShortcutTarget opens;
+  EXPECT_FALSE(memory.Recall({c + "Office\\Word Safe.lnk", "", c.size() - 1, 1, 1}, opens));
+  EXPECT_FALSE(memory.Recall({u + "Word.lnk", "", u.size() - 1, 1, 1}, opens));  // the old one
+  EXPECT_TRUE(memory.Recall({u + "Word.lnk", "", u.size() - 1, 2, 1}, opens));
+  EXPECT_EQ(opens.target, "C:\\Office\\word2.exe");
+
+  // A reading stopped half-way (the program closing) leaves the memory as it was.
+  std::atomic<bool> stop{true};
+  readAgain(&stop);
+  EXPECT_EQ(memory.size(), 10u);
+  EXPECT_EQ(readAgain(), (L{u + "Unlisted.lnk", c + "Broken.lnk"}));
 }
 
 TEST(RunBox, AToolTipWithSpacesIsLaunchedOnlyInQuotes) {
