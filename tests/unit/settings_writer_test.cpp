@@ -228,10 +228,8 @@ TEST(SettingsWriter, BackupOfTextTheReaderSkipped) {
     std::string file, lost;
   } skipped[] = {
       {original, "hand-edited.exe"},
-      {CrLf({"G=0", "P=early.exe", "MaxButton=2", "MaxDrawer=1", "P=a.exe"}) + "\r\n",
-       "early.exe"},
-      {CrLf({"MaxButton=2", "G=0", "P=a.exe", "M=early.txt", "MaxDrawer=1"}) + "\r\n",
-       "early.txt"},
+      {CrLf({"G=0", "P=early.exe", "MaxButton=2", "MaxDrawer=1", "P=a.exe"}) + "\r\n", "early.exe"},
+      {CrLf({"MaxButton=2", "G=0", "P=a.exe", "M=early.txt", "MaxDrawer=1"}) + "\r\n", "early.txt"},
       {CrLf({"MaxButton=1", "G=0", "P=gone.exe", "MaxPage=2", "G=0", "P=a.exe"}) + "\r\n",
        "gone.exe"},
       // A page begun again by a G= that is no number: its first button is overwritten.

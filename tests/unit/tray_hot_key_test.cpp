@@ -206,7 +206,9 @@ TEST(ComeForward, ShownAnewOnlyWhenAskingDidNotBringItForward) {
       {"a window manager says yes and leaves it behind", {true, true, true}, true},
       {"a window manager, already in front", {false, true, true}, false},
   };
-  for (const auto& row : rows) EXPECT_EQ(ShowAnewToComeForward(row.answer), row.showAnew) << row.what;
+  for (const auto& row : rows) {
+    EXPECT_EQ(ShowAnewToComeForward(row.answer), row.showAnew) << row.what;
+  }
 }
 
 }  // namespace

@@ -50,8 +50,8 @@ std::wstring DroppedFile(UINT index) {
 
 TEST(ShelfClipboard, CopyPutsBothBlocksAsLaidOut) {
   App app;
-  HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
-                               nullptr);
+  HWND owner =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   Win32Clipboard clipboard;
   clipboard.SetOwner(owner);
   Win32Text text;
