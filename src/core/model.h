@@ -129,7 +129,7 @@ struct RecordCursor {
   int32_t drawerSlot = 0;  // next drawer slot of the most recent button
   int32_t captions = 0;    // C= lines read so far; never reset
   // A record came before the limit that admits it (P= before MaxButton=, M= before MaxDrawer=,
-  // pages before MaxPage=) and was passed over.
+  // pages before MaxPage=) and was passed over, or a later P= took its slot.
   bool passedOver = false;
 };
 

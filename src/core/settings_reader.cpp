@@ -108,6 +108,9 @@ void StoreButton(App& app, const SettingsItemSteps& items, std::string_view valu
   Page* page = PageAt(m, c.page);
   if (page && c.buttons < kButtonSlots) {
     Button& b = page->Buttons[static_cast<size_t>(c.buttons)];
+    // A slot filled before (its page begun again by a G= that is no number, or named twice)
+    // loses that button here.
+    if (!b.Path.empty()) c.passedOver = true;
     b.Path.assign(value);
     if (items.pathParts) items.pathParts(app, b);
   }

@@ -12,27 +12,24 @@ namespace velmarin {
 
 class FakeClipboard : public IClipboard {
  public:
-  bool Clear() override {
+  bool Fill(const std::vector<ClipboardBlock>& blocks) override {
     if (heldByAnother) return false;
-    ++clears;
+    ++fills;
     fileList.reset();
     named.clear();
-    return true;
-  }
-  bool PutFileList(const std::string& block) override {
-    if (heldByAnother) return false;
-    fileList = block;
-    return true;
-  }
-  bool PutNamed(const std::string& formatName, const std::string& bytes) override {
-    if (heldByAnother) return false;
-    named[formatName] = bytes;
+    for (const ClipboardBlock& block : blocks) {
+      if (block.formatName.empty()) {
+        fileList = block.bytes;
+      } else {
+        named[block.formatName] = block.bytes;
+      }
+    }
     return true;
   }
 
   // Another program has the clipboard open: every call fails.
   bool heldByAnother = false;
-  int clears = 0;
+  int fills = 0;
   std::optional<std::string> fileList;
   std::map<std::string, std::string> named;
 };

@@ -1,18 +1,26 @@
 #pragma once
-// The clipboard as the shelf fills it for a file manager to paste: emptied, then given a file
-// list and further blocks under registered names. Each call opens and closes the clipboard.
+// The clipboard as the shelf fills it for a file manager to paste: emptied and given every block
+// of one cut or copy (the file list and the blocks beside it) in one go.
 #include <string>
+#include <vector>
 
 namespace velmarin {
+
+// One block for the clipboard: bytes under a format registered by name ("Preferred DropEffect"),
+// or, with no name, the file list block (its header and paths, as the shelf builds it) in the
+// file-drop format.
+struct ClipboardBlock {
+  std::string formatName;
+  std::string bytes;
+};
 
 class IClipboard {
  public:
   virtual ~IClipboard() = default;
-  virtual bool Clear() = 0;
-  // The file list block (its header and paths, as built by the shelf) in the file-drop format.
-  virtual bool PutFileList(const std::string& block) = 0;
-  // Bytes under a format registered by name ("Preferred DropEffect").
-  virtual bool PutNamed(const std::string& formatName, const std::string& bytes) = 0;
+  // Empties the clipboard and puts the blocks on it, all while it is open once, so that whoever
+  // watches the clipboard sees them together (no blocks: it is only emptied). False when the
+  // clipboard could not be had (another program holds it open) or refused a block.
+  virtual bool Fill(const std::vector<ClipboardBlock>& blocks) = 0;
 };
 
 }  // namespace velmarin

@@ -134,6 +134,11 @@ bool PressCell(App& app, ControlId id) {
   }
 }
 
+bool PressCellMadeOn(App& app, ControlId id, int32_t page) {
+  if (page != app.model.CurrentPage) return false;
+  return PressCell(app, id);
+}
+
 CellChanges CompareCells(const std::vector<CellAccess>& before,
                          const std::vector<CellAccess>& after) {
   CellChanges changes;

@@ -35,6 +35,9 @@ std::vector<CellAccess> AccessibleCells(const App& app);
 // turns the page, the shelf toggle, the mode cell and the close cell act). Nothing while a dialog
 // is open, as no click reaches the window then. False when nothing was done.
 bool PressCell(App& app, ControlId id);
+// A reader's press carried out after the reader's call returned, with the page it was made on:
+// when the page has turned since, the cell it meant is no longer there, and it does nothing.
+bool PressCellMadeOn(App& app, ControlId id, int32_t page);
 
 // What changed between two readings of the cells, by place in `after`: names, states, and
 // whether cells came or went (then the places themselves changed and a reader reads again).

@@ -110,18 +110,17 @@ int32_t AnsiByteLength(App& app, const std::string& text) {
 }
 
 void ClearClipboard(App& app) {
-  if (app.platform.clipboard) app.platform.clipboard->Clear();
+  if (app.platform.clipboard) app.platform.clipboard->Fill({});
 }
 
 bool CopyFilesToClipboard(App& app, const std::vector<std::string>& files, int32_t effect) {
   IClipboard* clipboard = app.platform.clipboard;
   if (!clipboard) return false;
-  if (!clipboard->Clear()) return false;
-  if (!clipboard->PutFileList(FileDropBlock(app, files))) return false;
   std::string bytes;
   PutLittleEndian(bytes, static_cast<uint32_t>(effect));
-  clipboard->PutNamed(kPreferredDropEffect, bytes);
-  return true;
+  // In one go: a clipboard history or a remote desktop that copied the list before its effect
+  // was there would take a cut for a copy.
+  return clipboard->Fill({{"", FileDropBlock(app, files)}, {kPreferredDropEffect, bytes}});
 }
 
 }  // namespace velmarin

@@ -22,8 +22,8 @@ std::string FileDropBlock(App& app, const std::vector<std::string>& files);
 int32_t AnsiByteLength(App& app, const std::string& text);
 
 void ClearClipboard(App& app);
-// Empties the clipboard, then puts the file list and the effect (1 copy, 2 move) on it. False
-// when the clipboard could not be had (another program holds it open) or refused the list.
+// Empties the clipboard and puts the file list and the effect (1 copy, 2 move) on it together.
+// False when the clipboard could not be had (another program holds it open) or refused them.
 bool CopyFilesToClipboard(App& app, const std::vector<std::string>& files, int32_t effect);
 
 }  // namespace velmarin

@@ -67,14 +67,10 @@ void OpenEntriesWithDropped(App& app, const std::vector<std::string>& files) {
 
 }  // namespace
 
+// The buttons as they are: a drag with both buttons, or with the middle one, is neither a left nor
+// a right drop, and the drop then adds and asks nothing.
 void Storage_OLEDragOver(App& app, int buttons) {
-  if (buttons & 2) {
-    app.form.ShelfDragButton = 2;
-  } else if (buttons & 1) {
-    app.form.ShelfDragButton = 1;
-  } else {
-    app.form.ShelfDragButton = static_cast<int16_t>(buttons);
-  }
+  app.form.ShelfDragButton = static_cast<int16_t>(buttons);
 }
 
 Menu StorageRDDMenu(App& app) {

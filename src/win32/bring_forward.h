@@ -4,10 +4,9 @@
 
 namespace velmarin::win32 {
 
-// Restores the window when it is an icon, otherwise, when another window is in front, shows it
-// anew, then makes it the foreground window. Under a window manager that owns stacking and the
-// keyboard (Wine on an X desktop) asking to be the foreground window changes nothing on the
-// screen, while a window that appears is brought to the front with the keyboard everywhere.
+// Restores the window when it is an icon and asks for it to be the foreground window; shows it
+// anew (hidden and shown, which puts a window in front with the keyboard everywhere) only when
+// that did not bring it forward (ShowAnewToComeForward).
 void BringForward(HWND hwnd);
 
 }  // namespace velmarin::win32

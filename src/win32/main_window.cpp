@@ -246,7 +246,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) return OnGetObject(wParam);
       break;
     case kMsgAccessPress:
-      PressCell(app_, DecodeCell(wParam));
+      PressCellMadeOn(app_, DecodeCell(wParam), static_cast<int32_t>(lParam));
       return 0;
     case kMsgAccessCheck:
       accessCheckPosted_ = false;

@@ -303,8 +303,9 @@ HRESULT RowAccessible::accDoDefaultAction(VARIANT child) {
   // A click does nothing while a dialog is open; neither does a press.
   if (DialogOpen(app_)) return E_FAIL;
   // Carried out after this call returns: the launch may ask a question or end the program.
-  return PostMessageW(window_->Handle(), kMsgAccessPress, EncodeCell(c.cell->id), 0) ? S_OK
-                                                                                     : E_FAIL;
+  const auto page = static_cast<LPARAM>(app_.model.CurrentPage);
+  return PostMessageW(window_->Handle(), kMsgAccessPress, EncodeCell(c.cell->id), page) ? S_OK
+                                                                                        : E_FAIL;
 }
 
 }  // namespace velmarin::win32

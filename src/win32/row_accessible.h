@@ -16,8 +16,9 @@ namespace velmarin::win32 {
 
 class MainWindow;
 
-// Posted to the main window by a reader's press on a cell: wParam is the cell
-// (EncodeCell); the press is carried out once the reader's call has returned.
+// Posted to the main window by a reader's press on a cell: wParam is the cell (EncodeCell),
+// lParam the page shown when the press was made; the press is carried out once the reader's call
+// has returned, and not at all when the page has turned in between.
 inline constexpr UINT kMsgAccessPress = WM_APP + 3;
 WPARAM EncodeCell(ControlId id);
 ControlId DecodeCell(WPARAM value);

@@ -33,10 +33,11 @@ struct Win32Platform {
     app.platform.dialogs = &dialogs;
   }
 
-  // The main window owns the boxes, the menus and the dialogs; while a dialog is open, the boxes
-  // and menus belong to the one in front.
+  // The main window owns the boxes, the menus, the dialogs and what goes on the clipboard; while
+  // a dialog is open, the boxes and menus belong to the one in front.
   void SetOwner(HWND main) {
     messageBox.SetOwner(main);
+    clipboard.SetOwner(main);
     shell.SetOwner(main);
     popupMenu.SetOwner(main);
     dialogs.SetOwner(main);

@@ -4,7 +4,9 @@
 # role and state, in screen order, then the Run box; a page turned by the reader's press on the
 # next-page cell, which renames the cells and lights the back arrow, with the events a reader
 # hears; the mode cell pressed into execute mode; a button cell pressed, which launches its
-# item; the Run box named where the keyboard lands, a name typed and Enter; nothing pressed
+# item; two presses made while the window is busy, a page turn and a button of the page it
+# leaves, of which the second does nothing (the button under it on the new page does not
+# launch); the Run box named where the keyboard lands, a name typed and Enter; nothing pressed
 # while a dialog is open; and the close cell pressed, which saves and quits.
 #   screen_reader_test.sh PATH/TO/velmarin.exe
 source "$(dirname "$0")/lib.sh"
@@ -15,15 +17,21 @@ probe=$(dirname "$launch")/access_probe.exe
 cp "$launch" "$dir/launch_probe.exe"
 cp "$probe" "$dir/access_probe.exe"
 
-# The sample's settings, with the launch probe in the first empty cell of the first page.
+# The sample's settings, with the launch probe in the first empty cell of the first page, and a
+# copy of it in the first empty cell of the second, under the first page's タスクマネージャ.
 folder="Z:${dir//\//\\}"
 e2e_settings "$e2e_root/resources/sample/velmarin.ini"
+cp "$launch" "$dir/stale_probe.exe"
 FOLDER=$folder python3 - "$dir/velmarin.ini" <<'EOF'
 import os, sys
 path = sys.argv[1]
 data = open(path, 'rb').read()
-probe = ('P=' + os.environ['FOLDER'] + '\\launch_probe.exe\r\nT=probe\r\n').encode('cp932')
-open(path, 'wb').write(data.replace(b'P=\r\n', probe, 1))
+def cell(exe, tip):
+    return ('P=' + os.environ['FOLDER'] + '\\' + exe + '\r\nT=' + tip + '\r\n').encode('cp932')
+first, rest = data.split(b'G=1\r\n', 1)
+first = first.replace(b'P=\r\n', cell('launch_probe.exe', 'probe'), 1)
+rest = rest.replace(b'P=\r\n', cell('stale_probe.exe', 'stale'), 1)
+open(path, 'wb').write(first + b'G=1\r\n' + rest)
 EOF
 
 access() { (cd "$dir" && "$VELMARIN_WINE" access_probe.exe "$@"); }
@@ -103,7 +111,7 @@ expect_row "the second page" <<'EOF'
 コントロールパネル|button|normal
 エクスプローラ|button|normal
 バージョン情報|button|normal
-空き|button|normal
+stale|button|normal
 空き|button|normal
 空き|button|normal
 空き|button|normal
@@ -133,6 +141,18 @@ press 戻る || e2e_fail "the back cell could not be pressed"
 log="$dir/launch_probe.exe.txt.log"
 press probe || e2e_fail "the probe's cell could not be pressed"
 e2e_wait_file "$log" 30 || e2e_fail "pressing the probe's cell launched nothing"
+
+# A page turn and a press on タスクマネージャ, both made before the busy window carried out
+# either: the turn shows the second page, and the press, made on the first, launches nothing,
+# not the probe that now lies under it.
+stale_log="$dir/stale_probe.exe.txt.log"
+access press2 次のページ タスクマネージャ "$dir/press2.txt" ||
+  e2e_fail "the two presses could not be made: $(cat "$dir/press2.txt" 2>/dev/null)"
+e2e_until bash -c "cd '$dir' && '$VELMARIN_WINE' access_probe.exe list list.txt && grep -q 'ツール' list.txt" ||
+  e2e_fail "the page did not turn"
+sleep 2
+[ ! -e "$stale_log" ] || e2e_fail "a press made on the first page launched the second page's button"
+press 戻る || e2e_fail "the back cell could not be pressed after the two presses"
 
 # The keyboard's way: in the Run box (named so for the reader), the first letters of a button's
 # name and Enter launch it.

@@ -122,6 +122,7 @@ TEST(CellAccess, PressActsAsAPlainClick) {
     bool acted;
     size_t launches;
     int32_t page;
+    int32_t madeOn = 0;  // the page shown when the reader pressed
   };
   const std::vector<Row> rows{
       {"a button launches its item", kCell0, false, true, 1, 0},
@@ -131,11 +132,13 @@ TEST(CellAccess, PressActsAsAPlainClick) {
       {"a cell beyond the shown buttons", {ControlKind::Picture1, 11}, false, false, 0, 0},
       {"a button while a dialog is open", kCell0, true, false, 0, 0},
       {"an arrow while a dialog is open", kNext, true, false, 0, 0},
+      {"a button pressed on a page turned since", kCell0, false, false, 0, 0, 1},
+      {"an arrow pressed on a page turned since", kNext, false, false, 0, 0, 1},
   };
   for (const Row& row : rows) {
     AccessTest f;
     f.fake.desktop.enabled = !row.dialogOpen;
-    EXPECT_EQ(PressCell(f.app, row.cell), row.acted) << row.what;
+    EXPECT_EQ(PressCellMadeOn(f.app, row.cell, row.madeOn), row.acted) << row.what;
     EXPECT_EQ(f.fake.shell.executions.size(), row.launches) << row.what;
     EXPECT_EQ(f.app.model.CurrentPage, row.page) << row.what;
   }

@@ -223,22 +223,34 @@ TEST(SettingsWriter, FailedSaveKeepsTheOldFile) {
 // gets no backup.
 TEST(SettingsWriter, BackupOfTextTheReaderSkipped) {
   const std::string original = IniWithLimits({"G=0", "P=a.exe"}) + "P=hand-edited.exe\r\n";
-  const std::string skipped[] = {
-      original,
-      CrLf({"G=0", "P=early.exe", "MaxButton=2", "MaxDrawer=1", "P=a.exe"}) + "\r\n",
-      CrLf({"MaxButton=2", "G=0", "P=a.exe", "M=early.txt", "MaxDrawer=1"}) + "\r\n",
-      CrLf({"MaxButton=1", "G=0", "P=gone.exe", "MaxPage=2", "G=0", "P=a.exe"}) + "\r\n",
+  // Each file, and the record its save no longer holds.
+  const struct {
+    std::string file, lost;
+  } skipped[] = {
+      {original, "hand-edited.exe"},
+      {CrLf({"G=0", "P=early.exe", "MaxButton=2", "MaxDrawer=1", "P=a.exe"}) + "\r\n", "early.exe"},
+      {CrLf({"MaxButton=2", "G=0", "P=a.exe", "M=early.txt", "MaxDrawer=1"}) + "\r\n", "early.txt"},
+      {CrLf({"MaxButton=1", "G=0", "P=gone.exe", "MaxPage=2", "G=0", "P=a.exe"}) + "\r\n",
+       "gone.exe"},
+      // A page begun again by a G= that is no number: its first button is overwritten.
+      {CrLf({"MaxPage=1", "MaxButton=2", "G=0", "P=gone.exe", "G=x", "P=a.exe"}) + "\r\n",
+       "gone.exe"},
+      // A MaxPage= that is no number still empties the table of the pages read so far.
+      {CrLf({"MaxPage=2", "MaxButton=1", "G=1", "P=gone.exe", "MaxPage=x", "G=0", "P=a.exe"}) +
+           "\r\n",
+       "gone.exe"},
   };
-  for (const std::string& file : skipped) {
+  for (const auto& row : skipped) {
     SettingsFixture f;
-    f.LoadAndStart(file);
-    ASSERT_TRUE(SaveSettings(f.app)) << file;
-    EXPECT_EQ(f.fake.files.Contents(kBakPath), file);
-    EXPECT_NE(f.Saved(), file);
+    f.LoadAndStart(row.file);
+    ASSERT_TRUE(SaveSettings(f.app)) << row.file;
+    EXPECT_EQ(f.fake.files.Contents(kBakPath), row.file);
+    EXPECT_EQ(f.Saved().find(row.lost), std::string::npos) << row.file;
+    EXPECT_NE(f.Saved().find("P=a.exe"), std::string::npos) << row.file;
     // Only once: the next save leaves the backup alone.
     f.fake.files.AddFile(kBakPath, "kept");
     ASSERT_TRUE(SaveSettings(f.app));
-    EXPECT_EQ(f.fake.files.Contents(kBakPath), "kept") << file;
+    EXPECT_EQ(f.fake.files.Contents(kBakPath), "kept") << row.file;
   }
 
   SettingsFixture clean;

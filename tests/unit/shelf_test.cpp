@@ -192,6 +192,18 @@ TEST(ShelfMenu, SendToListsShortcutsByNameNumberedAndSendsEachEntryQuoted) {
             (std::vector<std::string>{"C:\\Users\\me\\SendTo\\A.lnk | \"C:\\My Files\\a b.txt\"",
                                       "C:\\Users\\me\\SendTo\\A.lnk | C:\\c.txt"}));
   EXPECT_EQ(f.app.form.MenuResult, "");
+
+  // Above the limit it asks first, whether or not the shelf opens many entries at once.
+  f.fake.shell.executions.clear();
+  f.app.model.settings.MaxMultiExecute = 1;
+  f.app.model.settings.options.StorageMultiExecute = false;
+  f.fake.messageBox.shown.clear();
+  f.fake.messageBox.Script(MbResult::Cancel);
+  f.fake.popupMenu.Script("SendTo");
+  f.Click("C:\\c.txt", 0, MouseButton::Right);
+  ASSERT_EQ(f.fake.messageBox.shown.size(), 1u);
+  EXPECT_EQ(f.fake.messageBox.shown[0].text, "これら 2 個のファイルを開きますか？");
+  EXPECT_TRUE(f.fake.shell.executions.empty());
 }
 
 TEST(ShelfCommands, ExecuteAsksAboveTheLimitOnlyWithMultiExecute) {
@@ -445,6 +457,12 @@ TEST(ShelfDrop, LeftDropAddsRightDropAsks) {
   EXPECT_FALSE(menu[2].enabled);
   EXPECT_EQ(f.shelf.Count(), 3);
 
+  // Both buttons held: neither a left nor a right drop; nothing is added and nothing asked.
+  f.fake.popupMenu.shown.clear();
+  OnControlDrag(f.app, DropOnShelf({"C:\\4"}, kDragLeftButton | kDragRightButton));
+  EXPECT_TRUE(f.fake.popupMenu.shown.empty());
+  EXPECT_EQ(f.shelf.Count(), 3);
+
   f.shelf.entries[1].selected = true;
   f.shelf.focused = 1;
   f.shelf.toolTip = "";
@@ -494,6 +512,14 @@ TEST(ShelfDrop, OpenWithQuotesPathsWithSpacesAndAsksAboveTheLimit) {
   EXPECT_EQ(f.Launched(),
             (std::vector<std::string>{"C:\\View er\\v.exe | C:\\Tools\\ed.exe",
                                       "C:\\View er\\v.exe | \"C:\\My Docs\\a.txt\""}));
+
+  // One at a time, with an internal name focused: nothing starts.
+  f.fake.shell.executions.clear();
+  f.app.model.settings.options.StorageMultiExecute = false;
+  f.shelf.focused = 1;
+  f.fake.popupMenu.Script("SExecute");
+  OnControlDrag(f.app, DropOnShelf({"C:\\View er\\v.exe"}, 2));
+  EXPECT_TRUE(f.fake.shell.executions.empty());
 }
 
 TEST(ShelfDrop, AltPressDragsOutOnlyExistingFilesOnceTheMouseMoves) {

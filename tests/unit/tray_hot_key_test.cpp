@@ -2,6 +2,7 @@
 
 #include "dialogs/settings_dialog.h"
 #include "launch_test_support.h"
+#include "shell/come_forward.h"
 #include "shell/hot_key.h"
 #include "shell/main_form.h"
 #include "shell/tray_menu.h"
@@ -234,6 +235,26 @@ TEST(HotKey, ARefusedOrBareKeyIsNotRegisteredButKept) {
     EXPECT_EQ(f.app.model.settings.HotKeyFlg, c.modifiers);
     EXPECT_EQ(f.app.model.settings.HotKeyKey, c.key);
     EXPECT_TRUE(f.fake.messageBox.shown.empty());
+  }
+}
+
+// The hot key or the tray icon brings the window forward without a flicker wherever asking is
+// enough; it is shown anew only when the request did not put it in front.
+TEST(ComeForward, ShownAnewOnlyWhenAskingDidNotBringItForward) {
+  const struct {
+    const char* what;
+    ForegroundAnswer answer;
+    bool showAnew;
+  } rows[] = {
+      {"granted from behind (Windows, the hot key or the tray)", {true, true, false}, false},
+      {"already in front", {false, true, false}, false},
+      {"refused (another program holds the foreground)", {true, false, false}, true},
+      {"refused while in front", {false, false, false}, true},
+      {"a window manager says yes and leaves it behind", {true, true, true}, true},
+      {"a window manager, already in front", {false, true, true}, false},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ShowAnewToComeForward(row.answer), row.showAnew) << row.what;
   }
 }
 

@@ -50,7 +50,10 @@ std::wstring DroppedFile(UINT index) {
 
 TEST(ShelfClipboard, CopyPutsBothBlocksAsLaidOut) {
   App app;
+  HWND owner =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   Win32Clipboard clipboard;
+  clipboard.SetOwner(owner);
   Win32Text text;
   app.platform.clipboard = &clipboard;
   app.platform.text = &text;
@@ -86,6 +89,7 @@ TEST(ShelfClipboard, CopyPutsBothBlocksAsLaidOut) {
   release = true;
   holder.join();
   EXPECT_EQ(DroppedFile(0), L"E:\\\u00e9t\u00e9");
+  DestroyWindow(owner);
 }
 
 TEST(ShelfShortcut, ShellLinkWritesAShortcutToTheTarget) {

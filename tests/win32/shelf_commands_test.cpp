@@ -15,6 +15,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "launch/shelf_register.h"
@@ -39,6 +40,7 @@ struct ShelfApp {
   Win32ShelfList shelf{parent, 101};
   ShelfApp() {
     platform.Wire(app);
+    platform.clipboard.SetOwner(parent);
     app.platform.shelf = &shelf;
     app.model.StorageIsOpen = true;
     app.model.settings.MaxMultiExecute = 4;
@@ -112,10 +114,62 @@ Pasted PasteInAnotherProcess(const TempFolder& folder) {
 
 const std::string kHeader = "\x14\0\0\0"s + std::string(16, '\0');
 
+// Listens to the clipboard as a clipboard history does: each update it hears of, with the
+// formats the clipboard held by then ("list", "effect").
+class ClipboardWatch {
+ public:
+  ClipboardWatch() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"velmarinClipboardWatch";
+    RegisterClassW(&wc);
+    window_ = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              wc.hInstance, nullptr);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    listening_ = window_ && AddClipboardFormatListener(window_);
+  }
+  ~ClipboardWatch() {
+    if (listening_) RemoveClipboardFormatListener(window_);
+    if (window_) DestroyWindow(window_);
+  }
+  bool Listening() const { return listening_; }
+  // The updates heard since the last call, after letting them arrive for a moment.
+  std::vector<std::string> Updates() {
+    for (int i = 0; i < 30; ++i) {
+      MSG msg;
+      while (PeekMessageW(&msg, window_, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+      Sleep(10);
+    }
+    return std::exchange(updates_, {});
+  }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<ClipboardWatch*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == WM_CLIPBOARDUPDATE && self) {
+      std::string formats;
+      if (IsClipboardFormatAvailable(CF_HDROP)) formats += "list";
+      if (IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Preferred DropEffect"))) {
+        formats += formats.empty() ? "effect" : " effect";
+      }
+      self->updates_.push_back(formats);
+      return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+  }
+  HWND window_ = nullptr;
+  bool listening_ = false;
+  std::vector<std::string> updates_;
+};
+
 TEST(ShelfCommands, CopyAndCutReachAnotherProgram) {
   ShelfApp s;
   TempFolder folder;
   ASSERT_TRUE(folder.ok());
+  ClipboardWatch watch;
+  ASSERT_TRUE(watch.Listening());
+  const std::vector<std::string> oneUpdateWithBoth{"list effect"};
 
   // Two four-character paths: the header, the later one first, the closing and spare zeros.
   CopyFilesToClipboard(s.app, {"E:\\a", "E:\\b"}, kDropEffectCopy);
@@ -133,7 +187,9 @@ TEST(ShelfCommands, CopyAndCutReachAnotherProgram) {
   s.Select(gone);
   s.Select(two);
 
+  watch.Updates();
   RunShelfCommand(s.app, "Copy", 0);
+  EXPECT_EQ(watch.Updates(), oneUpdateWithBoth) << "a clipboard history sees the copy once, whole";
   pasted = PasteInAnotherProcess(folder);
   ASSERT_TRUE(pasted.fileList && pasted.effect);
   EXPECT_EQ(*pasted.fileList, kHeader + two + '\0' + one + '\0' + '\0' + '\0')
@@ -142,6 +198,7 @@ TEST(ShelfCommands, CopyAndCutReachAnotherProgram) {
   EXPECT_EQ(s.shelf.Count(), 3) << "a copy keeps the entries";
 
   RunShelfCommand(s.app, "Cut", 0);
+  EXPECT_EQ(watch.Updates(), oneUpdateWithBoth) << "and the cut with its effect";
   pasted = PasteInAnotherProcess(folder);
   ASSERT_TRUE(pasted.fileList && pasted.effect);
   EXPECT_EQ(*pasted.fileList, kHeader + two + '\0' + one + '\0' + '\0' + '\0');

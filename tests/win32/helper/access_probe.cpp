@@ -7,6 +7,10 @@
 //                                    "pressed HRESULT" and lines "name ID", "state ID", "reorder"
 //   access_probe.exe focus OUT       the object of the window that has the program's keyboard,
 //                                    as one line of `list`
+//   access_probe.exe press2 FIRST SECOND OUT
+//                                    two presses made while the window is busy (its thread held
+//                                    still for a moment), FIRST and then SECOND, both before the
+//                                    window has carried out either: "pressed HRESULT HRESULT"
 // Ends with 0 when the window's object was read (and the child pressed), 1 otherwise.
 #include <oleacc.h>
 #include <windows.h>
@@ -156,6 +160,97 @@ int ReadFocus(HWND window, const wchar_t* path) {
   return Write(path, line) ? 0 : 1;
 }
 
+// The child id of the first simple element named `name`, 0 when there is none.
+LONG ChildNamed(IAccessible* client, const std::string& name) {
+  LONG count = 0;
+  client->get_accChildCount(&count);
+  std::vector<VARIANT> children(static_cast<size_t>(count > 0 ? count : 0));
+  LONG got = 0;
+  if (count > 0) AccessibleChildren(client, 0, count, children.data(), &got);
+  LONG found = 0;
+  for (LONG k = 0; k < got; ++k) {
+    VARIANT& v = children[static_cast<size_t>(k)];
+    if (!found && v.vt == VT_I4 && Text(client, v.lVal, &IAccessible::get_accName) == name) {
+      found = v.lVal;
+    }
+    VariantClear(&v);
+  }
+  return found;
+}
+
+// One press from a thread of its own, with an object of its own, made when `go` is set.
+struct PressJob {
+  HWND window = nullptr;
+  LONG id = 0;
+  HANDLE ready = nullptr;
+  HANDLE go = nullptr;
+  HRESULT hr = E_FAIL;
+};
+
+DWORD WINAPI PressOnGo(void* param) {
+  auto* job = static_cast<PressJob*>(param);
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IAccessible* client = nullptr;
+  const bool have =
+      SUCCEEDED(AccessibleObjectFromWindow(job->window, static_cast<DWORD>(OBJID_CLIENT),
+                                           kIidAccessible, reinterpret_cast<void**>(&client))) &&
+      client;
+  SetEvent(job->ready);
+  if (have) {
+    WaitForSingleObject(job->go, 10000);
+    VARIANT child;
+    VariantInit(&child);
+    child.vt = VT_I4;
+    child.lVal = job->id;
+    job->hr = client->accDoDefaultAction(child);
+    client->Release();
+  }
+  CoUninitialize();
+  return 0;
+}
+
+// Two presses that reach the window while its thread is held still, as when it is busy: both
+// are asked for before it carries out the first.
+int PressTwoWhileBusy(HWND window, IAccessible* client, const std::string& first,
+                      const std::string& second, const wchar_t* path) {
+  PressJob jobs[2];
+  jobs[0].id = ChildNamed(client, first);
+  jobs[1].id = ChildNamed(client, second);
+  if (!jobs[0].id || !jobs[1].id) return 1;
+  DWORD pid = 0;
+  const DWORD tid = GetWindowThreadProcessId(window, &pid);
+  HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, tid);
+  if (!thread) return 1;
+  HANDLE workers[2] = {};
+  for (int k = 0; k < 2; ++k) {
+    jobs[k].window = window;
+    jobs[k].ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    jobs[k].go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    workers[k] = CreateThread(nullptr, 0, PressOnGo, &jobs[k], 0, nullptr);
+    if (workers[k]) WaitForSingleObject(jobs[k].ready, 10000);
+  }
+  SuspendThread(thread);
+  SetEvent(jobs[0].go);
+  Sleep(500);
+  SetEvent(jobs[1].go);
+  Sleep(500);
+  ResumeThread(thread);
+  for (HANDLE worker : workers) {
+    if (!worker) continue;
+    WaitForSingleObject(worker, 10000);
+    CloseHandle(worker);
+  }
+  for (PressJob& job : jobs) {
+    CloseHandle(job.ready);
+    CloseHandle(job.go);
+  }
+  CloseHandle(thread);
+  char line[64];
+  std::snprintf(line, sizeof line, "pressed 0x%08lx 0x%08lx\n",
+                static_cast<unsigned long>(jobs[0].hr), static_cast<unsigned long>(jobs[1].hr));
+  return Write(path, line) && SUCCEEDED(jobs[0].hr) && SUCCEEDED(jobs[1].hr) ? 0 : 1;
+}
+
 int Run(int argc, wchar_t** argv) {
   if (argc < 3) return 1;
   const std::wstring mode = argv[1];
@@ -167,6 +262,12 @@ int Run(int argc, wchar_t** argv) {
                                         reinterpret_cast<void**>(&client))) ||
       !client) {
     return 1;
+  }
+  if (mode == L"press2") {
+    const int code =
+        argc > 4 ? PressTwoWhileBusy(window, client, Utf8(argv[2]), Utf8(argv[3]), argv[4]) : 1;
+    client->Release();
+    return code;
   }
   LONG count = 0;
   client->get_accChildCount(&count);
