@@ -90,15 +90,17 @@ void TitleBar_MouseMove(App& app, int) {
   // A move message where the mouse did not move is no drag yet.
   if (!cursor || *cursor == title.grab) return;
   title.moved = true;
-  const int tppX = TwipsPerPixelX(app);
-  const int tppY = TwipsPerPixelY(app);
+  // The window goes as far as the mouse went, in the screen's pixels, whatever monitor it
+  // crosses; the place in twips follows at the session's one scale.
+  const DesktopUnits desktop = Desktop(app);
+  const int dx = cursor->x - title.grab.x;
+  const int dy = cursor->y - title.grab.y;
   Model& m = app.model;
-  m.WindowLeft = title.grabLeft + static_cast<float>((cursor->x - title.grab.x) * tppX);
-  m.WindowTop = title.grabTop + static_cast<float>((cursor->y - title.grab.y) * tppY);
+  m.WindowLeft = title.grabLeft + static_cast<float>(dx * desktop.TwipsPerPixel());
+  m.WindowTop = title.grabTop + static_cast<float>(dy * desktop.TwipsPerPixel());
   m.hasWindowLeft = true;
   m.hasWindowTop = true;
-  sys->MoveMainWindowTo(static_cast<int>(m.WindowLeft) / tppX,
-                        static_cast<int>(m.WindowTop) / tppY);
+  sys->MoveMainWindowTo(desktop.Pixels(title.grabLeft) + dx, desktop.Pixels(title.grabTop) + dy);
 }
 
 void TitleBar_MouseUp(App& app, int index, MouseButton button) {

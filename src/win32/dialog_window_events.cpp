@@ -62,6 +62,9 @@ LRESULT DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case kFocusMoved:
       FollowFocus();
       return 0;
@@ -158,8 +161,11 @@ void DialogWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   }
   bool shared = false;
   if (HICON icon = PreviewIcon(c, shared)) {
-    DrawIconEx(item.hDC, rect.left + (rect.right - rect.left - 32) / 2,
-               rect.top + (rect.bottom - rect.top - 32) / 2, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    // The icon's room grows with the monitor's DPI.
+    const int size = scale_.ToScreen(32);
+    DrawIconEx(item.hDC, rect.left + (rect.right - rect.left - size) / 2,
+               rect.top + (rect.bottom - rect.top - size) / 2, icon, size, size, 0, nullptr,
+               DI_NORMAL);
     if (!shared) DestroyIcon(icon);
   }
 }
