@@ -40,6 +40,15 @@ class DesktopUnits {
     return static_cast<float>(twips);
   }
 
+  // A place in twips moved by whole pixels: the same twips further on (a hand-written place keeps
+  // where it lies inside its pixel), unless that misses the pixel it is moved to, as it can where
+  // a pixel is no whole number of twips; then that pixel's own twips.
+  float MovedBy(float twips, int pixels) const {
+    const int target = Pixels(twips) + pixels;
+    const auto moved = static_cast<float>(twips + pixels * TwipsPerPixel());
+    return Pixels(moved) == target ? moved : Twips(target);
+  }
+
   friend bool operator==(const DesktopUnits&, const DesktopUnits&) = default;
 
  private:

@@ -214,9 +214,7 @@ void MainWindowMoved(App& app, int left, int top) {
 
 void ShapeAgain(App& app, int left, int top) {
   Model& m = app.model;
-  Guarded([&] {
-    MainWindowMoved(app, left, top);
-  });
+  Guarded([&] { MainWindowMoved(app, left, top); });
   PlaceEverything(app);
   Guarded([&] {
     if (!m.StorageIsOpen && app.platform.system) {

@@ -93,14 +93,12 @@ void TitleBar_MouseMove(App& app, int) {
   // The window goes as far as the mouse went, in the screen's pixels, whatever monitor it
   // crosses; the place in twips follows at the session's one scale.
   const DesktopUnits desktop = Desktop(app);
-  const int dx = cursor->x - title.grab.x;
-  const int dy = cursor->y - title.grab.y;
   Model& m = app.model;
-  m.WindowLeft = title.grabLeft + static_cast<float>(dx * desktop.TwipsPerPixel());
-  m.WindowTop = title.grabTop + static_cast<float>(dy * desktop.TwipsPerPixel());
+  m.WindowLeft = desktop.MovedBy(title.grabLeft, cursor->x - title.grab.x);
+  m.WindowTop = desktop.MovedBy(title.grabTop, cursor->y - title.grab.y);
   m.hasWindowLeft = true;
   m.hasWindowTop = true;
-  sys->MoveMainWindowTo(desktop.Pixels(title.grabLeft) + dx, desktop.Pixels(title.grabTop) + dy);
+  sys->MoveMainWindowTo(desktop.Pixels(m.WindowLeft), desktop.Pixels(m.WindowTop));
 }
 
 void TitleBar_MouseUp(App& app, int index, MouseButton button) {

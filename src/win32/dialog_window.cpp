@@ -112,8 +112,8 @@ void DialogWindow::TakeDpi(int dpi) {
 }
 
 void DialogWindow::SizeWindow(int left, int top) {
-  const PixelRect client = scale_.ToScreen(PixelRect{0, 0, dialog_.Form().rect.width,
-                                                     dialog_.Form().rect.height});
+  const PixelRect client =
+      scale_.ToScreen(PixelRect{0, 0, dialog_.Form().rect.width, dialog_.Form().rect.height});
   RECT outer{0, 0, client.width, client.height};
   AdjustRectForDpi(outer, kStyle, kExStyle, scale_.Dpi());
   SetWindowPos(hwnd_, nullptr, left, top, outer.right - outer.left, outer.bottom - outer.top,

@@ -98,11 +98,10 @@ void MainWindow::LoadWindowIcons() {
   const int sizes[2][2] = {{MetricForDpi(SM_CXICON, dpi), MetricForDpi(SM_CYICON, dpi)},
                            {MetricForDpi(SM_CXSMICON, dpi), MetricForDpi(SM_CYSMICON, dpi)}};
   for (int k = 0; k < 2; ++k) {
-    auto icon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
-                                              sizes[k][0], sizes[k][1], 0));
+    auto icon = static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON, sizes[k][0], sizes[k][1], 0));
     if (!icon) continue;  // the one it has stays
-    SendMessageW(hwnd_, WM_SETICON, k == 0 ? ICON_BIG : ICON_SMALL,
-                 reinterpret_cast<LPARAM>(icon));
+    SendMessageW(hwnd_, WM_SETICON, k == 0 ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     if (icons_[k]) ::DestroyIcon(icons_[k]);
     icons_[k] = icon;
   }

@@ -71,9 +71,8 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   // moves stays at the corner it was given, so a place kept in the settings comes back to the
   // pixel on any monitor.
   const POINT corner = movingTo_.value_or(POINT{suggested.left, suggested.top});
-  PlaceWindow({corner.x, corner.y, suggested.right - suggested.left,
-               suggested.bottom - suggested.top},
-              0);
+  PlaceWindow(
+      {corner.x, corner.y, suggested.right - suggested.left, suggested.bottom - suggested.top}, 0);
   ShapeAgain(app_, corner.x, corner.y);
 }
 

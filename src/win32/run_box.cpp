@@ -92,8 +92,7 @@ void RunBox::SetDpi(int dpi) {
   HFONT font = nullptr;
   LOGFONTW logFont{};
   const int systemDpi = SystemDpi();
-  if (dpi != systemDpi &&
-      GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont)) {
+  if (dpi != systemDpi && GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont)) {
     logFont.lfHeight = MulDiv(logFont.lfHeight, dpi, systemDpi);
     font = CreateFontIndirectW(&logFont);
     if (!font) return;  // the font it has stays

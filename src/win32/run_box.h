@@ -96,8 +96,8 @@ class RunBox {
   std::optional<COLORREF> backColor_;
   App* app_ = nullptr;
   bool settingText_ = false;
-  int dpi_ = 0;            // the monitor's; 0 until the window tells it
-  HFONT font_ = nullptr;   // the interface font made for dpi_; nullptr: the system's own
+  int dpi_ = 0;           // the monitor's; 0 until the window tells it
+  HFONT font_ = nullptr;  // the interface font made for dpi_; nullptr: the system's own
   friend class RunBoxList;
 };
 

@@ -1,8 +1,8 @@
 #include "win32/win32_desktop.h"
 
+#include "core/dpi_scale.h"
 #include "shell/hot_key.h"
 #include "shell/tray_menu.h"
-#include "core/dpi_scale.h"
 #include "win32/bring_forward.h"
 #include "win32/window_dpi.h"
 

@@ -51,8 +51,8 @@ bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi) {
   using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
   static const auto forDpi = User32<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
   metrics.cbSize = sizeof(metrics);
-  if (forDpi &&
-      forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(Valid(dpi)))) {
+  if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0,
+                       static_cast<UINT>(Valid(dpi)))) {
     return true;
   }
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return false;

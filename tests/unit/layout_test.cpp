@@ -250,14 +250,14 @@ TEST(Shape, APlaceKeptOnAMonitorOfAnyDpiComesBackToThePixel) {
       {0, 0, 1920, 1040}, {1920, 0, 2880, 1580}, {-3840, -500, 3840, 2120}};
   struct Row {
     int systemDpi;
-    int left, top;        // where the window was left, screen pixels
-    const char* x;        // what the file keeps, twips
+    int left, top;  // where the window was left, screen pixels
+    const char* x;  // what the file keeps, twips
     const char* y;
   } rows[] = {
       // Signed in with the 96 DPI monitor primary: 15 twips a pixel on every monitor.
-      {96, 100, 200, "X=1500", "Y=3000"},        // on the primary monitor
-      {96, 2500, 300, "X=37500", "Y=4500"},      // on the 150 % one, not a third of the way off
-      {96, -1001, -3, "X=-15015", "Y=-45"},      // on the 200 % one, left of and above the primary
+      {96, 100, 200, "X=1500", "Y=3000"},    // on the primary monitor
+      {96, 2500, 300, "X=37500", "Y=4500"},  // on the 150 % one, not a third of the way off
+      {96, -1001, -3, "X=-15015", "Y=-45"},  // on the 200 % one, left of and above the primary
       // Signed in at 150 %: 10 twips a pixel.
       {144, 100, 200, "X=1000", "Y=2000"},
       {144, 2500, 301, "X=25000", "Y=3010"},
@@ -278,7 +278,8 @@ TEST(Shape, APlaceKeptOnAMonitorOfAnyDpiComesBackToThePixel) {
     Shape(before.app, true);
     MainWindowMoved(before.app, row.left, row.top);  // the user left the window there
     ASSERT_TRUE(SaveSettings(before.app));
-    EXPECT_NE(before.Saved().find(std::string(row.x) + "\r\n"), std::string::npos) << before.Saved();
+    EXPECT_NE(before.Saved().find(std::string(row.x) + "\r\n"), std::string::npos)
+        << before.Saved();
     EXPECT_NE(before.Saved().find(std::string(row.y) + "\r\n"), std::string::npos);
 
     SettingsFixture after;

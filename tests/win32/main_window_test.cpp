@@ -324,8 +324,8 @@ TEST(MainWindow, AMoveOfTheProgramsOwnKeepsItsCornerOnAMonitorOfAnotherDpi) {
   w.app.form.BorderWidth = 1;
   ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
   w.system.ShowMainWindow(true);
-  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &SendDpiChangeAfterMove, nullptr,
-                                 GetCurrentThreadId());
+  HHOOK hook =
+      SetWindowsHookExW(WH_CALLWNDPROCRET, &SendDpiChangeAfterMove, nullptr, GetCurrentThreadId());
   ASSERT_NE(hook, nullptr);
   g_dpiSuggested = RECT{1000, 10, 1000 + 892, 10 + 112};
   g_dpiWindow = w.window.Handle();
