@@ -46,14 +46,20 @@ bool DialogWindow::Create() {
   InitCommonControlsEx(&classes);
   const DialogForm& form = dialog_.Form();
   // The corner is a place on the desktop, in the screen's pixels; the size is the form's, made
-  // for the monitor the dialog stands on, which is known once the window is there.
+  // for the monitor the dialog stands on: first as the owner's monitor would have it, then, once
+  // the window is there, for its own monitor.
+  TakeDpi(WindowDpi(owner_));
+  const RECT outer = OuterRect();
   hwnd_ = CreateWindowExW(kExStyle, kClassName, Widen(form.caption).c_str(), kStyle, form.rect.left,
-                          form.rect.top, 0, 0, owner_, nullptr, instance, nullptr);
+                          form.rect.top, outer.right - outer.left, outer.bottom - outer.top, owner_,
+                          nullptr, instance, nullptr);
   if (!hwnd_) return false;
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
-  TakeDpi(WindowDpi(hwnd_));
-  SizeWindow(form.rect.left, form.rect.top);
+  if (const int dpi = WindowDpi(hwnd_); dpi != scale_.Dpi()) {
+    TakeDpi(dpi);
+    SizeWindow(form.rect.left, form.rect.top);
+  }
   toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
                               nullptr, instance, nullptr);
@@ -111,11 +117,16 @@ void DialogWindow::TakeDpi(int dpi) {
   font_ = font;
 }
 
-void DialogWindow::SizeWindow(int left, int top) {
-  const PixelRect client =
-      scale_.ToScreen(PixelRect{0, 0, dialog_.Form().rect.width, dialog_.Form().rect.height});
+RECT DialogWindow::OuterRect() const {
+  const DialogForm& form = dialog_.Form();
+  const PixelRect client = scale_.ToScreen(PixelRect{0, 0, form.rect.width, form.rect.height});
   RECT outer{0, 0, client.width, client.height};
   AdjustRectForDpi(outer, kStyle, kExStyle, scale_.Dpi());
+  return outer;
+}
+
+void DialogWindow::SizeWindow(int left, int top) {
+  const RECT outer = OuterRect();
   SetWindowPos(hwnd_, nullptr, left, top, outer.right - outer.left, outer.bottom - outer.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -44,6 +44,7 @@ class DialogWindow {
   // controls there are); the window's size for the form, its frame as this monitor draws it.
   void TakeDpi(int dpi);
   void SizeWindow(int left, int top);
+  RECT OuterRect() const;  // the window's size for the form at this DPI, from (0, 0)
   // The dialog came onto a monitor of another DPI: everything at the new size.
   void OnDpiChanged(int dpi, const RECT& suggested);
   void AddToolTip(HWND control, const std::string& text);
