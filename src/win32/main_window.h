@@ -83,6 +83,8 @@ class MainWindow : public IControls {
   void MoveTo(const PixelRect& outer);
   // Makes a waiting move now, for whoever reads the window's place or size.
   void ApplyPendingMove();
+  // Shows or hides the window; showing makes a waiting move with it.
+  void Show(bool visible);
   // Moves the window's outer corner to (left, top), screen pixels, keeping its size.
   void MoveCornerTo(int left, int top);
 

@@ -45,6 +45,18 @@ void MainWindow::ApplyPendingMove() {
   PlaceWindow(outer, 0);
 }
 
+void MainWindow::Show(bool visible) {
+  if (!hwnd_) return;
+  // Showing takes a waiting move along (OnWindowPosChanging): a move of the program's, whose
+  // corner stays where it was given should the window come onto a monitor of another DPI.
+  const std::optional<POINT> outerMove = movingTo_;
+  if (visible && pendingMove_) movingTo_ = POINT{pendingMove_->left, pendingMove_->top};
+  ShowWindow(hwnd_, visible ? SW_SHOWNORMAL : SW_HIDE);
+  movingTo_ = outerMove;
+  // Should the system not have asked, the move comes now.
+  if (visible) ApplyPendingMove();
+}
+
 void MainWindow::MoveCornerTo(int left, int top) {
   if (hwnd_) PlaceWindow({left, top, 0, 0}, SWP_NOSIZE);
 }

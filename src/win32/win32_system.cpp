@@ -51,9 +51,7 @@ int Win32System::ClientWidth() {
 }
 
 void Win32System::ShowMainWindow(bool visible) {
-  // Showing takes a waiting move along; should the system not have asked, the move comes now.
-  ShowWindow(window_.Handle(), visible ? SW_SHOWNORMAL : SW_HIDE);
-  if (visible) window_.ApplyPendingMove();
+  window_.Show(visible);
 }
 
 void Win32System::MoveMainWindow(const PixelRect& outer) { window_.MoveTo(outer); }

@@ -318,27 +318,37 @@ LRESULT CALLBACK SendDpiChangeAfterMove(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 TEST(MainWindow, AMoveOfTheProgramsOwnKeepsItsCornerOnAMonitorOfAnotherDpi) {
-  Window w;
-  w.app.model.settings.MaxButton = 10;
-  ClampLimits(w.app.model);
-  w.app.form.BorderWidth = 1;
-  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
-  w.system.ShowMainWindow(true);
-  HHOOK hook =
-      SetWindowsHookExW(WH_CALLWNDPROCRET, &SendDpiChangeAfterMove, nullptr, GetCurrentThreadId());
-  ASSERT_NE(hook, nullptr);
-  g_dpiSuggested = RECT{1000, 10, 1000 + 892, 10 + 112};
-  g_dpiWindow = w.window.Handle();
-  w.system.MoveMainWindowTo(700, 450);
-  UnhookWindowsHookEx(hook);
-  EXPECT_EQ(g_dpiWindow, nullptr) << "the change came";
-  EXPECT_EQ(w.window.Scale().Dpi(), 192);
-  const RECT rc = WindowRect(w.window.Handle());
-  EXPECT_EQ(rc.left, 700);
-  EXPECT_EQ(rc.top, 450);
-  EXPECT_EQ(rc.right - rc.left, 892) << "the size for the new monitor";
-  EXPECT_EQ(w.app.model.WindowLeft, 700 * 15);
-  EXPECT_EQ(w.app.model.WindowTop, 450 * 15);
+  // A drag of the title strip moves the shown window; at start the kept place goes with showing.
+  for (const bool atStart : {false, true}) {
+    SCOPED_TRACE(atStart ? "a kept place shown at start" : "a drag of the title strip");
+    Window w;
+    w.app.model.settings.MaxButton = 10;
+    ClampLimits(w.app.model);
+    w.app.form.BorderWidth = 1;
+    ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+    if (!atStart) w.system.ShowMainWindow(true);
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &SendDpiChangeAfterMove, nullptr,
+                                   GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    g_dpiSuggested = RECT{1000, 10, 1000 + 892, 10 + 112};
+    g_dpiWindow = w.window.Handle();
+    if (atStart) {
+      w.system.MoveMainWindow({700, 450, 447, 57});
+      w.system.ShowMainWindow(true);
+    } else {
+      w.system.MoveMainWindowTo(700, 450);
+    }
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(g_dpiWindow, nullptr) << "the change came";
+    g_dpiWindow = nullptr;
+    EXPECT_EQ(w.window.Scale().Dpi(), 192);
+    const RECT rc = WindowRect(w.window.Handle());
+    EXPECT_EQ(rc.left, 700);
+    EXPECT_EQ(rc.top, 450);
+    EXPECT_EQ(rc.right - rc.left, 892) << "the size for the new monitor";
+    EXPECT_EQ(w.app.model.WindowLeft, 700 * 15);
+    EXPECT_EQ(w.app.model.WindowTop, 450 * 15);
+  }
 }
 
 void PumpMessages() {
