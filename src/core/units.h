@@ -16,7 +16,7 @@ inline int TwipsPerPixelY(App& app) {
 }
 
 // Places on the desktop (the main window's, a dialog's) in twips and the screen's own pixels.
-inline DesktopUnits Desktop(App& app) {
+inline DesktopUnits Desktop(const App& app) {
   return DesktopUnits(app.platform.screen ? app.platform.screen->SystemDpi() : 96);
 }
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/desktop_units.h"
 #include "core/guarded.h"
 #include "core/number.h"
 #include "core/strings.h"
+#include "core/units.h"
 #include "shell/dialog_open.h"
 #include "shell/layout.h"
 #include "shell/title_bar.h"
@@ -17,11 +17,6 @@ namespace {
 constexpr int kDialogWidth = 526;
 constexpr int kDialogHeight = 318;
 constexpr const char* kHotKeyAtom = "velmarinHK";
-
-// The window's place is in the screen's pixels, kept in twips at the session's one scale.
-DesktopUnits DesktopOf(const App& app) {
-  return DesktopUnits(app.platform.screen ? app.platform.screen->SystemDpi() : 96);
-}
 
 // The whole part of a number typed into a box; nothing when the box holds no number.
 std::optional<int64_t> WholePart(const std::string& text) {
@@ -105,7 +100,7 @@ void Config::Form_Load() {
   ShowMonitor(0);
   const int screenW = app_.platform.screen ? app_.platform.screen->WidthPixels() : 0;
   const int screenH = app_.platform.screen ? app_.platform.screen->HeightPixels() : 0;
-  const DesktopUnits desktop = DesktopOf(app_);
+  const DesktopUnits desktop = Desktop(app_);
   C("txtAppearance", 0).text = std::to_string(desktop.Pixels(app_.model.WindowLeft));
   C("txtAppearance", 1).text = std::to_string(desktop.Pixels(app_.model.WindowTop));
   // A monitor left of or above the primary one has negative places.
@@ -198,7 +193,7 @@ void Config::Apply_Click() {
   form_.enabled = false;
   Model& m = app_.model;
   Settings& s = m.settings;
-  const DesktopUnits desktop = DesktopOf(app_);
+  const DesktopUnits desktop = Desktop(app_);
   const int screenW = app_.platform.screen ? app_.platform.screen->WidthPixels() : 0;
   const int screenH = app_.platform.screen ? app_.platform.screen->HeightPixels() : 0;
   // The place is kept when the window lands on a monitor and wraps round the screen otherwise

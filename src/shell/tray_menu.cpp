@@ -5,7 +5,6 @@
 #include "core/dpi_scale.h"
 #include "core/guarded.h"
 #include "core/menu.h"
-#include "core/units.h"
 #include "launch/execute.h"
 #include "launch/names.h"
 #include "shell/dialog_open.h"
