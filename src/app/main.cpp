@@ -71,7 +71,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   window.SetFaceResources(IDB_IMAGELIST1, IDB_IMAGELIST2);
   window.WatchPrograms();
   if (!window.Create(instance, IDI_VELMARIN)) return 1;
-  platform.screen.SetScale(&window.Scale());
   platform.SetOwner(window.Handle());
   app.platform.runList = &window.RunList();
   static win32::Win32Desktop desktop;

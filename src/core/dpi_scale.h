@@ -41,17 +41,16 @@ class DpiScale {
     return {left, top, ToLayout(r.left + r.width) - left, ToLayout(r.top + r.height) - top};
   }
 
-  // The window's outer rectangle: the frame of `frame` screen pixels on each side is the
-  // system's and does not scale; the client area inside it does, by its size, so the window is
-  // as large wherever it stands.
+  // The window's outer rectangle: its corner is a place on the desktop, in the screen's own
+  // pixels at any DPI (DesktopUnits), and does not scale; nor does the frame of `frame` screen
+  // pixels on each side, which is the system's. The client area inside it scales by its size, so
+  // the window is as large wherever it stands.
   PixelRect OuterToScreen(const PixelRect& outer, int frame) const {
-    return {ToScreen(outer.left), ToScreen(outer.top),
-            ToScreen(outer.width - 2 * frame) + 2 * frame,
+    return {outer.left, outer.top, ToScreen(outer.width - 2 * frame) + 2 * frame,
             ToScreen(outer.height - 2 * frame) + 2 * frame};
   }
   PixelRect OuterToLayout(const PixelRect& outer, int frame) const {
-    return {ToLayout(outer.left), ToLayout(outer.top),
-            ToLayout(outer.width - 2 * frame) + 2 * frame,
+    return {outer.left, outer.top, ToLayout(outer.width - 2 * frame) + 2 * frame,
             ToLayout(outer.height - 2 * frame) + 2 * frame};
   }
 

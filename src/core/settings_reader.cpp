@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "core/desktop_units.h"
 #include "core/number.h"
 #include "core/real_text.h"
 #include "core/settings.h"
@@ -52,9 +53,8 @@ void SetWindowEdge(App& app, std::string_view value, bool horizontal) {
   IScreen* screen = app.platform.screen;
   const auto real = ToReal(value);
   if (!screen || !real) return;
-  const double twipsPerPixel = horizontal ? screen->TwipsPerPixelX() : screen->TwipsPerPixelY();
   constexpr double kFarthestPixel = 32767;
-  if (std::fabs(*real) > kFarthestPixel * twipsPerPixel) return;
+  if (std::fabs(*real) > kFarthestPixel * DesktopUnits(screen->SystemDpi()).TwipsPerPixel()) return;
   const auto edge = static_cast<float>(std::floor(*real));
   Model& m = app.model;
   (horizontal ? m.WindowLeft : m.WindowTop) = edge;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/desktop_units.h"
+
 namespace velmarin {
 
 DialogControl& AddControl(DialogForm& form, const std::string& name, int index,
@@ -58,15 +60,14 @@ PixelRect PlaceOneThirdToCentre(const App& app, int width, int height) {
   PixelRect rect{0, 0, width, height};
   IScreen* screen = app.platform.screen;
   if (!screen) return rect;
-  const int tx = std::max(1, screen->TwipsPerPixelX());
-  const int ty = std::max(1, screen->TwipsPerPixelY());
+  // Places on the desktop, in twips at the session's one scale.
+  const DesktopUnits desktop(screen->SystemDpi());
   const double formLeft = app.model.WindowLeft;
   const double formTop = app.model.WindowTop;
-  const double left =
-      (screen->WidthPixels() * static_cast<double>(tx) / 2 - formLeft) / 3 + formLeft;
-  const double top = (screen->HeightPixels() * static_cast<double>(ty) / 2 - formTop) / 3 + formTop;
-  rect.left = static_cast<int>(left / tx);
-  rect.top = static_cast<int>(top / ty);
+  const double left = (desktop.Twips(screen->WidthPixels()) / 2 - formLeft) / 3 + formLeft;
+  const double top = (desktop.Twips(screen->HeightPixels()) / 2 - formTop) / 3 + formTop;
+  rect.left = desktop.Pixels(left);
+  rect.top = desktop.Pixels(top);
   return rect;
 }
 

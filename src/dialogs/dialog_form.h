@@ -29,7 +29,8 @@ void RemoveLine(DialogControl& list, int line);
 std::string OneLine(std::string text);
 
 // Where a dialog of the given client size opens: one third of the way from the main window's
-// top-left corner towards the centre of the screen, in screen pixels.
+// top-left corner towards the centre of the screen: its corner in screen pixels, the size as it
+// is given (layout pixels).
 PixelRect PlaceOneThirdToCentre(const App& app, int width, int height);
 
 // A dialog's logic with its form and the controls looked up by name.

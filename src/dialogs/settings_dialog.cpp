@@ -5,6 +5,7 @@
 #include "core/guarded.h"
 #include "core/number.h"
 #include "core/strings.h"
+#include "core/units.h"
 #include "shell/dialog_open.h"
 #include "shell/layout.h"
 #include "shell/title_bar.h"
@@ -16,13 +17,6 @@ namespace {
 constexpr int kDialogWidth = 526;
 constexpr int kDialogHeight = 318;
 constexpr const char* kHotKeyAtom = "velmarinHK";
-
-int TwipsX(const App& app) {
-  return app.platform.screen ? std::max(1, app.platform.screen->TwipsPerPixelX()) : 15;
-}
-int TwipsY(const App& app) {
-  return app.platform.screen ? std::max(1, app.platform.screen->TwipsPerPixelY()) : 15;
-}
 
 // The whole part of a number typed into a box; nothing when the box holds no number.
 std::optional<int64_t> WholePart(const std::string& text) {
@@ -106,14 +100,13 @@ void Config::Form_Load() {
   ShowMonitor(0);
   const int screenW = app_.platform.screen ? app_.platform.screen->WidthPixels() : 0;
   const int screenH = app_.platform.screen ? app_.platform.screen->HeightPixels() : 0;
-  C("txtAppearance", 0).text =
-      std::to_string(static_cast<int64_t>(app_.model.WindowLeft / TwipsX(app_)));
-  C("txtAppearance", 1).text =
-      std::to_string(static_cast<int64_t>(app_.model.WindowTop / TwipsY(app_)));
+  const DesktopUnits desktop = Desktop(app_);
+  C("txtAppearance", 0).text = std::to_string(desktop.Pixels(app_.model.WindowLeft));
+  C("txtAppearance", 1).text = std::to_string(desktop.Pixels(app_.model.WindowTop));
   // A monitor left of or above the primary one has negative places.
   for (int k = 0; k < 2; ++k) {
     DialogControl& upDown = C("udAppearance", k);
-    upDown.upDownMax = std::max(1, (k == 0 ? screenW * TwipsX(app_) : screenH * TwipsY(app_)));
+    upDown.upDownMax = std::max(1, static_cast<int>(desktop.Twips(k == 0 ? screenW : screenH)));
     upDown.upDownMin = -upDown.upDownMax;
   }
   C("txtAppearance", 2).text = std::to_string(s.MaxButton);
@@ -200,23 +193,22 @@ void Config::Apply_Click() {
   form_.enabled = false;
   Model& m = app_.model;
   Settings& s = m.settings;
-  const int tx = TwipsX(app_);
-  const int ty = TwipsY(app_);
+  const DesktopUnits desktop = Desktop(app_);
   const int screenW = app_.platform.screen ? app_.platform.screen->WidthPixels() : 0;
   const int screenH = app_.platform.screen ? app_.platform.screen->HeightPixels() : 0;
   // The place is kept when the window lands on a monitor and wraps round the screen otherwise
   // (the layout decides); a number beyond any screen is first taken round it in pixels, so that
   // it cannot overflow on its way to twips.
-  const auto edge = [](int64_t pixels, int extent, int twips) {
+  const auto edge = [&](int64_t pixels, int extent) {
     if (pixels < -32767 || pixels > 32767) pixels %= extent;
-    return static_cast<float>(pixels * twips);
+    return desktop.Twips(static_cast<int>(pixels));
   };
   if (auto x = WholePart(C("txtAppearance", 0).text); x && screenW > 0) {
-    m.WindowLeft = edge(*x, screenW, tx);
+    m.WindowLeft = edge(*x, screenW);
     m.hasWindowLeft = true;
   }
   if (auto y = WholePart(C("txtAppearance", 1).text); y && screenH > 0) {
-    m.WindowTop = edge(*y, screenH, ty);
+    m.WindowTop = edge(*y, screenH);
     m.hasWindowTop = true;
   }
   // The row holds 1 to 12 buttons, whatever is typed.

@@ -67,11 +67,13 @@ class FakeScreen : public IScreen {
   int HeightPixels() override { return height; }
   int TwipsPerPixelX() override { return 15; }
   int TwipsPerPixelY() override { return 15; }
+  int SystemDpi() override { return systemDpi; }
   std::vector<PixelRect> WorkAreas() override {
     return workAreas.empty() ? IScreen::WorkAreas() : workAreas;
   }
   int width = 1024;
   int height = 768;
+  int systemDpi = 96;
   std::vector<PixelRect> workAreas;  // none: the one screen
 };
 

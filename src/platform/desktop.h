@@ -31,7 +31,7 @@ class IDesktop {
   virtual void BringDialogForward() = 0;
   // The main window shown and no longer minimized.
   virtual void RestoreMainWindow() = 0;
-  // The main window's outer height, pixels.
+  // The main window's outer height: layout pixels, its frame in screen pixels.
   virtual int MainWindowHeight() = 0;
 };
 

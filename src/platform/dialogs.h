@@ -64,7 +64,7 @@ struct DialogControl {
 
 struct DialogForm {
   std::string caption;
-  PixelRect rect;  // outer position on the screen and client size, pixels
+  PixelRect rect;  // outer position (screen pixels) and client size (layout pixels)
   std::vector<DialogControl> controls;
   bool enabled = true;
   // The control to give the focus next, and whether its caret goes to the end of its text; the

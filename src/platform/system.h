@@ -20,11 +20,13 @@ class ISystem {
   // Takes the one-instance lock of the user's session. False when another instance holds it;
   // the lock stays held until this program ends.
   virtual bool AcquireSingleInstance() = 0;
-  // The main window's outer width and its client width, in pixels.
+  // Places on the desktop (a window's corner, the cursor) are in the screen's own pixels; sizes
+  // of the main window in layout pixels, its frame counted in screen pixels.
+  // The main window's outer width and its client width.
   virtual int OuterWidth() = 0;
   virtual int ClientWidth() = 0;
   virtual void ShowMainWindow(bool visible) = 0;
-  // Outer position and size of the main window, in pixels.
+  // Outer position and size of the main window.
   virtual void MoveMainWindow(const PixelRect& outer) = 0;
   // Whether the mouse cursor is now inside the control's rectangle.
   virtual bool IsCursorOverControl(ControlId id) = 0;

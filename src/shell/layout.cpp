@@ -49,12 +49,13 @@ void PaintArrowCells(App& app) {
   }
 }
 
-// The whole window in pixels at its kept position, with the shelf open or closed.
+// The whole window at its kept place (screen pixels) and its size (layout pixels; the frame in
+// screen pixels), with the shelf open or closed.
 PixelRect OuterRect(App& app, bool shelfOpen) {
   const Settings& s = app.model.settings;
   const WindowGeometry g = ComputeGeometry(ClampedMaxButton(app), s.ButtonWidth, s.ButtonHeight);
-  return {static_cast<int>(app.model.WindowLeft) / TwipsPerPixelX(app),
-          static_cast<int>(app.model.WindowTop) / TwipsPerPixelY(app),
+  const DesktopUnits desktop = Desktop(app);
+  return {desktop.Pixels(app.model.WindowLeft), desktop.Pixels(app.model.WindowTop),
           2 * app.form.BorderWidth + g.clientWidth, OuterHeight(app, shelfOpen)};
 }
 
@@ -113,10 +114,10 @@ void KeepOnScreen(App& app) {
   m.hasWindowTop = true;
   IScreen* screen = app.platform.screen;
   if (!screen || OnAMonitor(app, *screen)) return;
-  m.WindowLeft =
-      static_cast<float>(WrapOnScreen(m.WindowLeft, screen->WidthPixels() * TwipsPerPixelX(app)));
-  m.WindowTop =
-      static_cast<float>(WrapOnScreen(m.WindowTop, screen->HeightPixels() * TwipsPerPixelY(app)));
+  const DesktopUnits desktop = Desktop(app);
+  const auto extent = [&](int pixels) { return static_cast<int32_t>(desktop.Twips(pixels)); };
+  m.WindowLeft = static_cast<float>(WrapOnScreen(m.WindowLeft, extent(screen->WidthPixels())));
+  m.WindowTop = static_cast<float>(WrapOnScreen(m.WindowTop, extent(screen->HeightPixels())));
 }
 
 // The window kept on the screen at its open-shelf size, and every control where the table puts
@@ -195,31 +196,25 @@ int OuterHeight(const App& app, bool shelfOpen) {
 
 void MainWindowMoved(App& app, int left, int top) {
   Model& m = app.model;
+  const DesktopUnits desktop = Desktop(app);
   // Whether a kept position in twips falls on a pixel (a hand-written one may lie between two).
-  const auto fallsOn = [](float twips, int tpp, int pixel) {
+  const auto fallsOn = [&](float twips, int pixel) {
     if (!std::isfinite(twips) || std::fabs(twips) > 2.0e9f) return false;
-    return static_cast<int>(twips) / tpp == pixel;
+    return desktop.Pixels(twips) == pixel;
   };
-  const int tppX = TwipsPerPixelX(app);
-  const int tppY = TwipsPerPixelY(app);
-  if (!m.hasWindowLeft || !fallsOn(m.WindowLeft, tppX, left)) {
-    m.WindowLeft = static_cast<float>(left * tppX);
+  if (!m.hasWindowLeft || !fallsOn(m.WindowLeft, left)) {
+    m.WindowLeft = desktop.Twips(left);
     m.hasWindowLeft = true;
   }
-  if (!m.hasWindowTop || !fallsOn(m.WindowTop, tppY, top)) {
-    m.WindowTop = static_cast<float>(top * tppY);
+  if (!m.hasWindowTop || !fallsOn(m.WindowTop, top)) {
+    m.WindowTop = desktop.Twips(top);
     m.hasWindowTop = true;
   }
 }
 
 void ShapeAgain(App& app, int left, int top) {
   Model& m = app.model;
-  Guarded([&] {
-    m.WindowLeft = static_cast<float>(left * TwipsPerPixelX(app));
-    m.WindowTop = static_cast<float>(top * TwipsPerPixelY(app));
-    m.hasWindowLeft = true;
-    m.hasWindowTop = true;
-  });
+  Guarded([&] { MainWindowMoved(app, left, top); });
   PlaceEverything(app);
   Guarded([&] {
     if (!m.StorageIsOpen && app.platform.system) {

@@ -47,18 +47,18 @@ int32_t WrapOnScreen(float positionTwips, int32_t screenTwips);
 // with false, which keeps the mode and shows the page's cells, tool tips and history arrows.
 void Shape(App& app, bool firstTime);
 
-// The window came onto a screen of another DPI and now stands at (left, top), in layout pixels:
-// its position is kept in twips, every control placed again and every cell painted again for
-// the new screen. The shelf, the drop mode, the page and the history stay as they are.
+// The window came onto a screen of another DPI and now stands at (left, top), in the screen's
+// own pixels: its position is kept in twips, every control placed again and every cell painted
+// again for the new screen. The shelf, the drop mode, the page and the history stay as they are.
 void ShapeAgain(App& app, int left, int top);
 
-// The window now stands at (left, top), layout pixels of its outer corner, moved by whatever
+// The window now stands at (left, top), screen pixels of its outer corner, moved by whatever
 // moved it (a drag, another program, the system). The position kept in twips follows it, so the
 // next drag starts from there and the settings file gets where the window really is; a kept
 // position that already falls on that pixel stays as it is.
 void MainWindowMoved(App& app, int left, int top);
 
-// The shelf's open and closed heights of the whole window, in pixels.
+// The shelf's open and closed heights of the whole window, in layout pixels.
 int OuterHeight(const App& app, bool shelfOpen);
 
 }  // namespace velmarin

@@ -90,15 +90,15 @@ void TitleBar_MouseMove(App& app, int) {
   // A move message where the mouse did not move is no drag yet.
   if (!cursor || *cursor == title.grab) return;
   title.moved = true;
-  const int tppX = TwipsPerPixelX(app);
-  const int tppY = TwipsPerPixelY(app);
+  // The window goes as far as the mouse went, in the screen's pixels, whatever monitor it
+  // crosses; the place in twips follows at the session's one scale.
+  const DesktopUnits desktop = Desktop(app);
   Model& m = app.model;
-  m.WindowLeft = title.grabLeft + static_cast<float>((cursor->x - title.grab.x) * tppX);
-  m.WindowTop = title.grabTop + static_cast<float>((cursor->y - title.grab.y) * tppY);
+  m.WindowLeft = desktop.MovedBy(title.grabLeft, cursor->x - title.grab.x);
+  m.WindowTop = desktop.MovedBy(title.grabTop, cursor->y - title.grab.y);
   m.hasWindowLeft = true;
   m.hasWindowTop = true;
-  sys->MoveMainWindowTo(static_cast<int>(m.WindowLeft) / tppX,
-                        static_cast<int>(m.WindowTop) / tppY);
+  sys->MoveMainWindowTo(desktop.Pixels(m.WindowLeft), desktop.Pixels(m.WindowTop));
 }
 
 void TitleBar_MouseUp(App& app, int index, MouseButton button) {

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "core/dpi_scale.h"
 #include "core/guarded.h"
 #include "core/menu.h"
-#include "core/units.h"
 #include "launch/execute.h"
 #include "launch/names.h"
 #include "shell/dialog_open.h"
+#include "shell/layout.h"
 #include "shell/main_form.h"
 
 namespace velmarin {
@@ -74,15 +75,17 @@ void CentreWindow(App& app) {
   ISystem* system = app.platform.system;
   IDesktop* desktop = app.platform.desktop;
   if (screen && system && desktop) {
-    const int left = (screen->WidthPixels() - system->OuterWidth()) / 2;
-    const int top = (screen->HeightPixels() - desktop->MainWindowHeight()) / 2;
+    // The window's size as it will be on the primary screen, whose DPI is the system's; the
+    // frame is the system's own and does not scale.
+    const DpiScale primary(screen->SystemDpi());
+    const int frame = 2 * app.form.BorderWidth;
+    const int width = primary.ToScreen(system->OuterWidth() - frame) + frame;
+    const int height = primary.ToScreen(desktop->MainWindowHeight() - frame) + frame;
+    const int left = (screen->WidthPixels() - width) / 2;
+    const int top = (screen->HeightPixels() - height) / 2;
     system->MoveMainWindowTo(left, top);
     // The model keeps where the window is, for the next drag and for the settings file.
-    Model& m = app.model;
-    m.WindowLeft = static_cast<float>(left * TwipsPerPixelX(app));
-    m.WindowTop = static_cast<float>(top * TwipsPerPixelY(app));
-    m.hasWindowLeft = true;
-    m.hasWindowTop = true;
+    MainWindowMoved(app, left, top);
   }
   if (desktop) desktop->RestoreMainWindow();
 }

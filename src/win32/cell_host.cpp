@@ -6,6 +6,7 @@
 
 #include "win32/file_icons.h"
 #include "win32/wide.h"
+#include "win32/window_dpi.h"
 
 namespace velmarin::win32 {
 
@@ -98,6 +99,8 @@ void CellHost::SetScale(const DpiScale& scale) {
   }
   fonts_.clear();
   libraries_.SetIconSize(scale_.IconSize());
+  // Files' icons come again at this monitor's icon size when the cells are painted again.
+  fileIcons_.Clear();
 }
 
 int CellHost::SlotOf(ControlId id) { return CellSlot(id); }
@@ -163,7 +166,7 @@ ExtractedIcon CellHost::ExtractFileIcon(const std::string& source, int index) {
   // A program's own icon is what the shell's call gives for it; read without the shell, which a
   // start with programs and folders on its first page then never loads.
   if (HasOwnIcons(wide) && IsFile(wide)) {
-    if (HICON own = FileOwnIcon(wide, index, GetSystemMetrics(SM_CXICON))) {
+    if (HICON own = FileOwnIcon(wide, index, MetricForDpi(SM_CXICON, scale_.Dpi()))) {
       fileIcons_.Keep(wide, index, own);
       return {IconLookup::Icon, reinterpret_cast<IconHandle>(own)};
     }
@@ -216,7 +219,7 @@ ExtractedIcon CellHost::ShellIcon(const std::string& path) {
   const bool folder = !IsDriveRoot(wide) && IsFolder(wide);
   if (folder || (IsProgram(wide) && IsFile(wide))) {
     // The shell shows a program's first icon, or its program picture when it has none.
-    const int size = GetSystemMetrics(SM_CXICON);
+    const int size = MetricForDpi(SM_CXICON, scale_.Dpi());
     if (folder) {
       info.hIcon = ShellFolderIcon(size);
     } else {

@@ -44,24 +44,22 @@ bool DialogWindow::Create() {
   RegisterOnce(instance);
   INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&classes);
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    font_ = CreateFontIndirectW(&metrics.lfMessageFont);
-  }
   const DialogForm& form = dialog_.Form();
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  scale_ = DpiScale(WindowDpi(owner_));
-  const PixelRect rect = scale_.ToScreen(form.rect);
-  RECT outer{0, 0, rect.width, rect.height};
-  AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-  hwnd_ = CreateWindowExW(exStyle, kClassName, Widen(form.caption).c_str(), style, rect.left,
-                          rect.top, outer.right - outer.left, outer.bottom - outer.top, owner_,
+  // The corner is a place on the desktop, in the screen's pixels; the size is the form's, made
+  // for the monitor the dialog stands on: first as the owner's monitor would have it, then, once
+  // the window is there, for its own monitor.
+  TakeDpi(WindowDpi(owner_));
+  const RECT outer = OuterRect();
+  hwnd_ = CreateWindowExW(kExStyle, kClassName, Widen(form.caption).c_str(), kStyle, form.rect.left,
+                          form.rect.top, outer.right - outer.left, outer.bottom - outer.top, owner_,
                           nullptr, instance, nullptr);
   if (!hwnd_) return false;
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+  if (const int dpi = WindowDpi(hwnd_); dpi != scale_.Dpi()) {
+    TakeDpi(dpi);
+    SizeWindow(form.rect.left, form.rect.top);
+  }
   toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
                               nullptr, instance, nullptr);
@@ -102,6 +100,49 @@ bool DialogWindow::Create() {
   fresh_ = false;
   ShowWindow(hwnd_, SW_SHOW);
   return true;
+}
+
+void DialogWindow::TakeDpi(int dpi) {
+  scale_ = DpiScale(dpi);
+  // The message font of the system, at the size for this monitor.
+  NONCLIENTMETRICSW metrics{};
+  HFONT font = NonClientMetricsForDpi(metrics, scale_.Dpi())
+                   ? CreateFontIndirectW(&metrics.lfMessageFont)
+                   : nullptr;
+  if (!font) return;  // the old font stays
+  for (HWND control : controls_) {
+    if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+  if (font_) DeleteObject(font_);
+  font_ = font;
+}
+
+RECT DialogWindow::OuterRect() const {
+  const DialogForm& form = dialog_.Form();
+  const PixelRect client = scale_.ToScreen(PixelRect{0, 0, form.rect.width, form.rect.height});
+  RECT outer{0, 0, client.width, client.height};
+  AdjustRectForDpi(outer, kStyle, kExStyle, scale_.Dpi());
+  return outer;
+}
+
+void DialogWindow::SizeWindow(int left, int top) {
+  const RECT outer = OuterRect();
+  SetWindowPos(hwnd_, nullptr, left, top, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (DpiScale(dpi) == scale_) return;
+  TakeDpi(dpi);
+  // The system's corner keeps the dialog under the mouse that drags it; the size is the form's.
+  SizeWindow(suggested.left, suggested.top);
+  const DialogForm& form = dialog_.Form();
+  for (size_t i = 0; i < controls_.size() && i < form.controls.size(); ++i) {
+    if (!controls_[i]) continue;
+    const PixelRect rect = scale_.ToScreen(form.controls[i].rect);
+    MoveWindow(controls_[i], rect.left, rect.top, rect.width, rect.height, FALSE);
+  }
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void DialogWindow::BringForward() {

@@ -40,6 +40,13 @@ class DialogWindow {
   void OnCommand(int id, int code);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   HWND MakeControl(const DialogControl& control, int id);
+  // The dialog takes the DPI of the monitor it stands on: its scale and its font (given to the
+  // controls there are); the window's size for the form, its frame as this monitor draws it.
+  void TakeDpi(int dpi);
+  void SizeWindow(int left, int top);
+  RECT OuterRect() const;  // the window's size for the form at this DPI, from (0, 0)
+  // The dialog came onto a monitor of another DPI: everything at the new size.
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void AddToolTip(HWND control, const std::string& text);
   void Pull();
   void Push();
@@ -62,7 +69,9 @@ class DialogWindow {
   HWND lastFocus_ = nullptr;  // the control that had the focus last
   HWND toolTips_ = nullptr;
   HFONT font_ = nullptr;
-  DpiScale scale_;  // the form's layout pixels on the owner's monitor
+  static constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  static constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  DpiScale scale_;  // the form's layout pixels on the dialog's own monitor
   std::vector<HWND> controls_;
   std::vector<WNDPROC> oldProcs_;
   std::vector<DialogControl> shown_;  // what each control shows now

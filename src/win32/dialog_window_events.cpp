@@ -24,15 +24,13 @@ DialogEvent Event(DialogEventKind kind, const DialogControl& control) {
   return event;
 }
 
-// The preview's icon as the form names it; `shared` when it is the program's own, which is not
-// to be destroyed.
-HICON PreviewIcon(const DialogControl& c, bool& shared) {
-  shared = false;
+// The preview's icon as the form names it, the program's own at `size` pixels.
+HICON PreviewIcon(const DialogControl& c, int size) {
   if (c.iconItem.empty()) return nullptr;
   HINSTANCE instance = GetModuleHandleW(nullptr);
   if (c.iconFile.empty()) {
-    shared = true;
-    return LoadIconW(instance, MAKEINTRESOURCEW(1));
+    return static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
   }
   HICON icon = ExtractIconW(instance, Widen(c.iconFile).c_str(), static_cast<UINT>(c.iconIndex));
   if (icon == reinterpret_cast<HICON>(1)) icon = nullptr;
@@ -62,6 +60,9 @@ LRESULT DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case kFocusMoved:
       FollowFocus();
       return 0;
@@ -156,11 +157,13 @@ void DialogWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   } else {
     FillRect(item.hDC, &rect, GetSysColorBrush(COLOR_BTNFACE));
   }
-  bool shared = false;
-  if (HICON icon = PreviewIcon(c, shared)) {
-    DrawIconEx(item.hDC, rect.left + (rect.right - rect.left - 32) / 2,
-               rect.top + (rect.bottom - rect.top - 32) / 2, icon, 32, 32, 0, nullptr, DI_NORMAL);
-    if (!shared) DestroyIcon(icon);
+  // The icon's room grows with the monitor's DPI.
+  const int size = scale_.ToScreen(32);
+  if (HICON icon = PreviewIcon(c, size)) {
+    DrawIconEx(item.hDC, rect.left + (rect.right - rect.left - size) / 2,
+               rect.top + (rect.bottom - rect.top - size) / 2, icon, size, size, 0, nullptr,
+               DI_NORMAL);
+    DestroyIcon(icon);
   }
 }
 

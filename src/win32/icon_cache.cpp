@@ -2,8 +2,13 @@
 
 namespace velmarin::win32 {
 
-IconCache::~IconCache() {
+IconCache::~IconCache() { Clear(); }
+
+void IconCache::Clear() {
   for (const Entry& entry : order_) DestroyIcon(entry.icon);
+  order_.clear();
+  byKey_.clear();
+  byIcon_.clear();
 }
 
 std::wstring IconCache::KeyOf(const std::wstring& file, int index) {

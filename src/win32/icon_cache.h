@@ -24,6 +24,8 @@ class IconCache {
   // Keeps an icon just extracted; the cache owns it from now on.
   void Keep(const std::wstring& file, int index, HICON icon);
   bool IsKept(HICON icon) const { return byIcon_.count(icon) != 0; }
+  // Lets every kept icon go (they were made for a monitor of another DPI).
+  void Clear();
   size_t Size() const { return order_.size(); }
 
  private:

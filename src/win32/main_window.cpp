@@ -66,6 +66,7 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
   scale_ = DpiScale(WindowDpi(hwnd_));
   cells_.SetScale(scale_);
   run_.Attach(hwnd_, instance, shown_, cells_);
+  run_.SetDpi(scale_.Dpi());
   run_.WatchEdits(app_);
   tips_.Attach(hwnd_, instance, cells_);
   return true;
@@ -89,17 +90,22 @@ void MainWindow::MakeDeferredParts() {
   RegisterDropTarget();
   if (desktop_) desktop_->HearExplorerWhenElevated();
   if (watchPrograms_) programs_.Start(hwnd_, kMsgProgramsRead);
-  if (iconId_ > 0 && !icons_[0]) {
-    const int sizes[2][2] = {{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)},
-                             {GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}};
-    for (int k = 0; k < 2; ++k) {
-      icons_[k] = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON,
-                                                sizes[k][0], sizes[k][1], 0));
-      if (icons_[k]) {
-        SendMessageW(hwnd_, WM_SETICON, k == 0 ? ICON_BIG : ICON_SMALL,
-                     reinterpret_cast<LPARAM>(icons_[k]));
-      }
-    }
+  if (!icons_[0]) LoadWindowIcons();
+}
+
+void MainWindow::LoadWindowIcons() {
+  if (iconId_ <= 0 || !hwnd_) return;
+  // The sizes of this monitor's big and small icons.
+  const int dpi = scale_.Dpi();
+  const int sizes[2][2] = {{MetricForDpi(SM_CXICON, dpi), MetricForDpi(SM_CYICON, dpi)},
+                           {MetricForDpi(SM_CXSMICON, dpi), MetricForDpi(SM_CYSMICON, dpi)}};
+  for (int k = 0; k < 2; ++k) {
+    auto icon = static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(iconId_), IMAGE_ICON, sizes[k][0], sizes[k][1], 0));
+    if (!icon) continue;  // the one it has stays
+    SendMessageW(hwnd_, WM_SETICON, k == 0 ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    if (icons_[k]) ::DestroyIcon(icons_[k]);
+    icons_[k] = icon;
   }
 }
 

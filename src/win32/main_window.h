@@ -73,17 +73,23 @@ class MainWindow : public IControls {
   void OnShelfMouse(MouseAction action, MouseButton button, int shift, POINT point);
   // Puts a shelf list made after the layout where the layout last placed the shelf.
   void PlaceStorageAgain();
-  // The app logic speaks layout pixels (those of a 96-DPI screen); the window converts at its
-  // edge with the DPI of the monitor it is on.
+  // The app logic speaks layout pixels (those of a 96-DPI screen) for sizes and places inside
+  // the window; the window converts at its edge with the DPI of the monitor it is on. Its place
+  // on the desktop is in the screen's own pixels and is not converted.
   const DpiScale& Scale() const { return scale_; }
-  // The window's outer rectangle in layout pixels (its frame counted in screen pixels).
+  // The window's outer rectangle: its corner in screen pixels, its size in layout pixels (its
+  // frame counted in screen pixels).
   PixelRect OuterLayoutRect();
-  // Moves and sizes the whole window (outer rectangle, layout pixels). While the window is hidden
+  // Moves and sizes the whole window (as OuterLayoutRect gives it). While the window is hidden
   // the move waits and goes with the call that next places or shows it, which saves a round of
   // window placing per move under Wine (start-up moves the hidden window twice).
   void MoveTo(const PixelRect& outer);
   // Makes a waiting move now, for whoever reads the window's place or size.
   void ApplyPendingMove();
+  // Shows or hides the window; showing makes a waiting move with it.
+  void Show(bool visible);
+  // Moves the window's outer corner to (left, top), screen pixels, keeping its size.
+  void MoveCornerTo(int left, int top);
 
   // IControls
   void Place(ControlId id, const PixelRect& rect) override;
@@ -130,14 +136,18 @@ class MainWindow : public IControls {
   // The child window the keyboard goes back to when the window itself gets the focus: the one
   // that had it when the window was last deactivated, else the Run box (nullptr: none yet).
   HWND FocusTarget();
-  // The window came onto a monitor of another DPI: the system's rectangle for it, then every
-  // control again at the new scale.
+  // The window came onto a monitor of another DPI: the new size for it, then every control
+  // again at the new scale.
   void OnDpiChanged(int dpi, const RECT& suggested);
   // The system's frame on each side, in screen pixels.
   int FrameWidth() const;
+  // SetWindowPos for the program's own moves (outer rectangle, screen pixels).
+  void PlaceWindow(const PixelRect& outer, UINT flags);
   void InvalidateCell(ControlId id);
   void CellsChanged();
   void MakeDeferredParts();
+  // The window's big and small icons at the sizes of its monitor.
+  void LoadWindowIcons();
   // The drop target (main_window_drops.cpp): registered after the first paint, revoked when the
   // window goes; where a drag at a screen point is.
   void RegisterDropTarget();
@@ -170,6 +180,7 @@ class MainWindow : public IControls {
   bool handlingMouse_ = false;            // a mouse handler of the app logic is running
   std::optional<ControlId> pressLost_;    // a press whose mouse was taken while it was handled
   std::optional<PixelRect> pendingMove_;  // a move of the hidden window (screen), still to be made
+  std::optional<POINT> movingTo_;         // the corner of the program's move under way
   DpiScale scale_;
   bool deferredPosted_ = false;  // the message that makes the deferred parts is on its way
   bool deferredMade_ = false;

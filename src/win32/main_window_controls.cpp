@@ -6,18 +6,6 @@
 
 namespace velmarin::win32 {
 
-void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-  const DpiScale scale(dpi);
-  if (!hwnd_ || scale == scale_) return;
-  scale_ = scale;
-  cells_.SetScale(scale_);
-  pendingMove_.reset();
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  const PixelRect outer = OuterLayoutRect();
-  ShapeAgain(app_, outer.left, outer.top);
-}
-
 void MainWindow::Place(ControlId id, const PixelRect& layoutRect) {
   const PixelRect rect = scale_.ToScreen(layoutRect);
   if (CellSurface* cell = cells_.Cell(id)) {

@@ -42,8 +42,50 @@ void MainWindow::ApplyPendingMove() {
   if (!pendingMove_ || !hwnd_) return;
   const PixelRect outer = *pendingMove_;
   pendingMove_.reset();
+  PlaceWindow(outer, 0);
+}
+
+void MainWindow::Show(bool visible) {
+  if (!hwnd_) return;
+  // Showing takes a waiting move along (OnWindowPosChanging): a move of the program's, whose
+  // corner stays where it was given should the window come onto a monitor of another DPI.
+  const std::optional<POINT> outerMove = movingTo_;
+  if (visible && pendingMove_) movingTo_ = POINT{pendingMove_->left, pendingMove_->top};
+  ShowWindow(hwnd_, visible ? SW_SHOWNORMAL : SW_HIDE);
+  movingTo_ = outerMove;
+  // Should the system not have asked, the move comes now.
+  if (visible) ApplyPendingMove();
+}
+
+void MainWindow::MoveCornerTo(int left, int top) {
+  if (hwnd_) PlaceWindow({left, top, 0, 0}, SWP_NOSIZE);
+}
+
+void MainWindow::PlaceWindow(const PixelRect& outer, UINT flags) {
+  // While the program moves the window, a monitor of another DPI met on the way keeps the corner
+  // where the program put it (OnDpiChanged).
+  const std::optional<POINT> outerMove = movingTo_;
+  movingTo_ = POINT{outer.left, outer.top};
   SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.width, outer.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+               flags | SWP_NOZORDER | SWP_NOACTIVATE);
+  movingTo_ = outerMove;
+}
+
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  const DpiScale scale(dpi);
+  if (!hwnd_ || scale == scale_) return;
+  scale_ = scale;
+  cells_.SetScale(scale_);
+  run_.SetDpi(dpi);
+  if (icons_[0] || icons_[1]) LoadWindowIcons();
+  pendingMove_.reset();
+  // The system's rectangle keeps a window the user drags under the mouse; a window the program
+  // moves stays at the corner it was given, so a place kept in the settings comes back to the
+  // pixel on any monitor.
+  const POINT corner = movingTo_.value_or(POINT{suggested.left, suggested.top});
+  PlaceWindow(
+      {corner.x, corner.y, suggested.right - suggested.left, suggested.bottom - suggested.top}, 0);
+  ShapeAgain(app_, corner.x, corner.y);
 }
 
 void MainWindow::OnWindowPosChanging(WINDOWPOS& pos) {

@@ -2,6 +2,7 @@
 
 #include "win32/run_box_edit.h"
 #include "win32/wide.h"
+#include "win32/window_dpi.h"
 
 namespace velmarin::win32 {
 
@@ -75,6 +76,33 @@ void RunBoxList::ShowDropDown(bool show) {
   SendMessageW(box_.hwnd_, CB_SHOWDROPDOWN, show ? TRUE : FALSE, 0);
 }
 
+RunBox::~RunBox() {
+  if (font_) DeleteObject(font_);
+}
+
+HFONT RunBox::Font() const {
+  // The system's own interface font (a Japanese one on a Japanese system), made for the
+  // system's DPI: on a monitor of that DPI there is nothing to create.
+  return font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void RunBox::SetDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  dpi_ = dpi;
+  HFONT font = nullptr;
+  LOGFONTW logFont{};
+  const int systemDpi = SystemDpi();
+  if (dpi != systemDpi && GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont)) {
+    logFont.lfHeight = MulDiv(logFont.lfHeight, dpi, systemDpi);
+    font = CreateFontIndirectW(&logFont);
+    if (!font) return;  // the font it has stays
+  }
+  HFONT old = font_;
+  font_ = font;
+  if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
+  if (old) DeleteObject(old);
+}
+
 void RunBox::Attach(HWND parent, HINSTANCE instance, const bool& parentShown,
                     const CellHost& cells) {
   parent_ = parent;
@@ -92,9 +120,7 @@ HWND RunBox::Handle() {
       0, L"COMBOBOX", L"", style, rect_.left, rect_.top, rect_.width, rect_.height, parent_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRunControlId)), instance_, nullptr);
   if (!hwnd_) return nullptr;
-  // The system's own interface font (a Japanese one on a Japanese system): nothing to create.
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
   // Behind the other controls.
   SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (app_) WatchRunEdit(hwnd_, *app_);
@@ -135,7 +161,7 @@ void RunBox::PaintStandIn(HDC dc) {
     FillRect(dc, &rc, GetSysColorBrush(COLOR_WINDOW));
   }
   RECT button = rc;
-  button.left = button.right - GetSystemMetrics(SM_CXVSCROLL);
+  button.left = button.right - MetricForDpi(SM_CXVSCROLL, dpi_ > 0 ? dpi_ : SystemDpi());
   if (button.left > rc.left) DrawFrameControl(dc, &button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
 }
 

@@ -41,6 +41,7 @@ class RunBoxList : public IRunList {
 class RunBox {
  public:
   RunBox() : list_(*this) {}
+  ~RunBox();
   RunBox(const RunBox&) = delete;
   RunBox& operator=(const RunBox&) = delete;
 
@@ -72,9 +73,12 @@ class RunBox {
   // The edit field's place in client pixels (the drop-down list not counted).
   // The field's background colour, for its stand-in too.
   void SetBackColor(COLORREF color);
+  // The box's font and drop button at the size for a monitor of `dpi`.
+  void SetDpi(int dpi);
 
  private:
   RECT FieldRect() const;  // the edit field, in client pixels
+  HFONT Font() const;
   void InvalidateField();
   void UpdateRegion();
 
@@ -92,6 +96,8 @@ class RunBox {
   std::optional<COLORREF> backColor_;
   App* app_ = nullptr;
   bool settingText_ = false;
+  int dpi_ = 0;           // the monitor's; 0 until the window tells it
+  HFONT font_ = nullptr;  // the interface font made for dpi_; nullptr: the system's own
   friend class RunBoxList;
 };
 

@@ -1,9 +1,11 @@
 #include "win32/win32_desktop.h"
 
+#include "core/dpi_scale.h"
 #include "shell/hot_key.h"
 #include "shell/tray_menu.h"
 #include "shell/tray_presence.h"
 #include "win32/bring_forward.h"
+#include "win32/window_dpi.h"
 
 namespace velmarin::win32 {
 
@@ -127,8 +129,11 @@ void Win32Desktop::RestoreMainWindow() {
 
 int Win32Desktop::MainWindowHeight() {
   RECT rc{};
-  if (!main_ || !GetWindowRect(main_, &rc)) return 0;
-  return rc.bottom - rc.top;
+  RECT client{};
+  if (!main_ || !GetWindowRect(main_, &rc) || !GetClientRect(main_, &client)) return 0;
+  // In layout pixels, as the window's width is given: the inside scaled back, the frame as it is.
+  const int frame = (rc.bottom - rc.top) - client.bottom;
+  return DpiScale(WindowDpi(main_)).ToLayout(client.bottom) + frame;
 }
 
 }  // namespace velmarin::win32

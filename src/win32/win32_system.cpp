@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "win32/drag_source.h"
+#include "win32/window_dpi.h"
 
 namespace velmarin::win32 {
 
@@ -38,8 +39,8 @@ bool Win32System::AcquireSingleInstance() {
   return true;
 }
 
-// Sizes and positions are the main window's layout pixels (MainWindow::Scale); its frame
-// counts in screen pixels.
+// Sizes are the main window's layout pixels (MainWindow::Scale), its frame counted in screen
+// pixels; places on the desktop are the screen's own pixels.
 int Win32System::OuterWidth() { return window_.OuterLayoutRect().width; }
 
 int Win32System::ClientWidth() {
@@ -50,9 +51,7 @@ int Win32System::ClientWidth() {
 }
 
 void Win32System::ShowMainWindow(bool visible) {
-  // Showing takes a waiting move along; should the system not have asked, the move comes now.
-  ShowWindow(window_.Handle(), visible ? SW_SHOWNORMAL : SW_HIDE);
-  if (visible) window_.ApplyPendingMove();
+  window_.Show(visible);
 }
 
 void Win32System::MoveMainWindow(const PixelRect& outer) { window_.MoveTo(outer); }
@@ -106,14 +105,13 @@ void Win32System::EnableMainWindow(bool enabled) {
 std::optional<ScreenPoint> Win32System::CursorPosition() {
   POINT cursor{};
   if (!GetCursorPos(&cursor)) return std::nullopt;
-  return ScreenPoint{window_.Scale().ToLayout(cursor.x), window_.Scale().ToLayout(cursor.y)};
+  return ScreenPoint{cursor.x, cursor.y};
 }
 
 void Win32System::MoveMainWindowTo(int left, int top) {
   if (!window_.Handle()) return;
   window_.ApplyPendingMove();
-  SetWindowPos(window_.Handle(), nullptr, window_.Scale().ToScreen(left),
-               window_.Scale().ToScreen(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  window_.MoveCornerTo(left, top);
 }
 
 void Win32System::LetPendingEventsRun() {
@@ -136,8 +134,8 @@ bool Win32System::DragFilesOut(const std::vector<std::string>& paths) {
 // The system's drag rectangle in the window's layout pixels, at least one pixel either way.
 PixelSize Win32System::DragDistance() {
   const DpiScale& scale = window_.Scale();
-  return {std::max(1, scale.ToLayout(GetSystemMetrics(SM_CXDRAG))),
-          std::max(1, scale.ToLayout(GetSystemMetrics(SM_CYDRAG)))};
+  return {std::max(1, scale.ToLayout(MetricForDpi(SM_CXDRAG, scale.Dpi()))),
+          std::max(1, scale.ToLayout(MetricForDpi(SM_CYDRAG, scale.Dpi())))};
 }
 
 void Win32System::SetMainWindowHeight(int outerHeight) {

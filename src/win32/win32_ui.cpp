@@ -1,6 +1,7 @@
 #include "win32/win32_ui.h"
 
 #include "win32/wide.h"
+#include "win32/window_dpi.h"
 
 namespace velmarin::win32 {
 
@@ -83,15 +84,11 @@ MbResult Win32MessageBox::Show(const std::string& text, const std::string& title
   }
 }
 
-int Win32Screen::WidthPixels() {
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  return scale_ ? scale_->ToLayout(width) : width;
-}
+int Win32Screen::WidthPixels() { return GetSystemMetrics(SM_CXSCREEN); }
 
-int Win32Screen::HeightPixels() {
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  return scale_ ? scale_->ToLayout(height) : height;
-}
+int Win32Screen::HeightPixels() { return GetSystemMetrics(SM_CYSCREEN); }
+
+int Win32Screen::SystemDpi() { return win32::SystemDpi(); }
 
 std::vector<PixelRect> Win32Screen::WorkAreas() {
   std::vector<RECT> found;
@@ -113,11 +110,9 @@ std::vector<PixelRect> Win32Screen::WorkAreas() {
       },
       reinterpret_cast<LPARAM>(&found));
   if (found.empty()) return IScreen::WorkAreas();
-  const auto layout = [this](LONG v) { return scale_ ? scale_->ToLayout(v) : static_cast<int>(v); };
   std::vector<PixelRect> areas;
   for (const RECT& r : found) {
-    areas.push_back({layout(r.left), layout(r.top), layout(r.right - r.left),
-                     layout(r.bottom - r.top)});
+    areas.push_back({r.left, r.top, r.right - r.left, r.bottom - r.top});
   }
   return areas;
 }

@@ -26,19 +26,16 @@ class Win32MessageBox : public IMessageBox {
   std::function<HWND()> innermostDialog_;
 };
 
-// The screen in layout pixels (those of a 96-DPI screen, 15 twips each), as the main window
-// converts them for the monitor it is on (96 DPI until it says).
+// The screen in its own pixels, where windows stand on the desktop, with the system's DPI that
+// keeps their places in twips; and the 15 twips of a layout pixel inside a window.
 class Win32Screen : public IScreen {
  public:
-  void SetScale(const DpiScale* scale) { scale_ = scale; }
   int WidthPixels() override;
   int HeightPixels() override;
   int TwipsPerPixelX() override;
   int TwipsPerPixelY() override;
+  int SystemDpi() override;
   std::vector<PixelRect> WorkAreas() override;
-
- private:
-  const DpiScale* scale_ = nullptr;
 };
 
 }  // namespace velmarin::win32

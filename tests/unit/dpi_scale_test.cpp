@@ -68,10 +68,11 @@ TEST(DpiScale, TwipsMeanTheSamePlaceAtAnyDpiAndTheFrameDoesNotScale) {
   for (int dpi : {96, 120, 144, 192}) {
     EXPECT_EQ(DpiScale(dpi).ToScreen(1440 / 15), dpi);
   }
-  // The window with its one-pixel frame: the inside doubles, the frame stays one pixel.
+  // The window with its one-pixel frame: the inside doubles, the frame stays one pixel, and its
+  // corner stays on the screen pixel it stands on.
   const DpiScale twice(192);
-  EXPECT_EQ(twice.OuterToScreen({100, 50, 447, 57}, 1), (PixelRect{200, 100, 892, 112}));
-  EXPECT_EQ(twice.OuterToLayout({200, 100, 892, 112}, 1), (PixelRect{100, 50, 447, 57}));
+  EXPECT_EQ(twice.OuterToScreen({100, 50, 447, 57}, 1), (PixelRect{100, 50, 892, 112}));
+  EXPECT_EQ(twice.OuterToLayout({100, 50, 892, 112}, 1), (PixelRect{100, 50, 447, 57}));
   EXPECT_EQ(DpiScale(96).OuterToScreen({-3, 7, 447, 57}, 1), (PixelRect{-3, 7, 447, 57}));
   // Above the left edge of the screen, halves still round the same way.
   EXPECT_EQ(DpiScale(144).ToScreen(-1), -1);

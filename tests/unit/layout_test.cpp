@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/desktop_units.h"
 #include "fake/fake_platform.h"
 #include "panel/push_button.h"
+#include "settings_test_support.h"
 
 namespace velmarin {
 namespace {
@@ -233,6 +239,74 @@ TEST(Shape, TheKeptPlaceFollowsTheWindow) {
   MainWindowMoved(l.app, 300, -20);
   EXPECT_EQ(l.app.model.WindowLeft, 300 * 15.f);
   EXPECT_EQ(l.app.model.WindowTop, -20 * 15.f);
+}
+
+// Three monitors side by side, each of its own DPI: a place on any of them is saved in twips at
+// the system's one DPI and comes back to the pixel at the next start, whichever monitor the
+// window stood on and whatever the primary monitor's DPI was when the user signed in.
+TEST(Shape, APlaceKeptOnAMonitorOfAnyDpiComesBackToThePixel) {
+  // 96 DPI primary 1920 x 1080; 144 DPI 2880 x 1620 right of it; 192 DPI 3840 x 2160 left of it.
+  const std::vector<PixelRect> monitors = {
+      {0, 0, 1920, 1040}, {1920, 0, 2880, 1580}, {-3840, -500, 3840, 2120}};
+  struct Row {
+    int systemDpi;
+    int left, top;  // where the window was left, screen pixels
+    const char* x;  // what the file keeps, twips
+    const char* y;
+  } rows[] = {
+      // Signed in with the 96 DPI monitor primary: 15 twips a pixel on every monitor.
+      {96, 100, 200, "X=1500", "Y=3000"},    // on the primary monitor
+      {96, 2500, 300, "X=37500", "Y=4500"},  // on the 150 % one, not a third of the way off
+      {96, -1001, -3, "X=-15015", "Y=-45"},  // on the 200 % one, left of and above the primary
+      // Signed in at 150 %: 10 twips a pixel.
+      {144, 100, 200, "X=1000", "Y=2000"},
+      {144, 2500, 301, "X=25000", "Y=3010"},
+      {144, -1001, -3, "X=-10010", "Y=-30"},
+      // Signed in at 200 %: 7.5 twips a pixel, whole twips rounded away from zero.
+      {192, 101, 3, "X=758", "Y=23"},
+      {192, 2501, 301, "X=18758", "Y=2258"},
+      {192, -1001, -3, "X=-7508", "Y=-23"},
+  };
+  const std::string file = IniWithLimits({"G=0"});
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::to_string(row.systemDpi) + " DPI at " + std::to_string(row.left) + "," +
+                 std::to_string(row.top));
+    SettingsFixture before;
+    before.fake.screen.systemDpi = row.systemDpi;
+    before.fake.screen.workAreas = monitors;
+    ASSERT_EQ(before.LoadAndStart(file), LoadResult::Loaded);
+    Shape(before.app, true);
+    MainWindowMoved(before.app, row.left, row.top);  // the user left the window there
+    ASSERT_TRUE(SaveSettings(before.app));
+    EXPECT_NE(before.Saved().find(std::string(row.x) + "\r\n"), std::string::npos)
+        << before.Saved();
+    EXPECT_NE(before.Saved().find(std::string(row.y) + "\r\n"), std::string::npos);
+
+    SettingsFixture after;
+    after.fake.screen.systemDpi = row.systemDpi;
+    after.fake.screen.workAreas = monitors;
+    ASSERT_EQ(after.LoadAndStart(before.Saved()), LoadResult::Loaded);
+    Shape(after.app, true);
+    EXPECT_EQ(after.fake.system.outer.left, row.left);
+    EXPECT_EQ(after.fake.system.outer.top, row.top);
+  }
+}
+
+// Pixels and twips at the system's DPI: every pixel comes back from its twips, and a DPI the
+// system cannot give counts as 96.
+TEST(DesktopUnits, EveryPixelComesBackFromItsTwips) {
+  for (int dpi : {72, 96, 120, 144, 168, 192, 240, 288}) {
+    const DesktopUnits units(dpi);
+    for (int pixel = -40000; pixel <= 40000; pixel += 7) {
+      ASSERT_EQ(units.Pixels(units.Twips(pixel)), pixel) << dpi;
+    }
+  }
+  // At 96 DPI as it always was: whole twips divided by 15, toward zero.
+  EXPECT_EQ(DesktopUnits(96).Pixels(29.9), 1);
+  EXPECT_EQ(DesktopUnits(96).Pixels(-100), -6);
+  EXPECT_EQ(DesktopUnits(0), DesktopUnits(96));
+  EXPECT_EQ(DesktopUnits(5000), DesktopUnits(96));
+  EXPECT_EQ(DesktopUnits(96).Pixels(std::numeric_limits<double>::infinity()), 0);
 }
 
 }  // namespace

@@ -227,6 +227,18 @@ TEST_F(DialogsTest, SettingsPositionsOnNoMonitorWrapRoundTheScreenAndOnOneStay) 
   });
   EXPECT_EQ(app.model.WindowLeft, 1500 * 15) << "on the second monitor";
   EXPECT_EQ(app.model.WindowTop, 900 * 15);
+  // Signed in at 150 %, the boxes show the screen's pixels, kept at 10 twips each.
+  fake.screen.systemDpi = 144;
+  app.model.WindowLeft = 15000;
+  app.model.WindowTop = 9000;
+  Settings([](IDialog& d) {
+    EXPECT_EQ(Shown(d, "txtAppearance", 0)->text, "1500");
+    EXPECT_EQ(Shown(d, "txtAppearance", 1)->text, "900");
+    UserTypes(d, "txtAppearance", 0, "1501");
+    UserClicks(d, "Apply");
+  });
+  EXPECT_EQ(app.model.WindowLeft, 15010);
+  EXPECT_EQ(app.model.WindowTop, 9000) << "untouched: the same place";
 }
 
 // Fewer cells would leave the buttons in the cells above out of the file: the user is asked with

@@ -80,6 +80,32 @@ TEST(TitleStrip, DraggingTheCaptionMovesTheWindowAndTheSavedPlace) {
   EXPECT_NE(saved.find("Y=2850\r\n"), std::string::npos) << saved;
 }
 
+// The window goes as far as the mouse went, in the screen's pixels, whatever the system's DPI;
+// the kept place follows in the twips of that DPI and falls on the pixel the window is at.
+TEST(TitleStrip, ADragMovesTheWindowByTheMousesPixelsAtAnySystemDpi) {
+  struct Row {
+    int systemDpi;
+    float startTwips;  // 100 pixels right, 200 down
+    float wantX, wantY;
+  } rows[] = {
+      {96, 1500, 1500 + 31 * 15, 3000 - 7 * 15},
+      {144, 1000, 1000 + 31 * 10, 2000 - 7 * 10},
+      {192, 750, 983, 1448},  // 7.5 twips a pixel: 131 and 193 pixels, rounded away from zero
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.systemDpi);
+    TitleStripTest f;
+    f.fake.screen.systemDpi = row.systemDpi;
+    f.app.model.WindowLeft = row.startTwips;
+    f.app.model.WindowTop = row.startTwips * 2;
+    f.Drag(1, 31, -7);
+    EXPECT_EQ(f.fake.system.outer.left, 131);
+    EXPECT_EQ(f.fake.system.outer.top, 193);
+    EXPECT_FLOAT_EQ(f.app.model.WindowLeft, row.wantX);
+    EXPECT_FLOAT_EQ(f.app.model.WindowTop, row.wantY);
+  }
+}
+
 TEST(TitleStrip, AMoveWithoutMovementIsStillAClick) {
   TitleStripTest f;
   f.app.model.settings.options.PageButtonsMoveWindow = true;

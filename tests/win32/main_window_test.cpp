@@ -263,7 +263,8 @@ TEST(MainWindow, MovesOfTheHiddenWindowGoWithItsShowing) {
 }
 
 // Moved onto a monitor of twice the DPI, the window takes the rectangle the system suggests and
-// lays itself out again at twice the size; the position it keeps in twips is where it went.
+// lays itself out again at twice the size; the position it keeps in twips is where it went, at
+// the system's DPI (96 here), not the monitor's.
 TEST(MainWindow, ADpiChangeMovesToTheSuggestedPlaceAndDoublesTheLayout) {
   Window w;
   w.app.model.settings.MaxButton = 10;
@@ -281,8 +282,8 @@ TEST(MainWindow, ADpiChangeMovesToTheSuggestedPlaceAndDoublesTheLayout) {
   EXPECT_EQ(rc.top, 200);
   EXPECT_EQ(rc.right - rc.left, 892) << "445 client pixels doubled, and the frame";
   EXPECT_EQ(rc.bottom - rc.top, 112) << "the shelf closed: 55 doubled, and the frame";
-  EXPECT_EQ(w.app.model.WindowLeft, 150 * 15) << "twips: half the screen pixels";
-  EXPECT_EQ(w.app.model.WindowTop, 100 * 15);
+  EXPECT_EQ(w.app.model.WindowLeft, 300 * 15) << "twips: the screen pixels at 96 DPI";
+  EXPECT_EQ(w.app.model.WindowTop, 200 * 15);
   RECT close{};
   ASSERT_TRUE(w.window.ScreenRect({ControlKind::TClose, 0}, close));
   EXPECT_EQ(close.left, 300 + 1 + 2 * 428);
@@ -296,6 +297,58 @@ TEST(MainWindow, ADpiChangeMovesToTheSuggestedPlaceAndDoublesTheLayout) {
   ASSERT_TRUE(w.system.CursorClientPosition(x, y));
   EXPECT_EQ(x, 428 + 8);
   EXPECT_EQ(y, 8);
+}
+
+// The program moves the window onto a monitor of another DPI (a kept place at start, a drag of
+// the title strip): the window stays at the corner the program gave, whatever corner the system
+// suggests, so a kept place comes back to the pixel. Wine's monitors are all of one DPI: the
+// change is sent the way Windows sends it, from inside the move.
+HWND g_dpiWindow = nullptr;
+RECT g_dpiSuggested{};
+LRESULT CALLBACK SendDpiChangeAfterMove(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (code == HC_ACTION && g_dpiWindow && message->hwnd == g_dpiWindow &&
+      message->message == WM_WINDOWPOSCHANGED) {
+    HWND window = g_dpiWindow;
+    g_dpiWindow = nullptr;  // once
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(192, 192),
+                 reinterpret_cast<LPARAM>(&g_dpiSuggested));
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(MainWindow, AMoveOfTheProgramsOwnKeepsItsCornerOnAMonitorOfAnotherDpi) {
+  // A drag of the title strip moves the shown window; at start the kept place goes with showing.
+  for (const bool atStart : {false, true}) {
+    SCOPED_TRACE(atStart ? "a kept place shown at start" : "a drag of the title strip");
+    Window w;
+    w.app.model.settings.MaxButton = 10;
+    ClampLimits(w.app.model);
+    w.app.form.BorderWidth = 1;
+    ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+    if (!atStart) w.system.ShowMainWindow(true);
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &SendDpiChangeAfterMove, nullptr,
+                                   GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    g_dpiSuggested = RECT{1000, 10, 1000 + 892, 10 + 112};
+    g_dpiWindow = w.window.Handle();
+    if (atStart) {
+      w.system.MoveMainWindow({700, 450, 447, 57});
+      w.system.ShowMainWindow(true);
+    } else {
+      w.system.MoveMainWindowTo(700, 450);
+    }
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(g_dpiWindow, nullptr) << "the change came";
+    g_dpiWindow = nullptr;
+    EXPECT_EQ(w.window.Scale().Dpi(), 192);
+    const RECT rc = WindowRect(w.window.Handle());
+    EXPECT_EQ(rc.left, 700);
+    EXPECT_EQ(rc.top, 450);
+    EXPECT_EQ(rc.right - rc.left, 892) << "the size for the new monitor";
+    EXPECT_EQ(w.app.model.WindowLeft, 700 * 15);
+    EXPECT_EQ(w.app.model.WindowTop, 450 * 15);
+  }
 }
 
 void PumpMessages() {
