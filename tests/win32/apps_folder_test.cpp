@@ -16,6 +16,7 @@
 #include "run/app_catalogue.h"
 #include "run/program_search.h"
 #include "run/run_box.h"
+#include "launch_recorder.h"
 #include "win32/com_scope.h"
 #include "win32/main_window.h"
 #include "win32/wide.h"
@@ -160,23 +161,6 @@ struct HandMadeFolder : IAppsFolder {
   }
 };
 
-// Notes the launches; nothing else is reached from the Run box here.
-struct LaunchRecorder : IShell {
-  std::vector<std::string> launched;
-  void Execute(const std::string&, const std::string& file, const std::string&, const std::string&,
-               int) override {
-    launched.push_back(file);
-  }
-  bool StartCommandLine(const std::string&, int) override { return false; }
-  int DeleteToRecycleBin(const std::vector<std::string>&) override { return -1; }
-  int FormatDrive(int) override { return -1; }
-  bool FindWindowByClassAndClose(const std::string&) override { return false; }
-  void Beep() override {}
-  std::optional<std::string> FolderPath(ShellFolder) override { return std::nullopt; }
-  bool CreateShellLink(const ShellLink&) override { return false; }
-  bool ShowProperties(const std::string&, std::string&) override { return false; }
-  std::optional<std::string> FindProgram(const std::string&) override { return std::nullopt; }
-};
 
 const std::vector<ItemData> kWindows11 = {
     {L"電卓", L"Microsoft.WindowsCalculator_8wekyb3d8bbwe!App",

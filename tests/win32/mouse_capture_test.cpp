@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "launch_recorder.h"
 #include "platform/shell.h"
 #include "win32/main_window.h"
 #include "win32/win32_system.h"
@@ -14,23 +15,6 @@
 namespace velmarin::win32 {
 namespace {
 
-// Notes the launches; the other shell operations are not reached from a click.
-struct LaunchRecorder : IShell {
-  std::vector<std::string> launched;
-  void Execute(const std::string&, const std::string& file, const std::string&, const std::string&,
-               int) override {
-    launched.push_back(file);
-  }
-  bool StartCommandLine(const std::string&, int) override { return false; }
-  int DeleteToRecycleBin(const std::vector<std::string>&) override { return -1; }
-  int FormatDrive(int) override { return -1; }
-  bool FindWindowByClassAndClose(const std::string&) override { return false; }
-  void Beep() override {}
-  std::optional<std::string> FolderPath(ShellFolder) override { return std::nullopt; }
-  bool CreateShellLink(const ShellLink&) override { return false; }
-  bool ShowProperties(const std::string&, std::string&) override { return false; }
-  std::optional<std::string> FindProgram(const std::string&) override { return std::nullopt; }
-};
 
 struct Row {
   App app;
