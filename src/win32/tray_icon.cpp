@@ -14,17 +14,8 @@ constexpr UINT_PTR kLaterTryTimer = 0x7E41;
 // Long enough for a task bar busy at sign-in to have settled.
 constexpr UINT kLaterTryMs = 4000;
 
-// The small-icon width at a DPI; looked up by name (Windows 10 1607 and later), else the
-// system's.
-int SmallIconSize(int dpi) {
-  using ForDpiFn = int(WINAPI*)(int, UINT);
-  static const auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
-  if (forDpi) {
-    if (const int size = forDpi(SM_CXSMICON, static_cast<UINT>(dpi)); size > 0) return size;
-  }
-  return GetSystemMetrics(SM_CXSMICON);
-}
+// The small-icon width at a DPI.
+int SmallIconSize(int dpi) { return MetricForDpi(SM_CXSMICON, dpi); }
 
 // The notification area is drawn by the task bar at the DPI of its own monitor.
 int TaskbarDpi(HWND fallback) {
