@@ -284,6 +284,17 @@ e2e_click() {
   xdotool click "$button"
 }
 
+# Types a line into window w's Run box (over the title strip above the last three cells) and
+# presses Enter.
+e2e_run_typed() {
+  local w=$1
+  e2e_click "$w" 300 10 1
+  sleep 0.3
+  xdotool type --delay 20 "$2"
+  sleep 0.3
+  xdotool key Return
+}
+
 # Drags a file with the left button from a drag probe (the program at $1, holding file $2) onto
 # the point (x, y) of window w's client area, in small steps, as a hand would. A sixth argument
 # names keys held from just after the press (the probe has the keyboard then, so wine sees them)

@@ -15,14 +15,6 @@ mkdir "$dir/browsed"
 cp "$probe" "$dir/browsed/picked.exe"
 win_dir="Z:$(echo "$dir" | tr '/' '\\')"
 
-# Types a line into the Run box (over the title strip above the last three cells) and Enter.
-run_typed() {
-  e2e_click "$w" 300 10 1
-  sleep 0.3
-  xdotool type --delay 20 "$1"
-  sleep 0.3
-  xdotool key Return
-}
 
 # Fails when file $1 shows up within three seconds: the typed name ran a program it must not.
 expect_not_run() {
@@ -39,7 +31,7 @@ w=$(e2e_main_window) || e2e_fail "the main window did not show"
 sleep 0.5
 # Rows: what is typed | the file a run would write | what the failure says
 while IFS='|' read -r typed out what; do
-  run_typed "$typed ${win_dir}\\$out"
+  e2e_run_typed "$w" "$typed ${win_dir}\\$out"
   expect_not_run "$dir/$out" "$what"
 done <<'EOF_ROWS'
 planted.exe|own.txt|planted.exe in the program's folder ran by its bare name
@@ -68,11 +60,11 @@ for ((i = 0; i < 50; i++)); do e2e_viewable "$p" || break; sleep 0.1; done
 e2e_viewable "$p" && e2e_fail "the file picker did not take the typed file"
 sleep 0.5
 e2e_answer "$d" Escape || e2e_fail "Escape did not close the property dialog"
-run_typed "picked.exe ${win_dir}\\picked.txt"
+e2e_run_typed "$w" "picked.exe ${win_dir}\\picked.txt"
 expect_not_run "$dir/picked.txt" "picked.exe ran by its bare name after the picker was in its folder"
 
 # The full path runs the same program: the rows above failed to run for their name alone.
-run_typed "${win_dir}\\planted.exe ${win_dir}\\full.txt"
+e2e_run_typed "$w" "${win_dir}\\planted.exe ${win_dir}\\full.txt"
 e2e_wait_file "$dir/full.txt" 10 || e2e_fail "planted.exe by its full path did not run"
 # And a name relative to the user's profile folder runs from there, as in the system's Run
 # dialog: the current folder is the profile's, whatever the picker did.
@@ -81,7 +73,7 @@ home=$("$VELMARIN_WINE" winepath -u "$profile" 2>/dev/null)
 [ -d "$home" ] || e2e_fail "no profile folder at $home ($profile)"
 mkdir -p "$home/velmarin-typed.$$"
 cp "$probe" "$home/velmarin-typed.$$/fromhome.exe"
-run_typed "velmarin-typed.$$\\fromhome.exe ${win_dir}\\home.txt"
+e2e_run_typed "$w" "velmarin-typed.$$\\fromhome.exe ${win_dir}\\home.txt"
 e2e_wait_file "$dir/home.txt" 10; ran=$?
 rm -rf "$home/velmarin-typed.$$"
 [ "$ran" = 0 ] || e2e_fail "a name relative to the profile folder ($profile) did not run"

@@ -8,14 +8,6 @@ e2e_init "$1"
 cp "$e2e_data/prepared.ini" "$dir/velmarin.ini"
 win_dir="Z:$(echo "$dir" | tr '/' '\\')"
 
-# Types a line into the Run box (over the title strip above the last three cells) and Enter.
-run_typed() {
-  e2e_click "$w" 300 10 1
-  sleep 0.3
-  xdotool type --delay 20 "$1"
-  sleep 0.3
-  xdotool key Return
-}
 
 # Waits until file $1 holds the line "hi".
 wait_hi() {
@@ -30,13 +22,13 @@ wait_hi() {
 e2e_start
 w=$(e2e_main_window) || e2e_fail "the main window did not show"
 sleep 0.5
-run_typed "cmd /c echo hi> ${win_dir}\\x.txt"
+e2e_run_typed "$w" "cmd /c echo hi> ${win_dir}\\x.txt"
 wait_hi "$dir/x.txt" || e2e_fail "cmd by its name did not run: $(cat "$dir/x.txt" 2>&1)"
-run_typed "%windir%\\system32\\cmd.exe /c echo hi> ${win_dir}\\y.txt"
+e2e_run_typed "$w" "%windir%\\system32\\cmd.exe /c echo hi> ${win_dir}\\y.txt"
 wait_hi "$dir/y.txt" || e2e_fail "%windir%\\system32\\cmd.exe did not run"
 
 before=$(xdotool search --onlyvisible --name 'メモ帳|Notepad' 2>/dev/null | wc -l)
-run_typed "notepad"
+e2e_run_typed "$w" "notepad"
 n=""
 for ((i = 0; i < 150; i++)); do
   n=$(xdotool search --onlyvisible --name 'メモ帳|Notepad' 2>/dev/null | head -n1 || true)
