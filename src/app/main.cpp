@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "app/program_commands.h"
 #include "resource_ids.h"
 #include "shell/main_form.h"
-#include "app/program_commands.h"
 #include "win32/current_folder.h"
 #include "win32/lazy_shelf_list.h"
 #include "win32/main_window.h"
@@ -20,8 +20,8 @@ namespace {
 using namespace velmarin;
 
 // FileIcons: the shelf's six small icons, 1 file, 2 folder, 3 program, 4 applet, 5 shortcut,
-// 6 internal command, at the size that fits the screen (16 at 96 DPI, 32 at 192). The list lives
-// as long as the program.
+// 6 internal command, at the size that fits the screen (16 at 96 DPI, 32 at 192). The shelf's
+// list view holds it; a list made anew for another DPI takes its place.
 HIMAGELIST LoadShelfIcons(HINSTANCE instance, int size) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
@@ -85,6 +85,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     list->SetMouseHandler([](MouseAction action, MouseButton button, int shift, POINT point) {
       window.OnShelfMouse(action, button, shift, point);
     });
+    window.AttachShelfList(*list, [instance](int size) { return LoadShelfIcons(instance, size); });
     window.PlaceStorageAgain();
     return list;
   });

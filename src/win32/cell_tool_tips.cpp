@@ -1,6 +1,7 @@
 #include "win32/cell_tool_tips.h"
 
 #include "win32/wide.h"
+#include "win32/window_dpi.h"
 
 namespace velmarin::win32 {
 
@@ -14,6 +15,12 @@ const UINT kToolInfoSize = TTTOOLINFOW_V2_SIZE;
 
 CellToolTips::~CellToolTips() {
   if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  if (font_) DeleteObject(font_);
+}
+
+void CellToolTips::SetDpi(int dpi) {
+  dpi_ = dpi;
+  if (hwnd_) GiveControlFont(hwnd_, font_, ControlFont::Status, dpi_);
 }
 
 void CellToolTips::Attach(HWND owner, HINSTANCE instance, const CellHost& cells) {
@@ -30,6 +37,7 @@ bool CellToolTips::Make() {
   hwnd_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_,
                           nullptr, instance_, nullptr);
+  if (hwnd_ && dpi_) GiveControlFont(hwnd_, font_, ControlFont::Status, dpi_);
   return hwnd_ != nullptr;
 }
 

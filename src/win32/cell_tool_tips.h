@@ -28,6 +28,8 @@ class CellToolTips {
   void CellsMoved();
   // The mouse is over the window: the control is made if a text waits for it.
   void MouseOver();
+  // The window is on a monitor of `dpi`: the tips' font is made for it.
+  void SetDpi(int dpi);
   // The tool-tip control, nullptr until the mouse came with a text to show.
   HWND Handle() const { return hwnd_; }
 
@@ -41,6 +43,8 @@ class CellToolTips {
   HINSTANCE instance_ = nullptr;
   const CellHost* cells_ = nullptr;
   HWND hwnd_ = nullptr;
+  int dpi_ = 0;  // 0: the system's
+  HFONT font_ = nullptr;
   std::array<bool, 21> added_{};
   std::array<bool, 21> set_{};  // a text was given, shown or still waiting for the control
   std::array<std::wstring, 21> texts_;

@@ -69,6 +69,7 @@ bool MainWindow::Create(HINSTANCE instance, int iconId) {
   run_.SetDpi(scale_.Dpi());
   run_.WatchEdits(app_);
   tips_.Attach(hwnd_, instance, cells_);
+  tips_.SetDpi(scale_.Dpi());
   return true;
 }
 

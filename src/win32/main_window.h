@@ -12,6 +12,7 @@
 // window's one drop target finds the cell, or the child window, under the point.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 #include "core/app.h"
@@ -21,9 +22,10 @@
 #include "win32/cell_host.h"
 #include "win32/cell_tool_tips.h"
 #include "win32/drop_target.h"
-#include "win32/row_accessible.h"
 #include "win32/program_watch.h"
+#include "win32/row_accessible.h"
 #include "win32/run_box.h"
+#include "win32/shelf_list_view.h"
 #include "win32/skin_picture.h"
 #include "win32/win32_desktop.h"
 
@@ -53,6 +55,10 @@ class MainWindow : public IControls {
   }
   // The program's bitmaps of the cell faces (see CellHost).
   void SetFaceResources(int imageList1First, int imageList2First);
+  // The shelf's list once it is made, and how its small icons are made at a size: the list takes
+  // the fonts for the window's DPI now, and fonts and icons again at every change of it.
+  using ShelfIcons = std::function<HIMAGELIST(int size)>;
+  void AttachShelfList(Win32ShelfList& list, ShelfIcons icons);
   HWND Handle() const { return hwnd_; }
   // The tray icon, hot key and top-most state of this window, whose messages it hands over.
   void SetDesktop(Win32Desktop& desktop) { desktop_ = &desktop; }
@@ -175,6 +181,8 @@ class MainWindow : public IControls {
   win32::RunBox run_;
   Win32Desktop* desktop_ = nullptr;
   CellToolTips tips_;
+  Win32ShelfList* shelfList_ = nullptr;
+  ShelfIcons shelfIcons_;
   HWND lastFocus_ = nullptr;  // the child that had the keyboard when the window was deactivated
   std::optional<ControlId> mouseCell_;    // the cell that holds the mouse between press and release
   bool handlingMouse_ = false;            // a mouse handler of the app logic is running

@@ -71,6 +71,12 @@ void MainWindow::PlaceWindow(const PixelRect& outer, UINT flags) {
   movingTo_ = outerMove;
 }
 
+void MainWindow::AttachShelfList(Win32ShelfList& list, ShelfIcons icons) {
+  shelfList_ = &list;
+  shelfIcons_ = std::move(icons);
+  list.FollowDpi(scale_.Dpi(), nullptr);
+}
+
 void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   const DpiScale scale(dpi);
   if (!hwnd_ || scale == scale_) return;
@@ -78,6 +84,11 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   cells_.SetScale(scale_);
   run_.SetDpi(dpi);
   if (icons_[0] || icons_[1]) LoadWindowIcons();
+  tips_.SetDpi(dpi);
+  if (shelfList_) {
+    HIMAGELIST icons = shelfIcons_ ? shelfIcons_(scale_.IconSize(16)) : nullptr;
+    if (HIMAGELIST before = shelfList_->FollowDpi(dpi, icons)) ImageList_Destroy(before);
+  }
   pendingMove_.reset();
   // The system's rectangle keeps a window the user drags under the mouse; a window the program
   // moves stays at the corner it was given, so a place kept in the settings comes back to the

@@ -27,7 +27,11 @@ int ShelfFileIcons::PictureOf(HIMAGELIST list, const std::wstring& path) {
   const bool folder = path.size() > 3 && IsFolder(path);
   if (folder) key = L"|folder";
   if (const auto known = byFile_.find(key); known != byFile_.end()) return known->second;
-  const int size = GetSystemMetrics(SM_CXSMICON);
+  // At the list's size, which follows the monitor's DPI.
+  int size = 0;
+  int height = 0;
+  if (!ImageList_GetIconSize(list, &size, &height) || size <= 0)
+    size = GetSystemMetrics(SM_CXSMICON);
   HICON own = nullptr;
   if (folder) {
     own = ShellFolderIcon(size);

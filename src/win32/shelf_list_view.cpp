@@ -6,6 +6,7 @@
 #include "win32/drag_source.h"
 #include "win32/mouse_keys.h"
 #include "win32/wide.h"
+#include "win32/window_dpi.h"
 
 namespace velmarin::win32 {
 
@@ -90,10 +91,22 @@ Win32ShelfList::~Win32ShelfList() {
   }
   if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
   if (list_ && IsWindow(list_)) DestroyWindow(list_);
+  if (listFont_) DeleteObject(listFont_);
+  if (tipFont_) DeleteObject(tipFont_);
 }
 
 void Win32ShelfList::SetSmallIcons(HIMAGELIST smallIcons) {
   if (list_) SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)smallIcons);
+}
+
+HIMAGELIST Win32ShelfList::FollowDpi(int dpi, HIMAGELIST smallIcons) {
+  GiveControlFont(list_, listFont_, ControlFont::IconTitle, dpi);
+  GiveControlFont(tip_, tipFont_, ControlFont::Status, dpi);
+  if (!list_ || !smallIcons) return nullptr;
+  const auto before = reinterpret_cast<HIMAGELIST>(
+      SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)smallIcons));
+  for (int index = 0; index < Count(); ++index) SetSmallIcon(index, SmallIcon(index));
+  return before;
 }
 
 int Win32ShelfList::Count() const {

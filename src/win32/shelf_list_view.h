@@ -29,7 +29,12 @@ class Win32ShelfList : public IShelfList {
   Win32ShelfList& operator=(const Win32ShelfList&) = delete;
 
   HWND Handle() const { return list_; }
+  HWND ToolTipHandle() const { return tip_; }
   void SetSmallIcons(HIMAGELIST smallIcons);
+  // The list on a monitor of `dpi`: it and its tool tip take the fonts made for it, and, given
+  // small icons made at that size, every item its picture from them (a file's own icon read
+  // again). Returns the icons used before, for the caller to destroy; nullptr without new ones.
+  HIMAGELIST FollowDpi(int dpi, HIMAGELIST smallIcons);
   std::string ToolTip() const { return toolTip_; }
 
   int Count() const override;
@@ -69,6 +74,8 @@ class Win32ShelfList : public IShelfList {
 
   HWND list_ = nullptr;
   HWND tip_ = nullptr;
+  HFONT listFont_ = nullptr;  // made for a DPI other than the system's, else the list's own
+  HFONT tipFont_ = nullptr;
   std::map<LPARAM, std::wstring> keys_;  // by item id
   std::map<LPARAM, int> kinds_;          // the shelf icon (1..6) each item was given, by id
   ShelfFileIcons fileIcons_;

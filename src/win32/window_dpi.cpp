@@ -65,6 +65,32 @@ bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi) {
   return true;
 }
 
+HFONT ControlFontForDpi(ControlFont which, int dpi) {
+  if (which == ControlFont::Status) {
+    NONCLIENTMETRICSW metrics{};
+    return NonClientMetricsForDpi(metrics, dpi) ? CreateFontIndirectW(&metrics.lfStatusFont)
+                                                : nullptr;
+  }
+  using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+  static const auto forDpi = User32<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
+  LOGFONTW font{};
+  if (!forDpi ||
+      !forDpi(SPI_GETICONTITLELOGFONT, sizeof(font), &font, 0, static_cast<UINT>(Valid(dpi)))) {
+    if (!SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(font), &font, 0)) return nullptr;
+    font.lfHeight = MulDiv(font.lfHeight, Valid(dpi), SystemDpi());
+  }
+  return CreateFontIndirectW(&font);
+}
+
+void GiveControlFont(HWND window, HFONT& held, ControlFont which, int dpi) {
+  if (!window || (!held && Valid(dpi) == SystemDpi())) return;
+  HFONT font = ControlFontForDpi(which, dpi);
+  if (!font) return;
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (held) DeleteObject(held);
+  held = font;
+}
+
 bool AdjustRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
   using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
   static const auto forDpi = User32<AdjustForDpiFn>("AdjustWindowRectExForDpi");

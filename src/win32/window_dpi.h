@@ -19,6 +19,17 @@ int MetricForDpi(int index, int dpi);
 // The fonts and sizes of windows' frames (SPI_GETNONCLIENTMETRICS) for a monitor of `dpi`.
 bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi);
 
+// The fonts the common controls take by default: a list view's (the icon titles' font) and a
+// tool tip's (the status font).
+enum class ControlFont { IconTitle, Status };
+
+// That font for a monitor of `dpi`; nullptr when the system gives none. The caller deletes it.
+HFONT ControlFontForDpi(ControlFont which, int dpi);
+
+// Gives `window` the control font for `dpi` and keeps it in `held`, deleting the one held
+// before. At the system's DPI with no font held yet the control keeps its own.
+void GiveControlFont(HWND window, HFONT& held, ControlFont which, int dpi);
+
 // The outer rectangle of a window with the client rectangle `rect`, its frame as it is drawn on a
 // monitor of `dpi`.
 bool AdjustRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);

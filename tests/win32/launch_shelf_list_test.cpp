@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "win32/shelf_list_view.h"
 #include "win32/wide.h"
+#include "win32/window_dpi.h"
 
 namespace velmarin::win32 {
 namespace {
@@ -67,11 +70,16 @@ int PictureOf(const Win32ShelfList& shelf, int index) {
   return item.iImage;
 }
 
-TEST(ShelfListView, FilesShowTheShellsOwnIconsAndKeepTheirKind) {
-  HiddenParent parent;
-  HIMAGELIST icons = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 6, 0);
+HIMAGELIST KindIcons(int size) {
+  HIMAGELIST icons = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 6, 0);
   HICON blank = LoadIconW(nullptr, IDI_APPLICATION);
   for (int i = 0; i < 6; ++i) ImageList_ReplaceIcon(icons, -1, blank);
+  return icons;
+}
+
+TEST(ShelfListView, FilesShowTheShellsOwnIconsAndKeepTheirKind) {
+  HiddenParent parent;
+  HIMAGELIST icons = KindIcons(16);
   Win32ShelfList shelf(parent.window, 101, icons);
   wchar_t windows[MAX_PATH] = {};
   GetWindowsDirectoryW(windows, MAX_PATH);
@@ -102,6 +110,63 @@ TEST(ShelfListView, FilesShowTheShellsOwnIconsAndKeepTheirKind) {
   EXPECT_EQ(PictureOf(shelf, 4), 2);
   EXPECT_EQ(PictureOf(shelf, 5), 5);
   ImageList_Destroy(icons);
+}
+
+// The height of the font a window draws with (its own default when none was given).
+int FontHeight(HWND window, ControlFont kind) {
+  auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+  LOGFONTW seen{};
+  if (font && GetObjectW(font, sizeof(seen), &seen)) return std::abs(seen.lfHeight);
+  HFONT own = ControlFontForDpi(kind, SystemDpi());
+  GetObjectW(own, sizeof(seen), &seen);
+  DeleteObject(own);
+  return std::abs(seen.lfHeight);
+}
+
+TEST(ShelfListView, OnAMonitorOfAnotherDpiTextAndIconsTakeItsSize) {
+  HiddenParent parent;
+  Win32ShelfList shelf(parent.window, 101, KindIcons(16));
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  const std::string folder = Narrow(windows);
+  shelf.Add(folder + "\\notepad.exe", "notepad.exe");
+  shelf.SetSmallIcon(0, 3);
+  shelf.Add(folder, "Windows");
+  shelf.SetSmallIcon(1, 2);
+  shelf.Add(",BEEP", ",BEEP");
+  shelf.SetSmallIcon(2, 6);
+  const int system = SystemDpi();
+  const int textAtSystem = FontHeight(shelf.Handle(), ControlFont::IconTitle);
+  HWND tip = shelf.ToolTipHandle();
+  const int tipAtSystem = FontHeight(tip, ControlFont::Status);
+  const struct {
+    int dpi;
+    int iconSize;
+  } rows[] = {{system * 2, 32}, {system * 3 / 2, 24}, {system, 16}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.dpi);
+    HIMAGELIST icons = KindIcons(row.iconSize);
+    HIMAGELIST before = shelf.FollowDpi(row.dpi, icons);
+    EXPECT_NE(before, nullptr) << "the icons used before come back to be destroyed";
+    ImageList_Destroy(before);
+    auto used = reinterpret_cast<HIMAGELIST>(
+        SendMessageW(shelf.Handle(), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    EXPECT_EQ(used, icons);
+    // The files' own icons are read again into the new list; the kinds keep their places.
+    const int count = ImageList_GetImageCount(icons);
+    EXPECT_GE(PictureOf(shelf, 0), 6);
+    EXPECT_LT(PictureOf(shelf, 0), count);
+    EXPECT_GE(PictureOf(shelf, 1), 6);
+    EXPECT_LT(PictureOf(shelf, 1), count);
+    EXPECT_EQ(PictureOf(shelf, 2), 5);
+    EXPECT_EQ(shelf.SmallIcon(0), 3);
+    const int text = FontHeight(shelf.Handle(), ControlFont::IconTitle);
+    EXPECT_NEAR(text, textAtSystem * row.dpi / system, 1) << "the text grows with the monitor";
+    EXPECT_NEAR(FontHeight(tip, ControlFont::Status), tipAtSystem * row.dpi / system, 1)
+        << "and so does the tool tip's";
+  }
+  EXPECT_EQ(shelf.FollowDpi(system * 2, nullptr), nullptr) << "fonts alone, the icons stay";
+  EXPECT_NEAR(FontHeight(shelf.Handle(), ControlFont::IconTitle), textAtSystem * 2, 1);
 }
 
 TEST(ShelfListView, SelectionFocusEnabledToolTipAndOneSort) {

@@ -7,6 +7,7 @@
 // After windows.h.
 #include <imm.h>
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "win32/wide.h"
 #include "win32/win32_system.h"
 #include "win32/win32_text.h"
+#include "win32/window_dpi.h"
 
 namespace velmarin::win32 {
 namespace {
@@ -349,6 +351,46 @@ TEST(MainWindow, AMoveOfTheProgramsOwnKeepsItsCornerOnAMonitorOfAnotherDpi) {
     EXPECT_EQ(w.app.model.WindowLeft, 700 * 15);
     EXPECT_EQ(w.app.model.WindowTop, 450 * 15);
   }
+}
+
+int FontHeight(HWND window) {
+  LOGFONTW seen{};
+  auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+  return font && GetObjectW(font, sizeof(seen), &seen) ? std::abs(seen.lfHeight) : 0;
+}
+
+TEST(MainWindow, AChangeOfDpiReachesTheShelfAndTheCellsToolTips) {
+  Window w;
+  ASSERT_TRUE(w.window.Create(GetModuleHandleW(nullptr)));
+  HWND main = w.window.Handle();
+  Win32ShelfList list(main, kStorageControlId,
+                      ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 6, 0));
+  std::vector<int> asked;
+  w.window.AttachShelfList(list, [&asked](int size) {
+    asked.push_back(size);
+    return ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 6, 0);
+  });
+  w.window.SetToolTip({ControlKind::Picture1, 1}, "メモ帳");
+  SendMessageW(main, WM_MOUSEMOVE, 0, MAKELPARAM(300, 40));
+  HWND tips = w.window.ToolTips();
+  ASSERT_NE(tips, nullptr);
+  HFONT status = ControlFontForDpi(ControlFont::Status, SystemDpi());
+  LOGFONTW atSystem{};
+  GetObjectW(status, sizeof(atSystem), &atSystem);
+  DeleteObject(status);
+
+  const int dpi = SystemDpi() * 2;
+  RECT suggested = WindowRect(main);
+  SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(asked, std::vector<int>{32}) << "the shelf's icons made at the new size, once";
+  int cx = 0;
+  int cy = 0;
+  ImageList_GetIconSize(
+      reinterpret_cast<HIMAGELIST>(SendMessageW(list.Handle(), LVM_GETIMAGELIST, LVSIL_SMALL, 0)),
+      &cx, &cy);
+  EXPECT_EQ(cx, 32);
+  EXPECT_NEAR(FontHeight(tips), std::abs(atSystem.lfHeight) * 2, 1) << "the cells' tips grow";
+  EXPECT_GT(FontHeight(list.Handle()), 0) << "the list has a font for the monitor";
 }
 
 void PumpMessages() {
