@@ -8,6 +8,7 @@
 #include "run/shortcut_memory.h"
 #include "win32/apps_folder.h"
 #include "win32/com_scope.h"
+#include "win32/message_wait.h"
 #include "win32/program_menu.h"
 #include "win32/wide.h"
 
@@ -70,8 +71,8 @@ constexpr size_t kAppsHandle = 1;
 // on the stop.
 bool WaitForChange(const std::vector<HANDLE>& handles, DWORD timeout, bool& changed,
                    bool& appsWanted) {
-  const DWORD r =
-      WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, timeout);
+  // COM and the shell may have made windows on this thread: their messages are handled.
+  const DWORD r = WaitHandlingMessages(handles, timeout);
   if (r == WAIT_OBJECT_0 + kStopHandle || r == WAIT_FAILED) return false;
   changed = false;
   if (r == WAIT_OBJECT_0 + kAppsHandle) {
