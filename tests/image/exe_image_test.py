@@ -29,6 +29,9 @@ KNOWN_DLLS = {
 # Loaded on their first call, after the program has limited the search to the system folder:
 # system libraries, but not all of them known ones.
 DELAY_LOADED = KNOWN_DLLS | {"comctl32.dll", "oleacc.dll"}
+# Heavy libraries the start never needs: a function called without its line in cmake/*_delay.def
+# would load one at every start.
+LOADED_ON_FIRST_CALL = {"comctl32.dll", "oleacc.dll", "ole32.dll", "oleaut32.dll", "shell32.dll"}
 
 SUPPORTED_OS = {
     "{e2011457-1546-43c5-a5fe-008deee3d3f0}": "Windows Vista",
@@ -183,6 +186,8 @@ def check(path):
     for name in imported:
         if name.lower() not in KNOWN_DLLS:
             faults.append(f"{name} is imported at start and is no known system library")
+        if name.lower() in LOADED_ON_FIRST_CALL:
+            faults.append(f"{name} is loaded at every start: {', '.join(sorted(imported[name]))}")
     functions = {f for names in imported.values() for f in names}
     if "SetDefaultDllDirectories" not in functions:
         faults.append("SetDefaultDllDirectories is not called: libraries are searched for beside "
