@@ -45,14 +45,6 @@ struct AppsFixture : LaunchFixture {
     reading.Read(folder);
     ProgramsRead(app, WithApps(ReadProgramMenu(menu), reading.Apps()));
   }
-  std::vector<std::string> Listed(const std::string& typed) {
-    box.SetText("");
-    Run_Change(app);
-    box.SetText(typed);
-    box.selStart = EditLength(typed);
-    Run_Change(app);
-    return box.items;
-  }
   std::string Launched(const std::string& text) {
     fake.shell.executions.clear();
     box.SetText(text);

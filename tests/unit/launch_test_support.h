@@ -9,6 +9,8 @@
 #include "fake/fake_platform.h"
 #include "launch/cpl_list.h"
 #include "launch/names.h"
+#include "run/edit_position.h"
+#include "run/run_box.h"
 
 namespace velmarin {
 
@@ -45,6 +47,17 @@ struct LaunchFixture {
     app.model.settings.MaxButton = 10;
     ClampLimits(app.model);
     app.model.Pages[2].Caption = "Tools";
+  }
+
+  // What the Run box's drop-down list shows once `typed` is typed into it anew.
+  std::vector<std::string> Listed(const std::string& typed) {
+    FakeRunList& box = fake.runList;
+    box.SetText("");
+    Run_Change(app);
+    box.SetText(typed);
+    box.selStart = EditLength(typed);
+    Run_Change(app);
+    return box.items;
   }
 
   // Puts an item on a slot of the current page the way loading does.

@@ -347,14 +347,6 @@ struct MenuFixture : RunBoxFixture {
     Tip(0, 0, "C:\\Tools\\ed.exe", "Editor");
     Tip(0, 1, "C:\\a\\memo.exe", "memo pad");
   }
-  std::vector<std::string> Listed(const std::string& typed) {
-    box.SetText("");
-    Run_Change(app);
-    box.SetText(typed);
-    box.selStart = EditLength(typed);
-    Run_Change(app);
-    return box.items;
-  }
 };
 
 TEST(RunBoxPrograms, TheListShowsEachProgramOnceAfterTheToolTips) {
