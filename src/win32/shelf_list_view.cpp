@@ -102,7 +102,8 @@ void Win32ShelfList::SetSmallIcons(HIMAGELIST smallIcons) {
 HIMAGELIST Win32ShelfList::FollowDpi(int dpi, HIMAGELIST smallIcons) {
   GiveControlFont(list_, listFont_, ControlFont::IconTitle, dpi);
   GiveControlFont(tip_, tipFont_, ControlFont::Status, dpi);
-  if (!list_ || !smallIcons) return nullptr;
+  if (!list_) return smallIcons;  // nothing to show them: back to be destroyed
+  if (!smallIcons) return nullptr;
   const auto before = reinterpret_cast<HIMAGELIST>(
       SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)smallIcons));
   for (int index = 0; index < Count(); ++index) SetSmallIcon(index, SmallIcon(index));

@@ -33,7 +33,8 @@ class Win32ShelfList : public IShelfList {
   void SetSmallIcons(HIMAGELIST smallIcons);
   // The list on a monitor of `dpi`: it and its tool tip take the fonts made for it, and, given
   // small icons made at that size, every item its picture from them (a file's own icon read
-  // again). Returns the icons used before, for the caller to destroy; nullptr without new ones.
+  // again). Returns the icons used before (or the new ones when there is no list), for the
+  // caller to destroy; nullptr without new ones.
   HIMAGELIST FollowDpi(int dpi, HIMAGELIST smallIcons);
   std::string ToolTip() const { return toolTip_; }
 
