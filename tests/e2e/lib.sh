@@ -220,6 +220,15 @@ e2e_value() {
 }
 
 # Starts the program from its folder; its pid is appended to e2e_pids and put in $started.
+# Runs a helper program from the test's folder, wine's errors kept for the report as for the
+# program; a failure says the helper's exit code.
+e2e_helper() {
+  local code=0
+  (cd "$dir" && WINEDEBUG=err+all "$VELMARIN_WINE" "$@" 2>>"$dir.wine-errors") || code=$?
+  [ "$code" = 0 ] || echo "  $1 ended with code $code" >&2
+  return "$code"
+}
+
 e2e_start() {
   # Wine's own errors kept for the report: a start that ends at once (it has, rarely, with code 1
   # when the window could not be made) leaves what wine said about it.

@@ -16,7 +16,7 @@ cp "$helpers/shortcut_probe.exe" "$dir/shortcut.exe"
 win_dir="Z:$(echo "$dir" | tr '/' '\\')"
 mkdir -p "$dir/work"
 
-shortcut() { (cd "$dir" && "$VELMARIN_WINE" shortcut.exe "$@") || e2e_fail "shortcut.exe $* failed"; }
+shortcut() { e2e_helper shortcut.exe "$@" || e2e_fail "shortcut.exe $* failed"; }
 shortcut --folders "$win_dir\\folders.txt"
 user_menu=$(sed -n 1p "$dir/folders.txt" | tr -d '\r')
 common_menu=$(sed -n 2p "$dir/folders.txt" | tr -d '\r')

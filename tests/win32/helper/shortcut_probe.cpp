@@ -10,6 +10,7 @@
 #include <shlobj.h>
 // clang-format on
 
+#include <cstdio>
 #include <string>
 
 #include "win32/wide.h"
@@ -26,20 +27,27 @@ std::wstring Known(REFKNOWNFOLDERID id) {
   return found;
 }
 
+// Says on the error output which step failed, for the test's report.
+bool Failed(const char* step, HRESULT result) {
+  std::fprintf(stderr, "shortcut_probe: %s failed: 0x%08lx\n", step,
+               static_cast<unsigned long>(result));
+  return false;
+}
+
 bool MakeLink(const std::wstring& file, const std::wstring& target, const std::wstring& args,
               const std::wstring& workDir) {
   IShellLinkW* link = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              reinterpret_cast<void**>(&link)))) {
-    return false;
-  }
+  const HRESULT made = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                        IID_IShellLinkW, reinterpret_cast<void**>(&link));
+  if (FAILED(made)) return Failed("making the link", made);
   link->SetPath(target.c_str());
   if (!args.empty()) link->SetArguments(args.c_str());
   if (!workDir.empty()) link->SetWorkingDirectory(workDir.c_str());
   IPersistFile* persist = nullptr;
   bool ok = SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)));
   if (ok) {
-    ok = SUCCEEDED(persist->Save(file.c_str(), TRUE));
+    const HRESULT saved = persist->Save(file.c_str(), TRUE);
+    ok = SUCCEEDED(saved) || Failed("saving the link", saved);
     persist->Release();
   }
   link->Release();
