@@ -211,16 +211,10 @@ TEST(AppsFolder, ItemsGiveNamesIdsAndPackages) {
 
 TEST(AppsFolder, TheRunBoxFindsAndStartsTheApps) {
   ComScope com;
-  App app;
-  MainWindow window{app};
-  Win32System system{window};
-  LaunchRecorder shell;
-  app.platform.controls = &window;
-  app.platform.system = &system;
-  app.platform.shell = &shell;
-  app.model.settings.MaxButton = 10;
-  app.model.Pages.resize(1);
-  app.model.PageCount = 1;
+  RecordedRow row;
+  App& app = row.app;
+  MainWindow& window = row.window;
+  LaunchRecorder& shell = row.shell;
   ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr)));
   app.platform.runList = &window.RunList();
   HWND box = window.RunBox();

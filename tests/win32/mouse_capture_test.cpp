@@ -16,30 +16,14 @@ namespace velmarin::win32 {
 namespace {
 
 
-struct Row {
-  App app;
-  MainWindow window{app};
-  Win32System system{window};
-  LaunchRecorder shell;
+struct Row : RecordedRow {
   POINT cell3{111 + 18, 17 + 18};  // the middle of cell 3, client pixels
   POINT cell5{185 + 18, 17 + 18};
   Row() {
-    app.platform.controls = &window;
-    app.platform.system = &system;
-    app.platform.shell = &shell;
-    app.model.settings.MaxButton = 10;
-    app.model.Pages.resize(1);
-    app.model.PageCount = 1;
     app.model.Pages[0].Buttons[3].Path = "C:\\tools\\edit.exe";
     app.model.Pages[0].Buttons[3].FileName = "edit.exe";
     app.model.Pages[0].Buttons[5].Path = "C:\\tools\\calc.exe";
     app.model.Pages[0].Buttons[5].FileName = "calc.exe";
-  }
-  ~Row() {
-    if (window.Handle()) DestroyWindow(window.Handle());
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
   }
   bool Show() {
     if (!window.Create(GetModuleHandleW(nullptr))) return false;
